@@ -1,0 +1,179 @@
+#pragma once
+// The main window: it owns every piece of state that the commands share, its menus,
+// status bar and image view. Each command handler is defined in the folder of the
+// subsystem that owns the command (orientation/, digitizing/, datafiles/, hull/,
+// inspection/); this header is the one place that shows all the state.
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/Cursor_imagem.h"
+#include "app/Interacao.h"
+#include "app/Lista.h"
+#include "app/Registros.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class TImagem;
+class TOKBottomDlg;
+class TOKRightDlg1;
+class TOKRightDlg;
+class TForm2;
+
+// Result of the approximate scale computation.
+struct Escala_aprox {
+  double escala = 0.0;            // denominator, rounded down
+  double perimetro_carta = 0.0;   // metres
+  double perimetro_imagem = 0.0;  // pixels
+};
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(Interacao& ui);
+  ~TForm1() override;
+
+  // ---- Components -------------------------------------------------------------
+  QScrollArea* ScrollBox1 = nullptr;
+  TImagem* Image1 = nullptr;
+  std::array<QLabel*, 7> Paineis{};  // StatusBar1's panels, numbered from 0
+
+  // Menu items: a top-level menu is its QMenu's menuAction().
+  QAction* Arquivo1 = nullptr;
+  QAction* Abririmagem = nullptr;
+  QAction* Abrirdados1 = nullptr;
+  QAction* Homogeneizar1 = nullptr;
+  QAction* Novadigit1 = nullptr;
+  QAction* Salvar1 = nullptr;
+  QAction* Sair1 = nullptr;
+  QAction* Orientacao1 = nullptr;
+  QAction* Coord_de_carta = nullptr;
+  QAction* Coord_de_imagem = nullptr;
+  QAction* Ajustar = nullptr;
+  QAction* Digitalizar2 = nullptr;
+  QAction* Pontos1 = nullptr;
+  QAction* Altitudes1 = nullptr;
+  QAction* Profundidades1 = nullptr;
+  QAction* Linhas1 = nullptr;
+  QAction* Desfazer1 = nullptr;
+  QAction* Parardigit1 = nullptr;
+  QAction* Operacoes1 = nullptr;
+  QAction* Polig_convex1 = nullptr;
+  QAction* Represpolconv1 = nullptr;
+  QAction* Dados1 = nullptr;
+  QAction* Inspecionar1 = nullptr;
+  QAction* Ajuda1 = nullptr;
+  QAction* v1 = nullptr;
+
+  // The dialogs created at start-up after this window (see Programa.h).
+  TOKBottomDlg* OKBottomDlg = nullptr;
+  TOKRightDlg1* OKRightDlg1 = nullptr;
+  TOKRightDlg* OKRightDlg = nullptr;
+  TForm2* Form2 = nullptr;
+
+  // ---- Shared state -----------------------------------------------------------
+  std::shared_ptr<Lista<Ponto_orientacao>> OLista_coord;
+  Lista<Ponto_digitalizado> Lista_pontos;
+  Lista<Vertice_pconv> Lista_pconv;
+  std::array<Lista<Ponto_regiao>, 5> Regioes;
+  int32_t Modo_clique = 0;
+  bool Orientada = false;
+  bool Tem_lista_coord = false;
+  int32_t Pontos_associados = 0;
+  bool Digitalizacao_liberada = false;
+  bool Coord_carta_lidas = false;
+  std::optional<Coeficientes> Coef_orientacao;
+  int32_t Proximo_ponto = 1;
+  std::string Nome_arquivo;
+  bool Modo_altitude = false;
+  bool Modo_profundidade = false;
+  Par_inteiro Origem_arraste;
+  Descricao_regiao Desc_regiao;
+  Tamanhos_iniciais Tamanho_inicial;
+  Par_inteiro Raio_marca{5, 5};
+  bool Imagem_aberta = false;
+  Cursor_imagem Cursor_atual = Cursor_imagem::Padrao;
+
+  Interacao& ui;
+
+  // ---- Event handlers ---------------------------------------------------------
+  void Image1MouseMove(Qt::KeyboardModifiers shift, int X, int Y);
+  void AbririmagemClick();
+  void Sair1Click();
+  void Coord_de_cartaClick();
+  void Clique_imagem(Qt::MouseButton botao, Qt::KeyboardModifiers shift, int X, int Y);
+  void AjustarClick();
+  void Coord_de_imagemClick();
+  void Pontos1Click();
+  void Salvar1Click();
+  void Abrirdados1Click();
+  void Altitudes1Click();
+  void Profundidades1Click();
+  void Homogeneizar1Click();
+  void Ajuda1Click();
+  void Desfazer1Click();
+  void Rolar_imagem(Qt::KeyboardModifiers shift, int delta);
+  void Image1MouseUp(Qt::MouseButton botao, Qt::KeyboardModifiers shift, int X, int Y);
+  void Polig_convex1Click();
+  void Represpolconv1Click();
+  void Inspecionar1Click();
+  void Novadigit1Click();
+  void Parardigit1Click();
+
+  // ---- Routines shared between commands ---------------------------------------
+  // app/
+  void Carregar_imagem();
+  void Reiniciar();
+  void Limpar_regiao();
+  void Funcao_corrente(const std::string& texto);  // panel 6: " Função corrente: " + texto
+  void Escrever_painel(int painel, const std::string& texto);
+  std::string Painel(int painel) const;
+  void Definir_cursor(Cursor_imagem cursor);
+  // Paints a point marker into the raster: a filled ellipse in the given colour inside
+  // the rectangle (x1, y1)-(x2, y2), repainting only that rectangle.
+  void Marcar(int x1, int y1, int x2, int y2, uint32_t cor_rgb);
+  void Marcar_ponto(double x, double y, uint32_t cor_rgb);  // the Raio_marca rectangle
+  // Runs a handler as every entry from Qt does: an Erro ends it with the error box.
+  void Executar(const std::function<void()>& comando);
+
+  // orientation/
+  Escala_aprox Calcular_escala(int n);
+  void Associar_ponto_controle(int X, int Y);
+
+  // digitizing/
+  void Digitalizar_ponto(int X, int Y);
+
+  // datafiles/
+
+  // hull/
+  bool Tem_pol_convexo() const;
+  void Ordena_pconv();  // puts Lista_pconv in vertex order, announcing it on panel 6
+
+  // inspection/
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+ private:
+  void Criar_componentes();
+  void Criar_menus();
+  void Criar_barra_de_estado();
+  void Estado_inicial();
+  QAction* Comando(QMenu* menu, const char* texto, void (TForm1::*handler)(), QAction* menu_topo);
+};
+
+// Colours of the point markers, as 0xRRGGBB.
+namespace Cor_marca {
+constexpr uint32_t Azul = 0x0000FF;
+constexpr uint32_t Vermelho = 0xFF0000;
+constexpr uint32_t Verde = 0x008000;
+constexpr uint32_t Amarelo = 0xFFFF00;
+}  // namespace Cor_marca

@@ -1,0 +1,111 @@
+#include "app/Conversao.h"
+
+#include <cctype>
+#include <clocale>
+#include <cstdlib>
+#include <cmath>
+#include <fmt/printf.h>
+#include <limits>
+#include <locale.h>
+
+#include "app/Erro.h"
+
+namespace {
+
+bool Digito(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t Pular_brancos(const std::string& t, std::size_t i) {
+  while (i < t.size() && t[i] == ' ') ++i;
+  return i;
+}
+
+std::size_t Pular_digitos(const std::string& t, std::size_t i) {
+  while (i < t.size() && Digito(t[i])) ++i;
+  return i;
+}
+
+// Length of the number [sign] digits [. digits] [e [sign] digits] starting at i,
+// or 0 when there is none (a mantissa needs at least one digit).
+std::size_t Medir_real(const std::string& t, std::size_t i) {
+  const std::size_t inicio = i;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+  const std::size_t inteiros = i;
+  i = Pular_digitos(t, i);
+  bool tem_digito = i > inteiros;
+  if (i < t.size() && t[i] == '.') {
+    const std::size_t fracao = ++i;
+    i = Pular_digitos(t, i);
+    tem_digito = tem_digito || i > fracao;
+  }
+  if (!tem_digito) return 0;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+    const std::size_t expoente = j;
+    j = Pular_digitos(t, j);
+    if (j == expoente) return 0;
+    i = j;
+  }
+  return i - inicio;
+}
+
+}  // namespace
+
+double Texto_para_real(const std::string& texto) {
+  const std::size_t inicio = Pular_brancos(texto, 0);
+  const std::size_t tamanho = Medir_real(texto, inicio);
+  if (tamanho == 0 || Pular_brancos(texto, inicio + tamanho) != texto.size())
+    throw Erro::Real_invalido(texto);
+
+  // The grammar is checked above, so strtod_l sees no hex, "inf" or "nan"; the C
+  // locale makes it read the full stop whatever LC_NUMERIC says.
+  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
+  const std::string numero = texto.substr(inicio, tamanho);
+  const double valor = strtod_l(numero.c_str(), nullptr, c_locale);
+  if (!std::isfinite(valor)) throw Erro::Real_invalido(texto);  // overflow
+  return valor;  // an underflow quietly gives zero or a denormal
+}
+
+int32_t Texto_para_inteiro(const std::string& texto) {
+  std::size_t i = Pular_brancos(texto, 0);
+  bool negativo = false;
+  if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) negativo = texto[i++] == '-';
+  const std::size_t digitos = i;
+  i = Pular_digitos(texto, i);
+  if (i == digitos || i != texto.size()) throw Erro::Inteiro_invalido(texto);
+
+  int64_t valor = 0;
+  for (std::size_t k = digitos; k < i; ++k) {
+    valor = valor * 10 + (texto[k] - '0');
+    if (valor > int64_t{std::numeric_limits<int32_t>::max()} + 1) throw Erro::Inteiro_invalido(texto);
+  }
+  if (negativo) valor = -valor;
+  if (valor > std::numeric_limits<int32_t>::max() || valor < std::numeric_limits<int32_t>::min())
+    throw Erro::Inteiro_invalido(texto);
+  return static_cast<int32_t>(valor);
+}
+
+std::string Real_para_texto(double valor) {
+  // %.15G gives the shortest of fixed and exponent form with 15 significant digits;
+  // the exponent is written without a "+" and without leading zeros, as edits show it.
+  std::string texto = fmt::sprintf("%.15G", valor);
+  const std::size_t e = texto.find('E');
+  if (e == std::string::npos) return texto;
+  std::string mantissa = texto.substr(0, e);
+  std::string expoente = texto.substr(e + 1);
+  std::string sinal;
+  if (!expoente.empty() && (expoente[0] == '+' || expoente[0] == '-')) {
+    if (expoente[0] == '-') sinal = "-";
+    expoente.erase(0, 1);
+  }
+  expoente.erase(0, std::min(expoente.find_first_not_of('0'), expoente.size() - 1));
+  return mantissa + "E" + sinal + expoente;
+}
+
+std::string Aparar(const std::string& texto) {
+  std::size_t inicio = 0;
+  std::size_t fim = texto.size();
+  while (inicio < fim && static_cast<unsigned char>(texto[inicio]) <= 32) ++inicio;
+  while (fim > inicio && static_cast<unsigned char>(texto[fim - 1]) <= 32) --fim;
+  return texto.substr(inicio, fim - inicio);
+}

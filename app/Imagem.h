@@ -1,0 +1,33 @@
+#pragma once
+// The image control Image1: shows its raster at natural size at (0, 0) and reports the
+// mouse in image pixels. Only the exposed rectangle is painted, so the cost of a paint
+// follows the viewport and not the size of the picture.
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class TImagem : public QWidget {
+  Q_OBJECT
+
+ public:
+  using Tratador_mouse = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int, int)>;
+
+  explicit TImagem(QWidget* parent);
+
+  // The view's raster. Markers are painted into it and stay until it is replaced.
+  QImage Raster;
+
+  Tratador_mouse Ao_pressionar;
+  Tratador_mouse Ao_mover;  // the button argument is Qt::NoButton
+  Tratador_mouse Ao_soltar;
+
+  // Paint events received so far (tests use it to check that nothing repaints).
+  int Pinturas = 0;
+
+ protected:
+  void paintEvent(QPaintEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+  void mouseMoveEvent(QMouseEvent* evento) override;
+  void mouseReleaseEvent(QMouseEvent* evento) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// The program's windows, created in the order the program starts them: the main window,
+// then the control point dialog, the value dialog, the removal dialog and the inspection
+// window, all hidden. The program and the tests build the same set.
+
+#include "app/Cartavel.h"
+#include "digitizing/DlgRemocao.h"
+#include "digitizing/Dlg_Alt_Prof.h"
+#include "inspection/Form_coord_digit.h"
+#include "orientation/DlgOrientacao.h"
+
+struct Programa {
+  explicit Programa(Interacao& ui);
+
+  // Declaration order is creation order; the dialogs go before the window at the end.
+  TForm1 Form1;
+  TOKBottomDlg OKBottomDlg;
+  TOKRightDlg1 OKRightDlg1;
+  TOKRightDlg OKRightDlg;
+  TForm2 Form2;
+};

@@ -1,0 +1,68 @@
+// "Nova digitalização", the reset of the work and "Parar digitalização".
+
+#include <QAction>
+
+#include "app/Cartavel.h"
+#include "app/Imagem.h"
+#include "app/Textos_comuns.h"
+
+void TForm1::Novadigit1Click() {
+  if (ui.Caixa_mensagem(Texto_apagar_dados, " ATENÇÃO", Botoes::OK_Cancelar) == Resposta::OK)
+    Reiniciar();
+}
+
+void TForm1::Reiniciar() {
+  Imagem_aberta = false;
+  Tem_lista_coord = false;
+  Coord_carta_lidas = false;
+  Orientada = false;
+  Digitalizacao_liberada = false;
+  Modo_altitude = true;
+  Modo_profundidade = false;
+  Pontos_associados = 0;
+  Proximo_ponto = 1;
+  Definir_cursor(Cursor_imagem::Padrao);
+  Image1->update();
+
+  Abririmagem->setEnabled(true);
+  Abririmagem->setChecked(false);
+  Abrirdados1->setChecked(false);
+  Abrirdados1->setEnabled(true);
+  Homogeneizar1->setEnabled(true);
+  Novadigit1->setEnabled(true);
+  Salvar1->setEnabled(false);
+  Salvar1->setChecked(false);
+  for (QAction* item : {Orientacao1, Coord_de_carta, Coord_de_imagem, Digitalizar2, Ajustar,
+                        Operacoes1, Dados1, Parardigit1})
+    item->setEnabled(false);
+
+  Funcao_corrente("NENHUMA ");
+  // Once the control point dialog was accepted this is its own list, emptied with it.
+  Lista_pontos.Esvaziar();
+  OLista_coord->Esvaziar();
+  Lista_pconv.Esvaziar();
+  Limpar_regiao();
+  for (auto& regiao : Regioes) regiao.Esvaziar();
+
+  resize(Tamanho_inicial.Largura_janela, Tamanho_inicial.Altura_janela);
+  Image1->resize(Tamanho_inicial.Largura_imagem, Tamanho_inicial.Altura_imagem);
+  Escrever_painel(2, " E = ");
+  Escrever_painel(3, " N = ");
+  Escrever_painel(4, " Escala 1 / ");
+}
+
+void TForm1::Limpar_regiao() {
+  Desc_regiao.Tipo_regiao = 300;
+  Desc_regiao.Num_subregioes = 0;
+  Desc_regiao.Marca = 0;
+  Desc_regiao.Indices_extremos.fill(0);
+  Desc_regiao.E.fill(0.0);
+  Desc_regiao.N.fill(0.0);
+  for (auto& texto : Desc_regiao.Textos_regiao) texto.clear();
+}
+
+void TForm1::Parardigit1Click() {
+  Modo_clique = 0;
+  Definir_cursor(Cursor_imagem::Seta);
+  Parardigit1->setEnabled(false);
+}

@@ -1,0 +1,78 @@
+// The image view's mouse handling: position display, wheel and right-button drag, the
+// dispatch of a button press, and the point markers painted into the raster.
+
+#include <QColor>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <fmt/printf.h>
+
+#include "app/Cartavel.h"
+#include "app/Imagem.h"
+
+void TForm1::Image1MouseMove(Qt::KeyboardModifiers, int X, int Y) {
+  Escrever_painel(0, fmt::sprintf(" Xt= %d", X));
+  Escrever_painel(1, fmt::sprintf(" Yt= %d", Y));
+  if (Orientada && Coef_orientacao) {
+    const double x = X;
+    const double y = Y;
+    Escrever_painel(2, fmt::sprintf(" E= %11.3f m", Coef_orientacao->Este(x, y)));
+    Escrever_painel(3, fmt::sprintf(" N= %12.3f m", Coef_orientacao->Norte(x, y)));
+  }
+}
+
+void TForm1::Rolar_imagem(Qt::KeyboardModifiers, int delta) {
+  Funcao_corrente("rolar imagem");
+  const int passo = static_cast<int>(0.05 * frameGeometry().height());
+  QScrollBar* barra = ScrollBox1->verticalScrollBar();
+  barra->setValue(delta > 0 ? barra->value() - passo : barra->value() + passo);
+  Funcao_corrente("Nenhuma");
+}
+
+void TForm1::Clique_imagem(Qt::MouseButton botao, Qt::KeyboardModifiers, int X, int Y) {
+  if (botao == Qt::RightButton) {
+    Origem_arraste = {X, Y};
+    Definir_cursor(Cursor_imagem::Mao);
+    return;
+  }
+  if (botao != Qt::LeftButton) {
+    ui.Caixa_mensagem(" Clique em botao cenrel -> SCROLL", "", Botoes::OK_Cancelar);
+    return;
+  }
+  if (!Coord_carta_lidas) return;
+  if (!Orientada) {
+    Associar_ponto_controle(X, Y);
+  } else if (Digitalizacao_liberada) {
+    Digitalizar_ponto(X, Y);
+  }
+}
+
+void TForm1::Image1MouseUp(Qt::MouseButton botao, Qt::KeyboardModifiers, int X, int Y) {
+  if (botao == Qt::RightButton) {
+    QScrollBar* vertical = ScrollBox1->verticalScrollBar();
+    QScrollBar* horizontal = ScrollBox1->horizontalScrollBar();
+    vertical->setValue(vertical->value() + (Origem_arraste.y - Y));
+    horizontal->setValue(horizontal->value() + (Origem_arraste.x - X));
+    Definir_cursor(Cursor_imagem::Seta);
+  }
+  if (Modo_clique) Definir_cursor(Cursor_imagem::Cruz);
+}
+
+void TForm1::Marcar(int x1, int y1, int x2, int y2, uint32_t cor_rgb) {
+  if (Image1->Raster.isNull() || x2 <= x1 || y2 <= y1) return;
+  {
+    QPainter pintor(&Image1->Raster);
+    pintor.setPen(QPen(Qt::black, 0));
+    pintor.setBrush(QColor::fromRgb(cor_rgb));
+    // The ellipse covers the pixels x1..x2-1 and y1..y2-1: a one-pixel outline of a
+    // QRect reaches one pixel past its width, hence the width minus one.
+    pintor.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+  }
+  Image1->update(QRect(x1, y1, x2 - x1, y2 - y1));
+}
+
+void TForm1::Marcar_ponto(double x, double y, uint32_t cor_rgb) {
+  const int cx = static_cast<int>(x);  // truncated toward zero
+  const int cy = static_cast<int>(y);
+  Marcar(cx - Raio_marca.x, cy - Raio_marca.y, cx + Raio_marca.x, cy + Raio_marca.y, cor_rgb);
+}

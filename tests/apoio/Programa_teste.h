@@ -1,0 +1,14 @@
+#pragma once
+// A whole program (main window and dialogs) on the scripted seam, for command tests.
+
+#include <gtest/gtest.h>
+
+#include "app/Programa.h"
+#include "tests/apoio/Interacao_roteirizada.h"
+
+class Programa_teste : public ::testing::Test {
+ protected:
+  Interacao_roteirizada ui;
+  Programa programa{ui};
+  TForm1& Form1 = programa.Form1;
+};

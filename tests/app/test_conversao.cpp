@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <fmt/printf.h>
+#include <string>
+
+#include "app/Conversao.h"
+#include "app/Erro.h"
+
+namespace {
+
+std::string Erro_de(auto&& conversao, const std::string& texto) {
+  try {
+    conversao(texto);
+  } catch (const Erro& erro) {
+    return erro.what();
+  }
+  return "";
+}
+
+}  // namespace
+
+TEST(Conversao, RealAceitaSinalDigitosPontoEExpoente) {
+  const struct {
+    const char* texto;
+    double valor;
+  } casos[] = {
+      {"12", 12},          {"12.5", 12.5},      {".5", 0.5},        {"5.", 5},
+      {"-3", -3},          {"+7.25", 7.25},     {"1e3", 1000},      {"2.5E-2", 0.025},
+      {"  42", 42},        {"42  ", 42},        {" 7.25 ", 7.25},   {"-0", 0},
+      {"1234567.125", 1234567.125},             {"1e-400", 0},
+  };
+  for (const auto& caso : casos) EXPECT_DOUBLE_EQ(Texto_para_real(caso.texto), caso.valor) << caso.texto;
+}
+
+TEST(Conversao, RealRecusaOQueNaoENumero) {
+  for (const char* texto : {"", " ", "   ", ".", "1.2.3", "1,5", "12 m", "inf", "nan", "0x1A", "e5",
+                            "1e", "1e+", "--1", "+", "- 1", "1 2", "\t1", "1e999"}) {
+    EXPECT_EQ(Erro_de(Texto_para_real, texto),
+              fmt::sprintf("'%s' is not a valid floating point value", texto))
+        << texto;
+  }
+}
+
+TEST(Conversao, InteiroAceitaSinalEDigitosNaFaixaDe32Bits) {
+  EXPECT_EQ(Texto_para_inteiro("42"), 42);
+  EXPECT_EQ(Texto_para_inteiro("  42"), 42);
+  EXPECT_EQ(Texto_para_inteiro("-17"), -17);
+  EXPECT_EQ(Texto_para_inteiro("+8"), 8);
+  EXPECT_EQ(Texto_para_inteiro("    1"), 1);
+  EXPECT_EQ(Texto_para_inteiro("2147483647"), 2147483647);
+  EXPECT_EQ(Texto_para_inteiro("-2147483648"), -2147483647 - 1);
+}
+
+TEST(Conversao, InteiroRecusaBrancosAposPontoHexEForaDaFaixa) {
+  for (const char* texto : {"42 ", "", " ", "4.0", "1e3", "0x10", "$10", "2147483648",
+                            "-2147483649", "99999999999999999999", "1,0", "abc", "+", "- 4"}) {
+    EXPECT_EQ(Erro_de(Texto_para_inteiro, texto),
+              fmt::sprintf("'%s' is not a valid integer value", texto))
+        << texto;
+  }
+}
+
+TEST(Conversao, NumeroParaTextoNoFormatoGeral) {
+  EXPECT_EQ(Real_para_texto(12.5), "12.5");
+  EXPECT_EQ(Real_para_texto(3.0), "3");
+  EXPECT_EQ(Real_para_texto(-0.25), "-0.25");
+  EXPECT_EQ(Real_para_texto(7654321.125), "7654321.125");
+  EXPECT_EQ(Real_para_texto(1e20), "1E20");
+  EXPECT_EQ(Real_para_texto(0.1 + 0.2), "0.3");
+  EXPECT_DOUBLE_EQ(Texto_para_real(Real_para_texto(123456.789)), 123456.789);
+}
+
+TEST(Conversao, AparaCaracteresDeControleEBrancos) {
+  EXPECT_EQ(Aparar(" \t 7.25 \r\n"), "7.25");
+  EXPECT_EQ(Aparar("   "), "");
+  EXPECT_EQ(Aparar("a b"), "a b");
+}
+
+// With a comma as the user's decimal separator the program still reads and writes a
+// full stop, once LC_NUMERIC is "C" as the program sets it after the QApplication.
+TEST(Conversao, PontoDecimalSobLocalidadeComVirgula) {
+  const std::string anterior = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "pt_BR.UTF-8")) GTEST_SKIP() << "locale pt_BR.UTF-8 not generated";
+  EXPECT_DOUBLE_EQ(Texto_para_real("2.5"), 2.5);  // even with LC_NUMERIC in pt_BR
+  EXPECT_EQ(fmt::sprintf("%10.3f", 1234.5), "  1234.500");
+  EXPECT_EQ(Real_para_texto(2.5), "2.5");
+  std::setlocale(LC_ALL, anterior.c_str());
+}
+
+TEST(Erros, MensagensExatas) {
+  EXPECT_STREQ(Erro::Indice_lista(-1).what(), "List index out of bounds (-1)");
+  EXPECT_STREQ(Erro::Extensao_figura("tif").what(), "Unknown picture file extension (.tif)");
+  EXPECT_STREQ(Erro::Divisao_por_zero().what(), "Floating point division by zero");
+  EXPECT_STREQ(Erro::Overflow().what(), "Floating point overflow");
+  EXPECT_STREQ(Erro::Operacao_invalida().what(), "Invalid floating point operation");
+}
+
+TEST(Erros, DivisaoVerificada) {
+  EXPECT_DOUBLE_EQ(Dividir(1.0, 4.0), 0.25);
+  EXPECT_THROW(Dividir(1.0, 0.0), Erro);
+  EXPECT_STREQ([] {
+    try { Dividir(0.0, 0.0); } catch (const Erro& e) { return e.what(); }
+    return "";
+  }(), "Invalid floating point operation");
+  EXPECT_STREQ([] {
+    try { Dividir(1e300, 1e-300); } catch (const Erro& e) { return e.what(); }
+    return "";
+  }(), "Floating point overflow");
+}

@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include "app/Lista.h"
+
+TEST(Lista, PosicoesVerificadas) {
+  Lista<int> lista;
+  EXPECT_THROW(lista.Item(-1), Erro);
+  try {
+    lista.Item(0);
+    FAIL();
+  } catch (const Erro& erro) {
+    EXPECT_STREQ(erro.what(), "List index out of bounds (0)");
+  }
+  lista.Acrescentar(1);
+  lista.Acrescentar(3);
+  lista.Inserir(1, 2);
+  lista.Inserir(3, 4);  // inserting at the end appends
+  EXPECT_EQ(lista.Quantidade(), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(lista.Item(i), i + 1);
+  EXPECT_THROW(lista.Inserir(6, 9), Erro);
+  lista.Remover(0);
+  EXPECT_EQ(lista.Item(0), 2);
+  EXPECT_THROW(lista.Remover(3), Erro);
+  lista.Esvaziar();
+  EXPECT_TRUE(lista.Vazia());
+}
