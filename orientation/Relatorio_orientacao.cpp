@@ -1,6 +1,21 @@
 #include "orientation/Relatorio_orientacao.h"
 
+#include <cmath>
 #include <fmt/printf.h>
+
+namespace {
+
+// A residual that rounds to zero is shown as 0.000, never as -0.000: rounding noise of
+// the adjustment must not look like a signed discrepancy.
+double Sem_zero_negativo(double valor, int casas) {
+  if (std::signbit(valor) && fmt::sprintf("%.*f", casas, -valor) == fmt::sprintf("%.*f", casas, 0.0))
+    return 0.0;
+  return valor;
+}
+
+double Z(double valor) { return Sem_zero_negativo(valor, 3); }
+
+}  // namespace
 
 std::string Texto_estatistica(const std::vector<Residuo>& residuos, const Estatisticas& est,
                               double metros_por_pixel) {
@@ -9,13 +24,13 @@ std::string Texto_estatistica(const std::vector<Residuo>& residuos, const Estati
   // The first column counts the points from 1, whatever their numbers.
   int posicao = 1;
   for (const auto& r : residuos)
-    texto += fmt::sprintf("  %2d    %8.3fm   %8.3fm   %6.3fm\n", posicao++, r.DeltaE, r.DeltaN, r.DeltaD);
-  texto += fmt::sprintf("\nMedia %8.3fm  %8.3fm  %8.3fm\n\n ", est.media.DeltaE, est.media.DeltaN,
-                        est.media.DeltaD);
+    texto += fmt::sprintf("  %2d    %8.3fm   %8.3fm   %6.3fm\n", posicao++, Z(r.DeltaE), Z(r.DeltaN), Z(r.DeltaD));
+  texto += fmt::sprintf("\nMedia %8.3fm  %8.3fm  %8.3fm\n\n ", Z(est.media.DeltaE), Z(est.media.DeltaN),
+                        Z(est.media.DeltaD));
   texto += fmt::sprintf(
       " Desvios-padrão por direção:\n\n    Este  ->  %8.3fm\n    Norte -> %8.3fm\n    Dist  ->   %8.3fm",
-      est.desvio.DeltaE, est.desvio.DeltaN, est.desvio.DeltaD);
-  texto += fmt::sprintf("\n\n REFERÊNCIA --->   1 pixel ~= %5.2fm", metros_por_pixel);
+      Z(est.desvio.DeltaE), Z(est.desvio.DeltaN), Z(est.desvio.DeltaD));
+  texto += fmt::sprintf("\n\n REFERÊNCIA --->   1 pixel ~= %5.2fm", Sem_zero_negativo(metros_por_pixel, 2));
   texto += " \n\n OK          Para aceitar a orientação.\n\n CANCEL  Para refazer a leitura de ptos de tela.";
   return texto;
 }

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "app/Erro.h"
+#include "orientation/Ajustamento.h"
+#include "tests/orientation/Exemplos_orientacao.h"
+
+namespace {
+
+void Esperar_coeficientes(const Coeficientes& c, const Coeficientes& esperado, double tolerancia) {
+  EXPECT_NEAR(c.a, esperado.a, tolerancia);
+  EXPECT_NEAR(c.b, esperado.b, tolerancia);
+  EXPECT_NEAR(c.c, esperado.c, tolerancia * 1000);
+  EXPECT_NEAR(c.d, esperado.d, tolerancia);
+  EXPECT_NEAR(c.e, esperado.e, tolerancia);
+  EXPECT_NEAR(c.f, esperado.f, tolerancia * 1000);
+}
+
+void Esperar_residuos_nulos(const std::vector<Ponto_orientacao>& pontos, const Coeficientes& c) {
+  for (const auto& r : Calcular_residuos(pontos, c)) {
+    EXPECT_NEAR(r.DeltaE, 0.0, 1e-9);
+    EXPECT_NEAR(r.DeltaN, 0.0, 1e-9);
+    EXPECT_NEAR(r.DeltaD, 0.0, 1e-9);
+  }
+}
+
+// The square of the worked example clicked on an image whose chart is turned: image
+// position from chart position by the given map.
+template <typename Giro>
+std::vector<Ponto_orientacao> Quadrado_girado(Giro giro) {
+  auto pontos = Quadrado_100m();
+  for (auto& p : pontos) {
+    const auto [x, y] = giro(p.E, p.N);
+    p.x = x;
+    p.y = y;
+  }
+  return pontos;
+}
+
+std::string Erro_de(const std::function<void()>& acao) {
+  try {
+    acao();
+  } catch (const Erro& erro) {
+    return erro.what();
+  }
+  return "no error";
+}
+
+}  // namespace
+
+TEST(Ajustamento, QuadradoDoExemplo) {
+  const auto pontos = Quadrado_100m();
+  const Coeficientes c = Ajustar_orientacao(pontos);
+  Esperar_coeficientes(c, {0.25, 0.0, 75.0, 0.0, -0.25, 325.0}, 1e-12);
+  Esperar_residuos_nulos(pontos, c);
+}
+
+TEST(Ajustamento, QuadradoPerturbado) {
+  const auto pontos = Quadrado_100m_perturbado();
+  const auto residuos = Calcular_residuos(pontos, Ajustar_orientacao(pontos));
+  ASSERT_EQ(residuos.size(), 4u);
+  const double sinais[] = {-1, 1, -1, 1};
+  for (std::size_t i = 0; i < 4; ++i) {
+    // Exact values of this least-squares fit: 0.06234375 and 0.06265625 m.
+    EXPECT_NEAR(residuos[i].DeltaE, sinais[i] * 0.06234375, 1e-9);
+    EXPECT_NEAR(residuos[i].DeltaN, sinais[i] * 0.06265625, 1e-9);
+    EXPECT_NEAR(residuos[i].DeltaD, std::hypot(0.06234375, 0.06265625), 1e-9);
+  }
+  const Estatisticas est = Calcular_estatisticas(residuos);
+  EXPECT_NEAR(est.media.DeltaE, 0.0, 1e-9);
+  EXPECT_NEAR(est.media.DeltaN, 0.0, 1e-9);
+  EXPECT_NEAR(est.desvio.DeltaE, 0.06234375 * std::sqrt(4.0 / 3.0), 1e-9);
+  EXPECT_NEAR(est.desvio.DeltaD, 0.0, 1e-9);
+}
+
+TEST(Ajustamento, CartaGiradaUmQuartoDeVolta) {
+  // North to the right, east downwards: the first pivot of the chart-to-image matrix is zero.
+  const auto pontos = Quadrado_girado([](double E, double N) { return std::pair{4 * N - 700, 4 * E - 300}; });
+  const Coeficientes c = Ajustar_orientacao(pontos);
+  Esperar_coeficientes(c, {0.0, 0.25, 75.0, 0.25, 0.0, 175.0}, 1e-12);
+  Esperar_residuos_nulos(pontos, c);
+}
+
+TEST(Ajustamento, CartaGiradaTresQuartosDeVolta) {
+  const auto pontos = Quadrado_girado([](double E, double N) { return std::pair{1300 - 4 * N, 900 - 4 * E}; });
+  const Coeficientes c = Ajustar_orientacao(pontos);
+  Esperar_coeficientes(c, {0.0, -0.25, 225.0, -0.25, 0.0, 325.0}, 1e-12);
+  Esperar_residuos_nulos(pontos, c);
+}
+
+TEST(Ajustamento, CartaGiradaMeiaVolta) {
+  const auto pontos = Quadrado_girado([](double E, double N) { return std::pair{900 - 4 * E, 4 * N - 700}; });
+  const Coeficientes c = Ajustar_orientacao(pontos);
+  Esperar_coeficientes(c, {-0.25, 0.0, 225.0, 0.0, 0.25, 175.0}, 1e-12);
+  Esperar_residuos_nulos(pontos, c);
+}
+
+TEST(Ajustamento, EstatisticasDividemPorNMenosUm) {
+  const std::vector<Residuo> residuos = {{0.5, 0, 0.5}, {-0.5, 0, 0.5}, {0.5, 0, 0.5}, {-0.5, 0, 0.5}};
+  const Estatisticas est = Calcular_estatisticas(residuos);
+  EXPECT_EQ(est.media.DeltaE, 0.0);
+  EXPECT_EQ(est.media.DeltaD, 0.5);
+  EXPECT_DOUBLE_EQ(est.desvio.DeltaE, std::sqrt(1.0 / 3.0));
+  EXPECT_EQ(est.desvio.DeltaN, 0.0);
+  EXPECT_EQ(est.desvio.DeltaD, 0.0);
+  // One residual has no deviation: an error, not a NaN.
+  EXPECT_EQ(Erro_de([] { Calcular_estatisticas({{0.5, 0, 0.5}}); }), "Invalid floating point operation");
+}
+
+TEST(Ajustamento, ConfiguracoesRecusadas) {
+  auto pontos = Quadrado_100m();
+  EXPECT_EQ(Verificar_configuracao(pontos), Configuracao::Valida);
+  EXPECT_EQ(Verificar_configuracao({pontos.begin(), pontos.begin() + 3}), Configuracao::Poucos_pontos);
+  EXPECT_EQ(Verificar_configuracao({}), Configuracao::Poucos_pontos);
+
+  auto alinhados_na_carta = pontos;
+  for (int i = 0; i < 4; ++i) alinhados_na_carta[i].E = 100 + 50 * i, alinhados_na_carta[i].N = 300 - 25 * i;
+  EXPECT_EQ(Verificar_configuracao(alinhados_na_carta), Configuracao::Degenerada_carta);
+
+  auto repetidos = pontos;
+  for (auto& p : repetidos) p.E = 100, p.N = 300;
+  EXPECT_EQ(Verificar_configuracao(repetidos), Configuracao::Degenerada_carta);
+
+  auto duas_posicoes = pontos;
+  duas_posicoes[2].E = duas_posicoes[0].E, duas_posicoes[2].N = duas_posicoes[0].N;
+  duas_posicoes[3].E = duas_posicoes[1].E, duas_posicoes[3].N = duas_posicoes[1].N;
+  EXPECT_EQ(Verificar_configuracao(duas_posicoes), Configuracao::Degenerada_carta);
+
+  auto sem_imagem = pontos;  // typed again after a clear: nothing clicked yet
+  for (auto& p : sem_imagem) p.x = 0, p.y = 0;
+  EXPECT_EQ(Verificar_configuracao(sem_imagem), Configuracao::Degenerada_imagem);
+
+  auto alinhados_na_imagem = pontos;
+  for (int i = 0; i < 4; ++i) alinhados_na_imagem[i].x = 100 + 30 * i, alinhados_na_imagem[i].y = 500 - 20 * i;
+  EXPECT_EQ(Verificar_configuracao(alinhados_na_imagem), Configuracao::Degenerada_imagem);
+}
+
+TEST(Ajustamento, ToleranciaRelativaAoTamanhoDasCoordenadas) {
+  // Large grid coordinates: collinearity is judged against their size, not in metres.
+  std::vector<Ponto_orientacao> pontos;
+  for (int i = 0; i < 4; ++i)
+    pontos.push_back({101 + i, 350000.0 + 100 * i, 7400000.0 + 100 * i, 100.0 + 400 * (i % 2), 100.0 + 400 * (i / 2)});
+  EXPECT_EQ(Verificar_configuracao(pontos), Configuracao::Degenerada_carta);
+  pontos[3].N += 1.0;  // a real, if thin, configuration
+  EXPECT_EQ(Verificar_configuracao(pontos), Configuracao::Valida);
+
+  // Three distinct positions clear of one line are enough, even with one repeated.
+  auto tres_posicoes = Quadrado_100m();
+  tres_posicoes[3] = tres_posicoes[2];
+  tres_posicoes[3].Numero = 104;
+  EXPECT_EQ(Verificar_configuracao(tres_posicoes), Configuracao::Valida);
+}
+
+TEST(Ajustamento, SistemaSingularAcusaErroEmVezDeNaN) {
+  auto repetidos = Quadrado_100m();
+  for (auto& p : repetidos) p.E = 100, p.N = 300;
+  EXPECT_EQ(Erro_de([&] { Ajustar_orientacao(repetidos); }), "Invalid floating point operation");
+}
+
+namespace {
+
+// Ordinary least squares of the chart-to-image transform, computed another way: centred
+// coordinates and Cramer's rule, then the affine inverse written out.
+Coeficientes Ajuste_independente(const std::vector<Ponto_orientacao>& pontos) {
+  const double n = static_cast<double>(pontos.size());
+  double mE = 0, mN = 0, mx = 0, my = 0;
+  for (const auto& p : pontos) mE += p.E / n, mN += p.N / n, mx += p.x / n, my += p.y / n;
+  double See = 0, Sen = 0, Snn = 0, Sex = 0, Snx = 0, Sey = 0, Sny = 0;
+  for (const auto& p : pontos) {
+    const double e = p.E - mE, u = p.N - mN, x = p.x - mx, y = p.y - my;
+    See += e * e, Sen += e * u, Snn += u * u, Sex += e * x, Snx += u * x, Sey += e * y, Sny += u * y;
+  }
+  const double det = See * Snn - Sen * Sen;
+  const double p1 = (Sex * Snn - Snx * Sen) / det, q1 = (See * Snx - Sen * Sex) / det;
+  const double p2 = (Sey * Snn - Sny * Sen) / det, q2 = (See * Sny - Sen * Sey) / det;
+  const double r1 = mx - p1 * mE - q1 * mN, r2 = my - p2 * mE - q2 * mN;
+  const double D = p1 * q2 - q1 * p2;
+  Coeficientes c;
+  c.a = q2 / D, c.b = -q1 / D, c.d = -p2 / D, c.e = p1 / D;
+  c.c = -(c.a * r1 + c.b * r2);
+  c.f = -(c.d * r1 + c.e * r2);
+  return c;
+}
+
+}  // namespace
+
+TEST(Ajustamento, ConcordaComAjusteIndependente) {
+  std::mt19937 gerador(20240611);
+  std::uniform_real_distribution<double> uniforme(0.0, 1.0);
+  std::normal_distribution<double> ruido(0.0, 0.5);
+  for (int caso = 0; caso < 20; ++caso) {
+    const int n = 4 + static_cast<int>(uniforme(gerador) * 27);
+    const double angulo = uniforme(gerador) * 2 * M_PI;
+    const double escala = 0.1 + 2 * uniforme(gerador);  // metres per pixel
+    const double E0 = 1000 + 4000 * uniforme(gerador), N0 = 1000 + 4000 * uniforme(gerador);
+    std::vector<Ponto_orientacao> pontos;
+    for (int i = 0; i < n; ++i) {
+      Ponto_orientacao p;
+      p.Numero = 101 + i;
+      p.x = std::floor(4000 * uniforme(gerador));
+      p.y = std::floor(4000 * uniforme(gerador));
+      p.E = E0 + escala * (std::cos(angulo) * p.x + std::sin(angulo) * p.y) + ruido(gerador);
+      p.N = N0 + escala * (std::sin(angulo) * p.x - std::cos(angulo) * p.y) + ruido(gerador);
+      pontos.push_back(p);
+    }
+    ASSERT_EQ(Verificar_configuracao(pontos), Configuracao::Valida);
+    const Coeficientes c = Ajustar_orientacao(pontos);
+    const Coeficientes esperado = Ajuste_independente(pontos);
+    const double linear = std::max({std::fabs(esperado.a), std::fabs(esperado.b), std::fabs(esperado.d),
+                                    std::fabs(esperado.e)});
+    const double translacao = std::max(std::fabs(esperado.c), std::fabs(esperado.f));
+    SCOPED_TRACE("case " + std::to_string(caso) + ", " + std::to_string(n) + " points");
+    EXPECT_NEAR(c.a, esperado.a, 1e-9 * linear);
+    EXPECT_NEAR(c.b, esperado.b, 1e-9 * linear);
+    EXPECT_NEAR(c.d, esperado.d, 1e-9 * linear);
+    EXPECT_NEAR(c.e, esperado.e, 1e-9 * linear);
+    EXPECT_NEAR(c.c, esperado.c, 1e-9 * translacao);
+    EXPECT_NEAR(c.f, esperado.f, 1e-9 * translacao);
+  }
+}
