@@ -1,0 +1,24 @@
+// "Desfazer": shows the last point of the list and, when the user confirms, removes it
+// and gives its number back to the next point.
+
+#include <QDialog>
+
+#include "app/Cartavel.h"
+#include "digitizing/DlgRemocao.h"
+
+void TForm1::Desfazer1Click() {
+  Funcao_corrente("Desfazer/eliminar último ponto da lista");
+  // An empty list raises the list-index error here, before anything is shown.
+  const Ponto_digitalizado ultimo = Lista_pontos.Item(Lista_pontos.Quantidade() - 1);
+
+  OKRightDlg->Preencher(Proximo_ponto - 1, ultimo.E, ultimo.N, ultimo.h);
+  if (ui.Exibir_modal(*OKRightDlg) == QDialog::Accepted) {
+    // A small dot whose corner is the point itself, inside the red disc, not over it.
+    const int x = static_cast<int>(ultimo.x);
+    const int y = static_cast<int>(ultimo.y);
+    Marcar(x, y, x + Raio_marca.x - 2, y + Raio_marca.y - 2, Cor_marca::Amarelo);
+    Lista_pontos.Remover(Lista_pontos.Quantidade() - 1);
+    --Proximo_ponto;
+  }
+  Funcao_corrente("Nenhuma");
+}

@@ -1,0 +1,59 @@
+// The digitizing modes: the "Pontos" submenu and its two items, "Altitudes" and
+// "Profundidades", which decide the sign of the values typed from then on.
+
+#include <QAction>
+
+#include "app/Cartavel.h"
+#include "hull/Pol_convexo.h"
+
+namespace {
+
+// New points can change the limit polygon, so the user either drops its vertex marks
+// now or keeps them. Only the marks go: the vertex list, the regions and the drawing
+// stay as they are.
+void Perguntar_se_descarta_pol_convexo(TForm1& form) {
+  if (!Tem_pol_convexo(form.Lista_pontos)) return;
+  const Resposta resposta = form.ui.Caixa_mensagem(
+      " ATENÇÃO: Já há polígono convexo determinado!!!\n\n"
+      "          A digitalização de novos pontos pode alterar o polígono convexo atual.\n"
+      "          Para ignorar/destruir o poligono convexo atual clique OK.\n\n"
+      "          Para manter o polígono convexo atual clique CANCEL.\n\n",
+      "ATENÇÃO: Polígono convexo já existe!!!!", Botoes::OK_Cancelar);
+  if (resposta != Resposta::OK) return;
+  for (Ponto_digitalizado& ponto : form.Lista_pontos) ponto.Marca_pconv = -1;
+}
+
+// What both modes do once the mode is set: announce it, click with the crosshair, and
+// open the commands that work on the points.
+void Entrar_em_modo(TForm1& form, const char* funcao) {
+  form.Funcao_corrente(funcao);
+  form.Definir_cursor(Cursor_imagem::Cruz);
+  for (QAction* item : {form.Operacoes1, form.Dados1, form.Parardigit1}) item->setEnabled(true);
+}
+
+}  // namespace
+
+void TForm1::Pontos1Click() {
+  Funcao_corrente("DIGITALIZAÇÃO DE PONTOS");
+  Definir_cursor(Cursor_imagem::Cruz);
+}
+
+void TForm1::Altitudes1Click() {
+  Modo_altitude = true;
+  Modo_clique = 1;
+  Altitudes1->setChecked(true);
+  Perguntar_se_descarta_pol_convexo(*this);
+  Modo_profundidade = false;
+  Profundidades1->setChecked(false);
+  Entrar_em_modo(*this, "Digitalização de ALTITUDES ");
+}
+
+void TForm1::Profundidades1Click() {
+  Modo_clique = 1;
+  Perguntar_se_descarta_pol_convexo(*this);
+  Modo_profundidade = true;
+  Profundidades1->setChecked(true);
+  Modo_altitude = false;
+  Altitudes1->setChecked(false);
+  Entrar_em_modo(*this, "Digitalização de PROFUNDIDADES ");
+}

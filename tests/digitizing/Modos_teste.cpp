@@ -1,0 +1,100 @@
+#include <QAction>
+
+#include "tests/digitizing/Apoio_digitalizacao.h"
+
+namespace {
+
+const char* const Texto_pol_convexo =
+    " ATENÇÃO: Já há polígono convexo determinado!!!\n\n"
+    "          A digitalização de novos pontos pode alterar o polígono convexo atual.\n"
+    "          Para ignorar/destruir o poligono convexo atual clique OK.\n\n"
+    "          Para manter o polígono convexo atual clique CANCEL.\n\n";
+
+using Modos = Programa_teste;
+
+// Three points, the first and last vertices of a polygon.
+void Com_pol_convexo(TForm1& form) {
+  for (const int marca : {1, -1, 2}) {
+    Ponto_digitalizado ponto;
+    ponto.Marca_pconv = marca;
+    form.Lista_pontos.Acrescentar(ponto);
+  }
+  form.Lista_pconv.Acrescentar({1, 0});
+  form.Lista_pconv.Acrescentar({2, 2});
+}
+
+std::vector<int> Marcas(const TForm1& form) {
+  std::vector<int> marcas;
+  for (const auto& ponto : form.Lista_pontos) marcas.push_back(ponto.Marca_pconv);
+  return marcas;
+}
+
+}  // namespace
+
+TEST_F(Modos, PontosAnunciaECruz) {
+  Form1.Pontos1Click();
+  EXPECT_EQ(Form1.Painel(6), " Função corrente: DIGITALIZAÇÃO DE PONTOS");
+  EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
+  EXPECT_FALSE(Form1.Modo_altitude || Form1.Modo_profundidade);
+}
+
+TEST_F(Modos, AltitudesEProfundidadesTrocamOModo) {
+  Form1.Altitudes1Click();
+  EXPECT_TRUE(Form1.Modo_altitude);
+  EXPECT_FALSE(Form1.Modo_profundidade);
+  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_TRUE(Form1.Altitudes1->isChecked());
+  EXPECT_FALSE(Form1.Profundidades1->isChecked());
+  EXPECT_EQ(Form1.Painel(6), " Função corrente: Digitalização de ALTITUDES ");
+  EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
+  for (QAction* item : {Form1.Operacoes1, Form1.Dados1, Form1.Parardigit1})
+    EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
+
+  Form1.Profundidades1Click();
+  EXPECT_FALSE(Form1.Modo_altitude);
+  EXPECT_TRUE(Form1.Modo_profundidade);
+  EXPECT_FALSE(Form1.Altitudes1->isChecked());
+  EXPECT_TRUE(Form1.Profundidades1->isChecked());
+  EXPECT_EQ(Form1.Painel(6), " Função corrente: Digitalização de PROFUNDIDADES ");
+  EXPECT_TRUE(ui.caixas.empty());  // no points, no question
+}
+
+TEST_F(Modos, PontosSemMarcaNaoPerguntam) {
+  Form1.Lista_pontos.Acrescentar(Ponto_digitalizado{});
+  Form1.Profundidades1Click();
+  Form1.Altitudes1Click();
+  EXPECT_TRUE(ui.caixas.empty());
+}
+
+TEST_F(Modos, PoligonoConvexoOkApagaAsMarcasEmAmbosOsModos) {
+  for (auto comando : {&TForm1::Altitudes1Click, &TForm1::Profundidades1Click}) {
+    Form1.Lista_pontos.Esvaziar();
+    Form1.Lista_pconv.Esvaziar();
+    Com_pol_convexo(Form1);
+    ui.caixas.clear();
+    ui.Responder(Resposta::OK);
+    (Form1.*comando)();
+    ASSERT_EQ(ui.caixas.size(), 1u);
+    EXPECT_EQ(ui.caixas[0].texto, Texto_pol_convexo);
+    EXPECT_EQ(ui.caixas[0].titulo, "ATENÇÃO: Polígono convexo já existe!!!!");
+    EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
+    EXPECT_EQ(Marcas(Form1), (std::vector<int>{-1, -1, -1}));
+    EXPECT_EQ(Form1.Lista_pconv.Quantidade(), 2);  // only the marks go
+  }
+  EXPECT_TRUE(Form1.Modo_profundidade);
+}
+
+TEST_F(Modos, PoligonoConvexoCancelMantemAsMarcasEMudaOModo) {
+  Com_pol_convexo(Form1);
+  ui.Responder(Resposta::Cancelar);
+  Form1.Profundidades1Click();
+  EXPECT_EQ(Marcas(Form1), (std::vector<int>{1, -1, 2}));
+  EXPECT_TRUE(Form1.Modo_profundidade);
+  EXPECT_FALSE(Form1.Modo_altitude);
+
+  ui.Responder(Resposta::Cancelar);
+  Form1.Altitudes1Click();
+  EXPECT_EQ(Marcas(Form1), (std::vector<int>{1, -1, 2}));
+  EXPECT_TRUE(Form1.Modo_altitude);
+  EXPECT_EQ(ui.caixas.size(), 2u);
+}
