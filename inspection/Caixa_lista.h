@@ -1,0 +1,19 @@
+#pragma once
+// A list box that reports mouse-downs after it has handled them itself, so that the
+// clicked line is already the current item (and the selection updated) when the
+// handler runs.
+
+#include <QListWidget>
+#include <functional>
+
+class TCaixa_lista : public QListWidget {
+ public:
+  using Tratador_mouse = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int, int)>;
+
+  explicit TCaixa_lista(QWidget* parent);
+
+  Tratador_mouse Ao_pressionar;
+
+ protected:
+  void mousePressEvent(QMouseEvent* evento) override;
+};
