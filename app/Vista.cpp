@@ -9,6 +9,7 @@
 
 #include "app/Cartavel.h"
 #include "app/Imagem.h"
+#include "app/Passo_rolagem.h"
 
 void TForm1::Image1MouseMove(Qt::KeyboardModifiers, int X, int Y) {
   Escrever_painel(0, fmt::sprintf(" Xt= %d", X));
@@ -23,7 +24,7 @@ void TForm1::Image1MouseMove(Qt::KeyboardModifiers, int X, int Y) {
 
 void TForm1::Rolar_imagem(Qt::KeyboardModifiers, int delta) {
   Funcao_corrente("rolar imagem");
-  const int passo = static_cast<int>(0.05 * frameGeometry().height());
+  const int passo = Passo_rolagem(frameGeometry().height());
   QScrollBar* barra = ScrollBox1->verticalScrollBar();
   barra->setValue(delta > 0 ? barra->value() - passo : barra->value() + passo);
   Funcao_corrente("Nenhuma");

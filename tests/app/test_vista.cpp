@@ -1,0 +1,157 @@
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+#include <fmt/printf.h>
+
+#include "app/Imagem.h"
+#include "app/Passo_rolagem.h"
+#include "tests/apoio/Programa_teste.h"
+
+namespace {
+
+class Vista : public Programa_teste {
+ protected:
+  void SetUp() override {
+    Form1.Image1->Raster = QImage(100, 100, QImage::Format_RGB32);
+    Form1.Image1->Raster.fill(Qt::white);
+  }
+  QRgb Pixel(int x, int y) const { return Form1.Image1->Raster.pixel(x, y) & 0xFFFFFF; }
+};
+
+}  // namespace
+
+TEST_F(Vista, MarcadorOcupaORetanguloDeDezPorDezCentradoNoPonto) {
+  Form1.Marcar_ponto(50.9, 50.2, Cor_marca::Vermelho);  // positions truncated toward zero
+  EXPECT_EQ(Pixel(50, 50), 0xFF0000u);
+  EXPECT_EQ(Pixel(47, 52), 0xFF0000u);
+  // The black outline touches the rectangle's sides x = 45..54, y = 45..54 and no more.
+  EXPECT_EQ(Pixel(45, 50), 0x000000u);
+  EXPECT_EQ(Pixel(54, 50), 0x000000u);
+  EXPECT_EQ(Pixel(50, 45), 0x000000u);
+  EXPECT_EQ(Pixel(50, 54), 0x000000u);
+  for (int i = 40; i < 60; ++i) {
+    EXPECT_EQ(Pixel(44, i), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(55, i), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(i, 44), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(i, 55), 0xFFFFFFu);
+  }
+  EXPECT_EQ(Pixel(45, 45), 0xFFFFFFu);  // an ellipse leaves the corners
+}
+
+TEST_F(Vista, CoresDosMarcadores) {
+  Form1.Marcar_ponto(20, 20, Cor_marca::Azul);
+  Form1.Marcar_ponto(40, 20, Cor_marca::Verde);
+  Form1.Marcar(60, 20, 63, 23, Cor_marca::Amarelo);
+  EXPECT_EQ(Pixel(20, 20), 0x0000FFu);
+  EXPECT_EQ(Pixel(40, 20), 0x008000u);
+  EXPECT_NE(Pixel(61, 21), 0xFFFFFFu);
+  EXPECT_EQ(Pixel(63, 21), 0xFFFFFFu);
+}
+
+TEST_F(Vista, PosicaoDoMouseEmPixelsEEmCoordenadasQuandoOrientada) {
+  Form1.Image1MouseMove({}, 10, 20);
+  EXPECT_EQ(Form1.Painel(0), " Xt= 10");
+  EXPECT_EQ(Form1.Painel(1), " Yt= 20");
+  EXPECT_EQ(Form1.Painel(2), " E =");  // not oriented: E and N keep their texts
+
+  Form1.Coef_orientacao = Coeficientes{2, 0, 100, 0, -2, 500};
+  Form1.Orientada = true;
+  Form1.Image1MouseMove({}, 10, 20);
+  EXPECT_EQ(Form1.Painel(2), " E=     120.000 m");
+  EXPECT_EQ(Form1.Painel(3), " N=      460.000 m");
+}
+
+TEST_F(Vista, MovimentoDoMouseNaoRepintaAImagem) {
+  Form1.Coef_orientacao = Coeficientes{2, 0, 100, 0, -2, 500};
+  Form1.Orientada = true;
+  Form1.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form1));
+  QCoreApplication::processEvents();
+  const int antes = Form1.Image1->Pinturas;
+  for (int i = 0; i < 20; ++i) QTest::mouseMove(Form1.Image1, QPoint(10 + i, 20 + i));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Form1.Image1->Pinturas, antes);
+  EXPECT_EQ(Form1.Painel(0), " Xt= 29");
+  EXPECT_EQ(Form1.Painel(3), fmt::sprintf(" N= %12.3f m", 500.0 - 2 * 39));
+}
+
+namespace {
+
+class Rolagem : public Programa_teste {
+ protected:
+  void SetUp() override {
+    Form1.Image1->Raster = QImage(3000, 4000, QImage::Format_RGB32);
+    Form1.Image1->resize(3000, 4000);
+    Form1.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form1));
+  }
+  QScrollBar* Vertical() { return Form1.ScrollBox1->verticalScrollBar(); }
+  QScrollBar* Horizontal() { return Form1.ScrollBox1->horizontalScrollBar(); }
+  void Roda(int delta) {
+    QWidget* viewport = Form1.ScrollBox1->viewport();
+    QWheelEvent roda(QPointF(50, 50), viewport->mapToGlobal(QPointF(50, 50)), QPoint(),
+                     QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(viewport, &roda);
+  }
+};
+
+}  // namespace
+
+TEST(Passo_rolagem, CincoPorCentoDaAlturaTruncado) {
+  EXPECT_EQ(Passo_rolagem(800), 40);
+  EXPECT_EQ(Passo_rolagem(659), 32);  // 32.95
+  EXPECT_EQ(Passo_rolagem(19), 0);
+}
+
+TEST_F(Rolagem, UmaMensagemDaRodaRolaUmPassoSoVertical) {
+  const int passo = Passo_rolagem(Form1.frameGeometry().height());
+  ASSERT_GT(passo, 0);
+  Vertical()->setValue(1000);
+  Horizontal()->setValue(100);
+  Roda(-120);  // towards the user: down
+  EXPECT_EQ(Vertical()->value(), 1000 + passo);
+  Roda(120);
+  Roda(480);  // a bigger delta still scrolls one step
+  EXPECT_EQ(Vertical()->value(), 1000 - passo);
+  EXPECT_EQ(Horizontal()->value(), 100);
+  EXPECT_EQ(Form1.Painel(6), " Função corrente: Nenhuma");
+  Vertical()->setValue(0);
+  Roda(120);
+  EXPECT_EQ(Vertical()->value(), 0);  // kept within the range
+}
+
+TEST_F(Rolagem, ArrasteComOBotaoDireitoRolaUmaVezNaSoltura) {
+  Vertical()->setValue(500);
+  Horizontal()->setValue(500);
+  Form1.Clique_imagem(Qt::RightButton, {}, 300, 400);
+  EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Mao);
+  EXPECT_EQ(Vertical()->value(), 500);
+  Form1.Image1MouseUp(Qt::RightButton, {}, 250, 300);
+  EXPECT_EQ(Vertical()->value(), 600);
+  EXPECT_EQ(Horizontal()->value(), 550);
+  EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Seta);
+
+  Form1.Modo_clique = 1;  // a clicking function is active: the crosshair comes back
+  Form1.Clique_imagem(Qt::RightButton, {}, 10, 10);
+  Form1.Image1MouseUp(Qt::RightButton, {}, 10, 10);
+  EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
+}
+
+TEST_F(Vista, BotaoDoMeioMostraAMensagemDeRolagem) {
+  Form1.Coord_carta_lidas = true;
+  ui.Responder(Resposta::OK);
+  Form1.Clique_imagem(Qt::MiddleButton, {}, 5, 5);
+  ASSERT_EQ(ui.caixas.size(), 1u);
+  EXPECT_EQ(ui.caixas[0].texto, " Clique em botao cenrel -> SCROLL");
+  EXPECT_EQ(ui.caixas[0].titulo, "");
+  EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
+}
+
+TEST_F(Vista, PinturaCobreSoORetanguloExposto) {
+  Form1.Image1->Raster.fill(Qt::red);
+  Form1.Image1->resize(150, 150);  // wider than the raster: the rest shows the background
+  const QImage tela = Form1.Image1->grab(QRect(90, 90, 20, 20)).toImage();
+  EXPECT_EQ(tela.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_NE(tela.pixel(15, 15) & 0xFFFFFF, 0xFF0000u);
+}
