@@ -1,0 +1,11 @@
+#include "datafiles/Formato_ENh.h"
+
+#include <fmt/printf.h>
+
+void Escrever_linha_ENh(std::FILE* arquivo, const Ponto_digitalizado& ponto) {
+  fmt::fprintf(arquivo, "%6d %10.3f %11.3f %7.2f\n", ponto.Numero, ponto.E, ponto.N, ponto.h);
+}
+
+void Escrever_ENh(std::FILE* arquivo, const Lista<Ponto_digitalizado>& pontos) {
+  for (const auto& ponto : pontos) Escrever_linha_ENh(arquivo, ponto);
+}

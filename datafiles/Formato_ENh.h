@@ -1,0 +1,11 @@
+#pragma once
+// The ENh file: one line "n E N h" per digitized point, in list order. Save and
+// Concatenate write it; the program never reads it back.
+
+#include <cstdio>
+
+#include "app/Lista.h"
+#include "app/Registros.h"
+
+void Escrever_linha_ENh(std::FILE* arquivo, const Ponto_digitalizado& ponto);
+void Escrever_ENh(std::FILE* arquivo, const Lista<Ponto_digitalizado>& pontos);

@@ -1,0 +1,18 @@
+#pragma once
+// The reserve file written beside the ENh file: everything needed to reopen the job.
+// Lines, in order: image name; control point count and lines; the six coefficients
+// a..f; digitized point count and lines (with pixel position and polygon mark).
+
+#include <cstdio>
+#include <string>
+
+#include "app/Lista.h"
+#include "app/Registros.h"
+
+void Escrever_reserva(std::FILE* arquivo, const std::string& nome_imagem,
+                      const Lista<Ponto_orientacao>& pontos_controle,
+                      const Coeficientes& coeficientes, const Lista<Ponto_digitalizado>& pontos);
+
+// The reserve file's path: "_RESERVA" inserted before the last four characters of the
+// ENh path, whatever they are (folha12.ENh gives folha12_RESERVA.ENh).
+std::string Caminho_reserva(const std::string& caminho_ENh);

@@ -1,0 +1,96 @@
+#include "tests/datafiles/Apoio_arquivos.h"
+
+#include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/Erro.h"
+
+std::string Texto_escrito(const std::function<void(std::FILE*)>& escrever) {
+  char* dados = nullptr;
+  std::size_t tamanho = 0;
+  std::FILE* fluxo = open_memstream(&dados, &tamanho);
+  escrever(fluxo);
+  std::fclose(fluxo);
+  std::string texto(dados, tamanho);
+  std::free(dados);
+  return texto;
+}
+
+Fluxo Fluxo_de_texto(const std::string& texto) {
+  Fluxo fluxo(std::tmpfile());
+  std::fwrite(texto.data(), 1, texto.size(), fluxo.get());
+  std::rewind(fluxo.get());
+  return fluxo;
+}
+
+std::string Ler_conteudo(const std::string& caminho) {
+  std::ifstream arquivo(caminho, std::ios::binary);
+  EXPECT_TRUE(arquivo.good()) << "cannot read " << caminho;
+  std::ostringstream texto;
+  texto << arquivo.rdbuf();
+  return texto.str();
+}
+
+void Gravar_conteudo(const std::string& caminho, const std::string& texto) {
+  std::ofstream arquivo(caminho, std::ios::binary);
+  arquivo << texto;
+  ASSERT_TRUE(arquivo.good()) << "cannot write " << caminho;
+}
+
+bool Existe(const std::string& caminho) {
+  struct stat estado {};
+  return ::stat(caminho.c_str(), &estado) == 0;
+}
+
+std::vector<std::string> Conteudo_pasta(const std::string& pasta) {
+  std::vector<std::string> nomes;
+  for (const auto& entrada : std::filesystem::directory_iterator(pasta))
+    nomes.push_back(entrada.path().filename().string());
+  std::sort(nomes.begin(), nomes.end());
+  return nomes;
+}
+
+Como_usuario_comum::Como_usuario_comum() : trocou_(geteuid() == 0) {
+  if (!trocou_) return;
+  setfsgid(65534);
+  setfsuid(65534);
+}
+
+Como_usuario_comum::~Como_usuario_comum() {
+  if (!trocou_) return;
+  setfsuid(0);
+  setfsgid(0);
+}
+
+std::string Mensagem_de_erro(const std::function<void()>& acao) {
+  try {
+    acao();
+  } catch (const Erro& erro) {
+    return erro.what();
+  }
+  return {};
+}
+
+Ponto_digitalizado Ponto(int numero, double E, double N, double h, double x, double y, int marca) {
+  Ponto_digitalizado p;
+  p.Numero = numero;
+  p.E = E;
+  p.N = N;
+  p.h = h;
+  p.x = x;
+  p.y = y;
+  p.Marca_pconv = marca;
+  return p;
+}
+
+Ponto_orientacao Controle(int numero, double E, double N, double x, double y) {
+  return Ponto_orientacao{numero, E, N, x, y};
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Small helpers of the data file tests: files and streams made from and read into text.
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Lista.h"
+#include "app/Registros.h"
+
+// What a writer puts into a stream, as text.
+std::string Texto_escrito(const std::function<void(std::FILE*)>& escrever);
+
+// A stream that reads the given bytes (NULs included).
+struct Fechar_fluxo {
+  void operator()(std::FILE* fluxo) const { std::fclose(fluxo); }
+};
+using Fluxo = std::unique_ptr<std::FILE, Fechar_fluxo>;
+Fluxo Fluxo_de_texto(const std::string& texto);
+
+std::string Ler_conteudo(const std::string& caminho);
+void Gravar_conteudo(const std::string& caminho, const std::string& texto);
+bool Existe(const std::string& caminho);
+// The entries of a folder, "." and ".." left out, sorted.
+std::vector<std::string> Conteudo_pasta(const std::string& pasta);
+
+// Root passes every permission check: while this lives, the file system sees an
+// ordinary user, so a read-only folder or file really cannot be written.
+class Como_usuario_comum {
+ public:
+  Como_usuario_comum();
+  ~Como_usuario_comum();
+  Como_usuario_comum(const Como_usuario_comum&) = delete;
+  Como_usuario_comum& operator=(const Como_usuario_comum&) = delete;
+
+ private:
+  bool trocou_ = false;
+};
+
+// The message of the Erro that acao raises; empty when it raises none.
+std::string Mensagem_de_erro(const std::function<void()>& acao);
+
+Ponto_digitalizado Ponto(int numero, double E, double N, double h, double x = 0, double y = 0,
+                         int marca = -1);
+Ponto_orientacao Controle(int numero, double E, double N, double x, double y);
+
+template <typename T>
+Lista<T> Lista_de(std::initializer_list<T> itens) {
+  Lista<T> lista;
+  for (const auto& item : itens) lista.Acrescentar(item);
+  return lista;
+}

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <cmath>
+#include <filesystem>
+
+#include "datafiles/Formato_reserva.h"
+#include "datafiles/Leitura_reserva.h"
+#include "tests/datafiles/Apoio_arquivos.h"
+
+namespace {
+
+// Keeps everything the reader hands over, and the order of the calls.
+struct Receptor_gravador : Receptor_reserva {
+  std::string nome;
+  std::vector<Ponto_orientacao> controle;
+  std::vector<Coeficientes> coeficientes;  // every snapshot handed over
+  std::vector<Ponto_digitalizado> pontos;
+  std::vector<std::string> chamadas;
+
+  void Nome_imagem(const std::string& n) override { nome = n, chamadas.push_back("nome"); }
+  void Ponto_controle(const Ponto_orientacao& p) override {
+    controle.push_back(p), chamadas.push_back("controle");
+  }
+  void Fim_pontos_controle(int n) override { chamadas.push_back("fim controle " + std::to_string(n)); }
+  void Coeficientes_lidos(const Coeficientes& c) override {
+    coeficientes.push_back(c), chamadas.push_back("coeficientes");
+  }
+  void Fim_coeficientes() override { chamadas.push_back("fim coeficientes"); }
+  void Ponto(const Ponto_digitalizado& p) override { pontos.push_back(p), chamadas.push_back("ponto"); }
+  void Fim_pontos(int n) override { chamadas.push_back("fim pontos " + std::to_string(n)); }
+};
+
+const std::string Coef_texto =
+    "        0.2500000000\n        0.0000000000\n       75.0000000000\n"
+    "        0.0000000000\n       -0.2500000000\n      325.0000000000\n";
+
+const std::string Reserva_exemplo =
+    "/mapas/folha 12.bmp\n"
+    "2\n"
+    "101     100.000     300.000 100 100\n"
+    "102     200.000     300.000 500 100\n" +
+    Coef_texto +
+    "    2\n"
+    "      1    100.250     300.125   12.50   101   100 -1\n"
+    "      2    150.000     250.000   -3.25   200   300 2\n";
+
+// Reads the text; the message of the error that stopped the reading, or "".
+std::string Ler(const std::string& texto, Leitura_reserva leitura, Receptor_gravador& receptor) {
+  const Fluxo fluxo = Fluxo_de_texto(texto);
+  return Mensagem_de_erro([&] { Ler_reserva(fluxo.get(), leitura, receptor); });
+}
+
+std::string Trocar_LF_por_CRLF(std::string texto) {
+  for (std::size_t i = texto.find('\n'); i != std::string::npos; i = texto.find('\n', i + 2))
+    texto.insert(i, "\r");
+  return texto;
+}
+
+}  // namespace
+
+TEST(Leitura_reserva, CompletaEntregaTudoNaOrdemDoArquivo) {
+  Receptor_gravador r;
+  ASSERT_EQ(Ler(Reserva_exemplo, Leitura_reserva::Completa, r), "");
+  EXPECT_EQ(r.chamadas, (std::vector<std::string>{
+                            "nome", "controle", "controle", "fim controle 2", "coeficientes",
+                            "coeficientes", "coeficientes", "coeficientes", "coeficientes",
+                            "coeficientes", "coeficientes", "fim coeficientes", "ponto", "ponto",
+                            "fim pontos 2"}));
+  EXPECT_EQ(r.nome, "/mapas/folha 12.bmp");
+  ASSERT_EQ(r.controle.size(), 2u);
+  EXPECT_EQ(r.controle[1].Numero, 102);
+  EXPECT_DOUBLE_EQ(r.controle[1].x, 500);
+  const Coeficientes& c = r.coeficientes.back();
+  EXPECT_EQ((std::vector<double>{c.a, c.b, c.c, c.d, c.e, c.f}),
+            (std::vector<double>{0.25, 0, 75, 0, -0.25, 325}));
+  ASSERT_EQ(r.pontos.size(), 2u);
+  EXPECT_EQ(r.pontos[1].Marca_pconv, 2);
+  EXPECT_DOUBLE_EQ(r.pontos[1].h, -3.25);
+}
+
+TEST(Leitura_reserva, CRLFDaOsMesmosValoresQueLF) {
+  Receptor_gravador lf, crlf;
+  ASSERT_EQ(Ler(Reserva_exemplo, Leitura_reserva::Completa, lf), "");
+  ASSERT_EQ(Ler(Trocar_LF_por_CRLF(Reserva_exemplo), Leitura_reserva::Completa, crlf), "");
+  EXPECT_EQ(crlf.nome, "/mapas/folha 12.bmp");
+  EXPECT_EQ(crlf.chamadas, lf.chamadas);
+  for (std::size_t i = 0; i < lf.pontos.size(); ++i) {
+    EXPECT_EQ(crlf.pontos[i].Marca_pconv, lf.pontos[i].Marca_pconv);
+    EXPECT_DOUBLE_EQ(crlf.pontos[i].y, lf.pontos[i].y);
+  }
+}
+
+TEST(Leitura_reserva, UltimaLinhaSemNovaLinha) {
+  Receptor_gravador r;
+  ASSERT_EQ(Ler(Reserva_exemplo.substr(0, Reserva_exemplo.size() - 1), Leitura_reserva::Completa, r), "");
+  ASSERT_EQ(r.pontos.size(), 2u);
+  EXPECT_EQ(r.pontos[1].Marca_pconv, 2);
+}
+
+TEST(Leitura_reserva, ContagemDeControleComoRealTruncado) {
+  for (const std::string contagem : {"2", "2.0", "2.9", " 2 "}) {
+    std::string texto = Reserva_exemplo;
+    texto.replace(texto.find("\n2\n") + 1, 1, contagem);
+    Receptor_gravador r;
+    EXPECT_EQ(Ler(texto, Leitura_reserva::Completa, r), "") << contagem;
+    EXPECT_EQ(r.controle.size(), 2u) << contagem;
+  }
+}
+
+TEST(Leitura_reserva, SomentePontosPulaControleECoeficientesSemLer) {
+  const std::string texto = "qualquer\n3\nlixo\n\nmais lixo\na\nb\nc\nd\ne\nf\n    1\n 9 1 2 3 4 5 -1\n";
+  Receptor_gravador r;
+  ASSERT_EQ(Ler(texto, Leitura_reserva::Somente_pontos, r), "");
+  EXPECT_EQ(r.chamadas, (std::vector<std::string>{"nome", "ponto", "fim pontos 1"}));
+  EXPECT_EQ(r.pontos[0].Numero, 9);
+}
+
+TEST(Leitura_reserva, SomentePontosLeAContagemDeControleComoInteiro) {
+  std::string texto = Reserva_exemplo;
+  texto.replace(texto.find("\n2\n") + 1, 1, "2.0");
+  Receptor_gravador r;
+  EXPECT_EQ(Ler(texto, Leitura_reserva::Somente_pontos, r), "'2.0' is not a valid integer value");
+  EXPECT_TRUE(r.pontos.empty());
+}
+
+TEST(Leitura_reserva, LinhaRuimParaALeituraMantendoOQueVeioAntes) {
+  std::string texto = Reserva_exemplo;
+  texto.replace(texto.find("   -3.25"), 8, "   -3,25");
+  Receptor_gravador r;
+  EXPECT_EQ(Ler(texto, Leitura_reserva::Completa, r), "'-3,25' is not a valid floating point value");
+  EXPECT_EQ(r.pontos.size(), 1u);
+  EXPECT_EQ(r.chamadas.back(), "ponto");
+}
+
+TEST(Leitura_reserva, CoeficienteRuimDeixaOsLidosAntes) {
+  std::string texto = Reserva_exemplo;
+  texto.replace(texto.find("       75.0000000000"), 20, "       75.00000000O0");
+  Receptor_gravador r;
+  EXPECT_EQ(Ler(texto, Leitura_reserva::Completa, r),
+            "'       75.00000000O0' is not a valid floating point value");
+  ASSERT_EQ(r.coeficientes.size(), 3u) << "zeros, then after a, then after b";
+  const Coeficientes& c = r.coeficientes.back();
+  EXPECT_EQ((std::vector<double>{c.a, c.b, c.c, c.d, c.e, c.f}), (std::vector<double>{0.25, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(r.chamadas.back(), "coeficientes");
+}
+
+TEST(Leitura_reserva, ArquivoCortadoNoMeioDeUmaLinha) {
+  const std::string cortado = Reserva_exemplo.substr(0, Reserva_exemplo.find("  -3.25") - 12);
+  for (const auto leitura : {Leitura_reserva::Completa, Leitura_reserva::Somente_pontos}) {
+    Receptor_gravador r;
+    EXPECT_EQ(Ler(cortado, leitura, r), "'' is not a valid floating point value");
+    EXPECT_EQ(r.pontos.size(), 1u);
+  }
+}
+
+TEST(Leitura_reserva, ArquivoENhNoLugarDaReserva) {
+  const std::string ENh = "     1   1234.568 7654321.000   12.50\n     2    100.000     200.000   -3.25\n";
+  Receptor_gravador completa, pontos;
+  EXPECT_EQ(Ler(ENh, Leitura_reserva::Completa, completa),
+            "'     2    100.000     200.000   -3.25' is not a valid floating point value");
+  EXPECT_EQ(Ler(ENh, Leitura_reserva::Somente_pontos, pontos),
+            "'     2    100.000     200.000   -3.25' is not a valid integer value");
+  EXPECT_TRUE(completa.controle.empty());
+  EXPECT_TRUE(pontos.pontos.empty());
+}
+
+TEST(Leitura_reserva, ArquivoBinarioParaNaContagem) {
+  const std::string binario("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
+  Receptor_gravador r;
+  EXPECT_EQ(Ler(binario, Leitura_reserva::Completa, r),
+            std::string("'\x1a' is not a valid floating point value"));
+  EXPECT_EQ(r.nome, "\x89PNG");
+}
+
+TEST(Leitura_reserva, ContagensEnormesComTresLinhasAtras) {
+  const std::string linha_controle = "101 1 2 3 4\n";
+  const std::string linha_ponto = " 1 1 2 3 4 5 -1\n";
+  {
+    Receptor_gravador r;
+    EXPECT_EQ(Ler("m\n2147483647\n" + linha_controle + linha_controle + linha_controle,
+                  Leitura_reserva::Completa, r),
+              "'' is not a valid integer value");
+    EXPECT_EQ(r.controle.size(), 3u);
+  }
+  {
+    Receptor_gravador r;
+    EXPECT_EQ(Ler("m\n2147483647\n" + linha_controle + linha_controle + linha_controle,
+                  Leitura_reserva::Somente_pontos, r),
+              "'' is not a valid integer value");
+  }
+  {
+    Receptor_gravador r;
+    EXPECT_EQ(Ler("m\n0\n" + Coef_texto + "2147483647\n" + linha_ponto + linha_ponto + linha_ponto,
+                  Leitura_reserva::Completa, r),
+              "'' is not a valid integer value");
+    EXPECT_EQ(r.pontos.size(), 3u);
+  }
+}
+
+TEST(Leitura_reserva, ContagemNegativaOuForaDoAlcanceERecusada) {
+  Receptor_gravador r;
+  EXPECT_EQ(Ler("m\n-1\n", Leitura_reserva::Completa, r), "'-1' is not a valid floating point value");
+  EXPECT_EQ(Ler("m\n1e10\n", Leitura_reserva::Completa, r), "'1e10' is not a valid floating point value");
+  EXPECT_EQ(Ler("m\n-1\n", Leitura_reserva::Somente_pontos, r), "'-1' is not a valid integer value");
+  EXPECT_EQ(Ler("m\n0\n" + Coef_texto + "   -2\n", Leitura_reserva::Completa, r),
+            "'   -2' is not a valid integer value");
+  EXPECT_EQ(Ler("m\n0\n" + Coef_texto + "2147483648\n", Leitura_reserva::Completa, r),
+            "'2147483648' is not a valid integer value");
+  EXPECT_TRUE(r.pontos.empty());
+}
+
+TEST(Leitura_reserva, NadaDepoisDoUltimoPontoELido) {
+  Receptor_gravador r;
+  EXPECT_EQ(Ler(Reserva_exemplo + "lixo depois\n", Leitura_reserva::Completa, r), "");
+  EXPECT_EQ(r.pontos.size(), 2u);
+}
+
+TEST(Leitura_reserva, IdaEVoltaArredondaComoOFormato) {
+  // Half a unit of the last decimal written, and a hair for the binary representation.
+  constexpr double Meia_milesima = 0.0005 + 1e-9;
+  constexpr double Meia_centesima = 0.005 + 1e-9;
+  constexpr double Meio_decimo_de_bilionesimo = 5e-11 + 1e-12;
+  Lista<Ponto_orientacao> controle;
+  Lista<Ponto_digitalizado> pontos;
+  for (int i = 0; i < 50; ++i) {
+    controle.Acrescentar(Controle(101 + i, 1000 + i * 37.12345, 2000 - i * 11.98765, i * 3.7, i * 5.2));
+    pontos.Acrescentar(Ponto(i + 1, 500000 + i * 1.23456, 7500000 - i * 7.654321, i * 0.987 - 20,
+                             i * 4.6, i * 2.4, i % 7 == 0 ? i / 7 + 1 : -1));
+  }
+  const Coeficientes coef{0.123456789012, -0.5e-3, 500123.4567890123, 1e-4, -0.2468013579, 7499999.1};
+  const std::string texto =
+      Texto_escrito([&](std::FILE* f) { Escrever_reserva(f, "img.jpg", controle, coef, pontos); });
+  Receptor_gravador r;
+  ASSERT_EQ(Ler(texto, Leitura_reserva::Completa, r), "");
+  ASSERT_EQ(r.controle.size(), 50u);
+  ASSERT_EQ(r.pontos.size(), 50u);
+  for (int i = 0; i < 50; ++i) {
+    const auto& c = controle.Item(i);
+    EXPECT_EQ(r.controle[i].Numero, c.Numero);
+    EXPECT_NEAR(r.controle[i].E, c.E, Meia_milesima);
+    EXPECT_NEAR(r.controle[i].N, c.N, Meia_milesima);
+    EXPECT_EQ(r.controle[i].x, std::trunc(c.x));
+    EXPECT_EQ(r.controle[i].y, std::trunc(c.y));
+    const auto& p = pontos.Item(i);
+    EXPECT_EQ(r.pontos[i].Numero, p.Numero);
+    EXPECT_NEAR(r.pontos[i].E, p.E, Meia_milesima);
+    EXPECT_NEAR(r.pontos[i].N, p.N, Meia_milesima);
+    EXPECT_NEAR(r.pontos[i].h, p.h, Meia_centesima);
+    EXPECT_EQ(r.pontos[i].x, std::nearbyint(p.x));
+    EXPECT_EQ(r.pontos[i].y, std::nearbyint(p.y));
+    EXPECT_EQ(r.pontos[i].Marca_pconv, p.Marca_pconv);
+  }
+  const Coeficientes& lido = r.coeficientes.back();
+  EXPECT_NEAR(lido.a, coef.a, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(lido.b, coef.b, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(lido.c, coef.c, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(lido.d, coef.d, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(lido.e, coef.e, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(lido.f, coef.f, Meio_decimo_de_bilionesimo);
+}
+
+TEST(Abrir_leitura, ArquivoQueNaoAbreEPastaDaoNada) {
+  QTemporaryDir pasta;
+  const std::string base = pasta.path().toStdString();
+  EXPECT_EQ(Abrir_leitura(base + "/nao_existe_RESERVA.ENh"), nullptr);
+  EXPECT_EQ(Abrir_leitura(base), nullptr);
+  Gravar_conteudo(base + "/a_RESERVA.ENh", "x\n");
+  EXPECT_NE(Abrir_leitura(base + "/a_RESERVA.ENh"), nullptr);
+}
