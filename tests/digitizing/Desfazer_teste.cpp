@@ -7,7 +7,7 @@ namespace {
 
 class Desfazer : public Digitalizacao {
  protected:
-  // The next showing of the removal dialog: `ver` reads it, then the button is pressed.
+  // The next showing of the removal dialog: `ver` reads it, then a button is pressed.
   void Remocao(bool remover, std::function<void(TOKRightDlg&)> ver = {}) {
     ui.No_modal([remover, ver](QDialog& janela) {
       auto& dlg = dynamic_cast<TOKRightDlg&>(janela);
@@ -16,10 +16,10 @@ class Desfazer : public Digitalizacao {
     });
   }
 
-  std::vector<int> Numeros() const {
-    std::vector<int> numeros;
-    for (const auto& ponto : Form1.Lista_pontos) numeros.push_back(ponto.Numero);
-    return numeros;
+  std::vector<double> Alturas() const {
+    std::vector<double> alturas;
+    for (const auto& ponto : Form1.Lista_pontos) alturas.push_back(ponto.h);
+    return alturas;
   }
 };
 
@@ -27,43 +27,34 @@ std::string Texto(const QLineEdit* campo) { return campo->text().toStdString(); 
 
 }  // namespace
 
-TEST_F(Desfazer, TresRemocoesEmOrdemInversa) {
+TEST_F(Desfazer, RemoveEmOrdemInversaEDevolveONumero) {
   Form1.Altitudes1Click();
-  Digitalizar(10, 10, "1");
-  Digitalizar(20, 20, "2");
-  Digitalizar(30, 30, "3");
+  for (const char* valor : {"1", "2", "3"}) Digitalizar(10, 10, valor);
+  Remocao(true);
+  Form1.Desfazer1Click();
+  EXPECT_EQ(Alturas(), (std::vector<double>{1, 2}));
+  EXPECT_EQ(Form1.Proximo_ponto, 3);
+  Digitar("4", false, [](TOKRightDlg1& dlg) { EXPECT_EQ(dlg.Edit4->text().toStdString(), " 3"); });
+  Clicar(40, 40);
+  EXPECT_EQ(Form1.Lista_pontos.Item(2).Numero, 3);
 
-  for (const int esperado : {3, 2, 1}) {
+  for (const int numero : {3, 2, 1}) {
     Remocao(true, [&](TOKRightDlg& dlg) {
-      EXPECT_EQ(Texto(dlg.Edit1), " " + std::to_string(esperado));
-      EXPECT_EQ(Texto(dlg.Edit4), "    " + std::to_string(esperado) + ".0");
+      EXPECT_EQ(Texto(dlg.Edit1), " " + std::to_string(numero));
       EXPECT_EQ(Form1.Painel(6), " Função corrente: Desfazer/eliminar último ponto da lista");
     });
     Form1.Desfazer1Click();
-    EXPECT_EQ(Form1.Lista_pontos.Quantidade(), esperado - 1);
-    EXPECT_EQ(Form1.Proximo_ponto, esperado);
+    EXPECT_EQ(Form1.Lista_pontos.Quantidade(), numero - 1);
+    EXPECT_EQ(Form1.Proximo_ponto, numero);
     EXPECT_EQ(Form1.Painel(6), " Função corrente: Nenhuma");
+    if (numero == 3) {
+      EXPECT_EQ(Alturas(), (std::vector<double>{1, 2}));  // the point of value 4 went first
+    }
   }
   EXPECT_TRUE(ui.caixas.empty());
 }
 
-TEST_F(Desfazer, ONumeroVoltaParaOProximoPonto) {
-  Form1.Altitudes1Click();
-  Digitalizar(10, 10, "1");
-  Digitalizar(20, 20, "2");
-  Digitalizar(30, 30, "3");
-  Remocao(true);
-  Form1.Desfazer1Click();
-  EXPECT_EQ(Numeros(), (std::vector<int>{1, 2}));
-  EXPECT_EQ(Form1.Proximo_ponto, 3);
-
-  Digitar("4", false, [](TOKRightDlg1& dlg) { EXPECT_EQ(dlg.Edit4->text().toStdString(), " 3"); });
-  Clicar(40, 40);
-  EXPECT_EQ(Numeros(), (std::vector<int>{1, 2, 3}));
-  EXPECT_EQ(Form1.Lista_pontos.Item(2).h, 4.0);
-}
-
-TEST_F(Desfazer, DialogoMostraOUltimoPontoComProfundidadeNegativa) {
+TEST_F(Desfazer, DialogoMostraOUltimoPontoECancelarNadaRemove) {
   Form1.Profundidades1Click();
   Digitalizar(15, 25, "12.34");
   Remocao(false, [](TOKRightDlg& dlg) {
@@ -73,7 +64,6 @@ TEST_F(Desfazer, DialogoMostraOUltimoPontoComProfundidadeNegativa) {
     EXPECT_EQ(Texto(dlg.Edit4), "  -12.3");
   });
   Form1.Desfazer1Click();
-  // Cancelled: nothing removed, only the panel changes.
   EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 1);
   EXPECT_EQ(Form1.Proximo_ponto, 2);
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Nenhuma");
@@ -81,22 +71,15 @@ TEST_F(Desfazer, DialogoMostraOUltimoPontoComProfundidadeNegativa) {
 }
 
 TEST_F(Desfazer, ListaVaziaDaOErroDeIndiceAntesDoDialogo) {
-  Form1.Executar([this] { Form1.Desfazer1Click(); });
-  EXPECT_EQ(ui.Erros(), std::vector<std::string>{"List index out of bounds (-1)"});
-  EXPECT_EQ(ui.modais, 0);
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
-  EXPECT_EQ(Form1.Painel(6), " Função corrente: Desfazer/eliminar último ponto da lista");
-}
-
-TEST_F(Desfazer, TudoRemovidoOProximoDesfazerDaOErro) {
   Form1.Altitudes1Click();
   Digitalizar(10, 10, "1");
   Remocao(true);
-  Form1.Executar([this] { Form1.Desfazer1Click(); });
-  Form1.Executar([this] { Form1.Desfazer1Click(); });
+  Form1.Desfazer1Click();
+  Form1.Executar([this] { Form1.Desfazer1Click(); });  // every point removed: nothing left
   EXPECT_EQ(ui.Erros(), std::vector<std::string>{"List index out of bounds (-1)"});
-  EXPECT_EQ(ui.modais, 2);  // the value dialog and one removal
+  EXPECT_EQ(ui.modais, 2);  // the value dialog and one removal, none for the error
   EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_EQ(Form1.Painel(6), " Função corrente: Desfazer/eliminar último ponto da lista");
 }
 
 TEST_F(Desfazer, PontoAmareloDentroDoDiscoVermelho) {
@@ -105,16 +88,19 @@ TEST_F(Desfazer, PontoAmareloDentroDoDiscoVermelho) {
   Remocao(true);
   Form1.Desfazer1Click();
 
+  // The dot's corner is the point itself: yellow appears only right of and below it,
+  // and the rest of the disc stays red.
   int amarelos = 0;
-  for (int x = 60; x < 63; ++x)
-    for (int y = 70; y < 73; ++y) amarelos += Cor(x, y) == 0xFFFF00u;
+  for (int x = 54; x < 66; ++x) {
+    for (int y = 64; y < 76; ++y) {
+      const bool no_ponto = x >= 60 && y >= 70 && x <= 62 && y <= 72;
+      if (Cor(x, y) == 0xFFFF00u) ++amarelos;
+      if (!no_ponto) {
+        EXPECT_NE(Cor(x, y), 0xFFFF00u) << x << "," << y;
+      }
+    }
+  }
   EXPECT_GT(amarelos, 0);
-  // The dot starts at the point itself: the rest of the disc is still red.
   EXPECT_EQ(Cor(58, 70), 0xFF0000u);
   EXPECT_EQ(Cor(60, 68), 0xFF0000u);
-  for (int x = 54; x < 66; ++x)
-    for (int y = 64; y < 76; ++y) {
-      if (x >= 60 && y >= 70 && x <= 62 && y <= 72) continue;
-      EXPECT_NE(Cor(x, y), 0xFFFF00u) << x << "," << y;
-    }
 }

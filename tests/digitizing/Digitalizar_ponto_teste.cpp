@@ -5,11 +5,6 @@
 
 namespace {
 
-std::string Recusa(const std::string& valor, const char* grandeza) {
-  return "Valor digitado   `" + valor + "`  para a " + grandeza +
-         " é inválido. \n\n Repita a operações de \n\n DIGITALIZAÇÃO e DIGITAÇÃO.\n\n";
-}
-
 std::vector<double> Alturas(const TForm1& form) {
   std::vector<double> alturas;
   for (const auto& ponto : form.Lista_pontos) alturas.push_back(ponto.h);
@@ -18,29 +13,36 @@ std::vector<double> Alturas(const TForm1& form) {
 
 }  // namespace
 
-TEST_F(Digitalizacao, PrimeiroPontoNumeroUmComCamposFormatados) {
+TEST_F(Digitalizacao, PrimeiroPontoNumeroUmMarcadoEmVermelho) {
   Form1.Altitudes1Click();
   Digitar("12", false, [](TOKRightDlg1& dlg) {
-    EXPECT_EQ(dlg.Edit1->text().toStdString(), "     120.000");  // 2 * 10 + 100
-    EXPECT_EQ(dlg.Edit2->text().toStdString(), "      460.000");  // -2 * 20 + 500
-    EXPECT_EQ(dlg.Edit3->text().toStdString(), "");
+    EXPECT_EQ(dlg.Edit1->text().toStdString(), "     180.000");  // 2 * 40 + 100
+    EXPECT_EQ(dlg.Edit2->text().toStdString(), "      400.000");  // -2 * 50 + 500
     EXPECT_EQ(dlg.Edit4->text().toStdString(), " 1");
     EXPECT_TRUE(dlg.Altitude->isChecked());
     EXPECT_FALSE(dlg.Profundidade->isChecked());
   });
-  Clicar(10, 20);
+  Clicar(40, 50);
 
   ASSERT_EQ(Form1.Lista_pontos.Quantidade(), 1);
   const Ponto_digitalizado& p = Form1.Lista_pontos.Item(0);
   EXPECT_EQ(p.Numero, 1);
   EXPECT_EQ(p.Marca_pconv, -1);
-  EXPECT_EQ(p.E, 120.0);
-  EXPECT_EQ(p.N, 460.0);
-  EXPECT_EQ(p.x, 10.0);
-  EXPECT_EQ(p.y, 20.0);
+  EXPECT_EQ(p.E, 180.0);
+  EXPECT_EQ(p.N, 400.0);
+  EXPECT_EQ(p.x, 40.0);
+  EXPECT_EQ(p.y, 50.0);
   EXPECT_EQ(p.h, 12.0);
   EXPECT_EQ(Form1.Proximo_ponto, 2);
   EXPECT_TRUE(ui.caixas.empty());
+
+  // A disc of radius 5 around the click.
+  EXPECT_EQ(Cor(40, 50), 0xFF0000u);
+  EXPECT_EQ(Cor(37, 50), 0xFF0000u);
+  EXPECT_EQ(Cor(40, 47), 0xFF0000u);
+  EXPECT_EQ(Cor(34, 50), 0xFFFFFFu);
+  EXPECT_EQ(Cor(40, 56), 0xFFFFFFu);
+  EXPECT_EQ(Cor(35, 45), 0xFFFFFFu);
 }
 
 TEST_F(Digitalizacao, CliqueNaOrigemDaCeF) {
@@ -56,56 +58,40 @@ TEST_F(Digitalizacao, ValoresAceitosComOSinalDoModo) {
   Form1.Altitudes1Click();
   for (const char* valor : {"12", "12.5", ".5", "5."}) Digitalizar(30, 30, valor);
   Form1.Profundidades1Click();
-  for (const char* valor : {"12", "12.5", ".5", "5."}) Digitalizar(30, 30, valor);
-  EXPECT_EQ(Alturas(Form1), (std::vector<double>{12, 12.5, 0.5, 5, -12, -12.5, -0.5, -5}));
+  for (const char* valor : {"12", "12.5", ".5", "5.", "0"}) Digitalizar(30, 30, valor);
+  Digitar(" 7.25 ", true);  // complains while typing, passes at OK
+  Clicar(30, 30);
+
+  EXPECT_EQ(Alturas(Form1), (std::vector<double>{12, 12.5, 0.5, 5, -12, -12.5, -0.5, -5, 0, -7.25}));
+  EXPECT_FALSE(std::signbit(Form1.Lista_pontos.Item(8).h));  // a zero depth is plain 0
   for (int i = 0; i < Form1.Lista_pontos.Quantidade(); ++i)
     EXPECT_EQ(Form1.Lista_pontos.Item(i).Numero, i + 1);
-  EXPECT_EQ(Form1.Proximo_ponto, 9);
-  EXPECT_TRUE(ui.caixas.empty());
-}
-
-TEST_F(Digitalizacao, BrancosEmVoltaQueixamMasOValorEAceito) {
-  Form1.Profundidades1Click();
-  Digitar(" 7.25 ", true);
-  Clicar(30, 30);
+  EXPECT_EQ(Form1.Proximo_ponto, 11);
   EXPECT_EQ(ui.Textos(), std::vector<std::string>{Texto_caractere_invalido});
-  EXPECT_EQ(Alturas(Form1), std::vector<double>{-7.25});
 }
 
 TEST_F(Digitalizacao, ValoresRecusadosMostramAsDuasMensagensENadaGuardam) {
-  const struct {
-    void (TForm1::*modo)();
-    const char* grandeza;
-  } modos[] = {{&TForm1::Altitudes1Click, "ALTITUDE"},
-               {&TForm1::Profundidades1Click, "PROFUNDIDADE"}};
-  for (const auto& modo : modos) {
-    (Form1.*modo.modo)();
-    for (const std::string valor : {"-3", "1,5", "1e3", "12 m"}) {
+  const std::string longo = std::string(200, '7') + " m";  // shown whole
+  for (auto [modo, grandeza] : {std::pair{&TForm1::Altitudes1Click, "ALTITUDE"},
+                                std::pair{&TForm1::Profundidades1Click, "PROFUNDIDADE"}}) {
+    (Form1.*modo)();
+    for (const std::string valor : {"-3", "1,5", "1e3", "12 m", longo.c_str()}) {
       ui.caixas.clear();
       Digitar(valor, true);
-      ui.Responder(Resposta::OK);
+      ui.Responder(Resposta::Cancelar);  // the answer changes nothing
       Clicar(40, 50);
       ASSERT_EQ(ui.caixas.size(), 2u) << valor;
       EXPECT_EQ(ui.caixas[0].texto, Texto_caractere_invalido);
-      EXPECT_EQ(ui.caixas[1].texto, Recusa(valor, modo.grandeza));
-      EXPECT_EQ(ui.caixas[1].titulo, std::string(" Erro ao digitar o valor da ") + modo.grandeza);
+      EXPECT_EQ(ui.caixas[1].texto, "Valor digitado   `" + valor + "`  para a " + grandeza +
+                                        " é inválido. \n\n Repita a operações de \n\n "
+                                        "DIGITALIZAÇÃO e DIGITAÇÃO.\n\n");
+      EXPECT_EQ(ui.caixas[1].titulo, std::string(" Erro ao digitar o valor da ") + grandeza);
       EXPECT_EQ(ui.caixas[1].botoes, Botoes::OK_Cancelar);
     }
   }
   EXPECT_TRUE(Form1.Lista_pontos.Vazia());
   EXPECT_EQ(Form1.Proximo_ponto, 1);
-  EXPECT_EQ(Cor(40, 50), 0xFFFFFFu);  // no marker
-}
-
-TEST_F(Digitalizacao, RecusaMostraOValorLongoInteiro) {
-  Form1.Altitudes1Click();
-  const std::string valor = std::string(200, '7') + " m";
-  Digitar(valor, true);
-  ui.Responder(Resposta::Cancelar);  // the answer changes nothing
-  Clicar(40, 50);
-  ASSERT_EQ(ui.caixas.size(), 2u);
-  EXPECT_EQ(ui.caixas[1].texto, Recusa(valor, "ALTITUDE"));
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
+  EXPECT_EQ(Cor(40, 50), 0xFFFFFFu);
 }
 
 TEST_F(Digitalizacao, RadioTrocadoNoDialogoDecideOSinalSoDaquelePonto) {
@@ -121,7 +107,7 @@ TEST_F(Digitalizacao, RadioTrocadoNoDialogoDecideOSinalSoDaquelePonto) {
   EXPECT_TRUE(Form1.Modo_altitude);
   EXPECT_FALSE(Form1.Modo_profundidade);
 
-  // A refused value is named after the button checked at OK, too.
+  // A refused value is named after the button checked at OK as well.
   Digitar("-1", true, [](TOKRightDlg1& dlg) { dlg.Profundidade->click(); });
   ui.Responder(Resposta::OK);
   Clicar(32, 32);
@@ -154,7 +140,7 @@ TEST_F(Digitalizacao, ValorQueNaoEhNumeroTerminaComOErroDeConversao) {
   EXPECT_EQ(Cor(30, 30), 0xFFFFFFu);
 }
 
-TEST_F(Digitalizacao, CancelarOuSemModoNadaAcontece) {
+TEST_F(Digitalizacao, SemModoSemCoeficientesOuCanceladoNadaAcontece) {
   Clicar(30, 30);  // no mode chosen yet: no dialog
   EXPECT_EQ(ui.modais, 0);
 
@@ -166,34 +152,13 @@ TEST_F(Digitalizacao, CancelarOuSemModoNadaAcontece) {
   });
   Clicar(30, 30);
   EXPECT_EQ(ui.modais, 1);
+
+  Form1.Coef_orientacao.reset();  // nothing to take the pixel to the chart with
+  Clicar(30, 30);
+  EXPECT_EQ(ui.modais, 1);
+
+  EXPECT_TRUE(ui.caixas.empty());
   EXPECT_TRUE(Form1.Lista_pontos.Vazia());
   EXPECT_EQ(Form1.Proximo_ponto, 1);
   EXPECT_EQ(Cor(30, 30), 0xFFFFFFu);
-}
-
-TEST_F(Digitalizacao, SemCoeficientesNaoHaPonto) {
-  Form1.Altitudes1Click();
-  Form1.Coef_orientacao.reset();
-  Clicar(30, 30);
-  EXPECT_EQ(ui.modais, 0);
-  EXPECT_TRUE(ui.caixas.empty());
-}
-
-TEST_F(Digitalizacao, ProfundidadeZeroFicaZero) {
-  Form1.Profundidades1Click();
-  Digitalizar(30, 30, "0");
-  ASSERT_EQ(Form1.Lista_pontos.Quantidade(), 1);
-  EXPECT_EQ(Form1.Lista_pontos.Item(0).h, 0.0);
-  EXPECT_FALSE(std::signbit(Form1.Lista_pontos.Item(0).h));
-}
-
-TEST_F(Digitalizacao, MarcaVermelhaDeRaioCincoNoClique) {
-  Form1.Altitudes1Click();
-  Digitalizar(60, 70, "1");
-  EXPECT_EQ(Cor(60, 70), 0xFF0000u);
-  EXPECT_EQ(Cor(57, 70), 0xFF0000u);
-  EXPECT_EQ(Cor(60, 67), 0xFF0000u);
-  EXPECT_EQ(Cor(54, 70), 0xFFFFFFu);  // outside the 10 by 10 box
-  EXPECT_EQ(Cor(60, 76), 0xFFFFFFu);
-  EXPECT_EQ(Cor(55, 65), 0xFFFFFFu);  // the box's corner is outside the disc
 }

@@ -1,26 +1,19 @@
 #include <QAction>
 
-#include "tests/digitizing/Apoio_digitalizacao.h"
+#include "tests/apoio/Programa_teste.h"
 
 namespace {
 
-const char* const Texto_pol_convexo =
-    " ATENÇÃO: Já há polígono convexo determinado!!!\n\n"
-    "          A digitalização de novos pontos pode alterar o polígono convexo atual.\n"
-    "          Para ignorar/destruir o poligono convexo atual clique OK.\n\n"
-    "          Para manter o polígono convexo atual clique CANCEL.\n\n";
-
 using Modos = Programa_teste;
 
-// Three points, the first and last vertices of a polygon.
+// Three points, the first and the last of them vertices of a polygon.
 void Com_pol_convexo(TForm1& form) {
+  form.Lista_pontos.Esvaziar();
   for (const int marca : {1, -1, 2}) {
     Ponto_digitalizado ponto;
     ponto.Marca_pconv = marca;
     form.Lista_pontos.Acrescentar(ponto);
   }
-  form.Lista_pconv.Acrescentar({1, 0});
-  form.Lista_pconv.Acrescentar({2, 2});
 }
 
 std::vector<int> Marcas(const TForm1& form) {
@@ -31,14 +24,12 @@ std::vector<int> Marcas(const TForm1& form) {
 
 }  // namespace
 
-TEST_F(Modos, PontosAnunciaECruz) {
+TEST_F(Modos, PontosAltitudesEProfundidades) {
   Form1.Pontos1Click();
   EXPECT_EQ(Form1.Painel(6), " Função corrente: DIGITALIZAÇÃO DE PONTOS");
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
-  EXPECT_FALSE(Form1.Modo_altitude || Form1.Modo_profundidade);
-}
 
-TEST_F(Modos, AltitudesEProfundidadesTrocamOModo) {
+  Form1.Lista_pontos.Acrescentar(Ponto_digitalizado{});  // no vertex mark: no question
   Form1.Altitudes1Click();
   EXPECT_TRUE(Form1.Modo_altitude);
   EXPECT_FALSE(Form1.Modo_profundidade);
@@ -46,7 +37,6 @@ TEST_F(Modos, AltitudesEProfundidadesTrocamOModo) {
   EXPECT_TRUE(Form1.Altitudes1->isChecked());
   EXPECT_FALSE(Form1.Profundidades1->isChecked());
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Digitalização de ALTITUDES ");
-  EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
   for (QAction* item : {Form1.Operacoes1, Form1.Dados1, Form1.Parardigit1})
     EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
 
@@ -56,45 +46,30 @@ TEST_F(Modos, AltitudesEProfundidadesTrocamOModo) {
   EXPECT_FALSE(Form1.Altitudes1->isChecked());
   EXPECT_TRUE(Form1.Profundidades1->isChecked());
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Digitalização de PROFUNDIDADES ");
-  EXPECT_TRUE(ui.caixas.empty());  // no points, no question
-}
-
-TEST_F(Modos, PontosSemMarcaNaoPerguntam) {
-  Form1.Lista_pontos.Acrescentar(Ponto_digitalizado{});
-  Form1.Profundidades1Click();
-  Form1.Altitudes1Click();
   EXPECT_TRUE(ui.caixas.empty());
 }
 
-TEST_F(Modos, PoligonoConvexoOkApagaAsMarcasEmAmbosOsModos) {
+TEST_F(Modos, PoligonoConvexoOkApagaAsMarcasCancelMantem) {
+  Form1.Lista_pconv.Acrescentar({1, 0});
   for (auto comando : {&TForm1::Altitudes1Click, &TForm1::Profundidades1Click}) {
-    Form1.Lista_pontos.Esvaziar();
-    Form1.Lista_pconv.Esvaziar();
-    Com_pol_convexo(Form1);
-    ui.caixas.clear();
-    ui.Responder(Resposta::OK);
-    (Form1.*comando)();
-    ASSERT_EQ(ui.caixas.size(), 1u);
-    EXPECT_EQ(ui.caixas[0].texto, Texto_pol_convexo);
-    EXPECT_EQ(ui.caixas[0].titulo, "ATENÇÃO: Polígono convexo já existe!!!!");
-    EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
-    EXPECT_EQ(Marcas(Form1), (std::vector<int>{-1, -1, -1}));
-    EXPECT_EQ(Form1.Lista_pconv.Quantidade(), 2);  // only the marks go
+    for (const Resposta resposta : {Resposta::Cancelar, Resposta::OK}) {
+      Com_pol_convexo(Form1);
+      ui.caixas.clear();
+      ui.Responder(resposta);
+      (Form1.*comando)();
+      ASSERT_EQ(ui.caixas.size(), 1u);
+      EXPECT_EQ(ui.caixas[0].texto,
+                " ATENÇÃO: Já há polígono convexo determinado!!!\n\n"
+                "          A digitalização de novos pontos pode alterar o polígono convexo atual.\n"
+                "          Para ignorar/destruir o poligono convexo atual clique OK.\n\n"
+                "          Para manter o polígono convexo atual clique CANCEL.\n\n");
+      EXPECT_EQ(ui.caixas[0].titulo, "ATENÇÃO: Polígono convexo já existe!!!!");
+      EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
+      const std::vector<int> esperadas =
+          resposta == Resposta::OK ? std::vector<int>{-1, -1, -1} : std::vector<int>{1, -1, 2};
+      EXPECT_EQ(Marcas(Form1), esperadas);
+      EXPECT_EQ(Form1.Modo_altitude, comando == &TForm1::Altitudes1Click);  // set either way
+      EXPECT_EQ(Form1.Lista_pconv.Quantidade(), 1);  // only the marks go
+    }
   }
-  EXPECT_TRUE(Form1.Modo_profundidade);
-}
-
-TEST_F(Modos, PoligonoConvexoCancelMantemAsMarcasEMudaOModo) {
-  Com_pol_convexo(Form1);
-  ui.Responder(Resposta::Cancelar);
-  Form1.Profundidades1Click();
-  EXPECT_EQ(Marcas(Form1), (std::vector<int>{1, -1, 2}));
-  EXPECT_TRUE(Form1.Modo_profundidade);
-  EXPECT_FALSE(Form1.Modo_altitude);
-
-  ui.Responder(Resposta::Cancelar);
-  Form1.Altitudes1Click();
-  EXPECT_EQ(Marcas(Form1), (std::vector<int>{1, -1, 2}));
-  EXPECT_TRUE(Form1.Modo_altitude);
-  EXPECT_EQ(ui.caixas.size(), 2u);
 }
