@@ -1,0 +1,67 @@
+// Windows bitmaps and icons through Qt's image readers.
+
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <fmt/printf.h>
+
+#include <algorithm>
+
+#include "app/Ler_formatos.h"
+
+namespace {
+
+// Transparent parts of an icon show white, as on a sheet of paper; opaque pictures
+// are only converted (a no-op for the usual 24- and 32-bit bitmaps).
+QImage Em_rgb32(const std::string& caminho, const QImage& figura) {
+  if (!figura.hasAlphaChannel()) {
+    QImage raster = figura.convertToFormat(QImage::Format_RGB32);
+    if (raster.isNull()) throw Erro_grande_demais(figura.width(), figura.height());
+    return raster;
+  }
+  QImage raster = Criar_raster(caminho, figura.width(), figura.height());
+  raster.fill(Qt::white);
+  QPainter(&raster).drawImage(0, 0, figura);
+  return raster;
+}
+
+// Icons hold several entries and Qt reads the first (often 16 x 16): every entry is
+// read and the largest kept, the deeper one between two of the same size.
+QImage Ler_maior_entrada(const std::string& caminho, QImageReader& leitor, const char* nome) {
+  const auto falhar = [&] {
+    Falhar_leitura(caminho, fmt::sprintf("arquivo %s inválido ou danificado (%s)", nome,
+                                         leitor.errorString().toStdString()));
+  };
+  QImage maior;
+  const int entradas = std::max(1, leitor.imageCount());
+  for (int i = 0; i < entradas; ++i) {
+    if (entradas > 1 && !leitor.jumpToImage(i)) falhar();
+    // The header's size is checked before Qt allocates the picture.
+    const QSize tamanho = leitor.size();
+    if (tamanho.isValid()) Conferir_tamanho_raster(caminho, tamanho.width(), tamanho.height());
+    const QImage entrada = leitor.read();
+    if (entrada.isNull()) falhar();
+    const int64_t area = int64_t{entrada.width()} * entrada.height();
+    const int64_t area_maior = int64_t{maior.width()} * maior.height();
+    if (area > area_maior || (area == area_maior && entrada.depth() > maior.depth()))
+      maior = entrada;
+  }
+  return maior;
+}
+
+QImage Ler_com_qt(const std::string& caminho, const char* formato, const char* nome) {
+  // Qt refuses pictures over 128 MB by default; the loader's own cap replaces that.
+  QImageReader::setAllocationLimit(static_cast<int>(Maximo_bytes_raster >> 20));
+  const Arquivo arquivo = Abrir_arquivo(caminho);  // by the bytes of its name
+  QFile dispositivo;
+  if (!dispositivo.open(arquivo.get(), QIODevice::ReadOnly))
+    Falhar_leitura(caminho, "erro de leitura do arquivo");
+  QImageReader leitor(&dispositivo, formato);
+  return Em_rgb32(caminho, Ler_maior_entrada(caminho, leitor, nome));
+}
+
+}  // namespace
+
+QImage Ler_bmp(const std::string& caminho) { return Ler_com_qt(caminho, "bmp", "BMP"); }
+
+QImage Ler_ico(const std::string& caminho) { return Ler_com_qt(caminho, "ico", "ICO"); }

@@ -1,0 +1,133 @@
+// JPEG pictures through libjpeg-turbo, decoded straight into the raster's own rows.
+//
+// libjpeg reports a fatal error by calling error_exit, which must not return. It is
+// replaced by a longjmp back into the function that called libjpeg; those functions
+// hold only plain C data, so no C++ destructor is skipped, and they raise Erro after
+// the jump. The caller owns the decompressor and the file through a guard that
+// releases them however the reading ends.
+
+#include <fmt/printf.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+// clang-format off
+#include <jpeglib.h>
+#include <jerror.h>
+// clang-format on
+
+#include "app/Ler_formatos.h"
+
+namespace {
+
+struct Erros_jpeg {
+  jpeg_error_mgr padrao;  // first, so that libjpeg's err pointer is also ours
+  std::jmp_buf retorno;
+  char mensagem[JMSG_LENGTH_MAX];
+  bool incompleto;
+};
+
+struct Jpeg_em_leitura {
+  jpeg_decompress_struct cinfo;
+  Erros_jpeg erros;
+};
+
+[[noreturn]] void Interromper(j_common_ptr cinfo) {
+  auto* erros = reinterpret_cast<Erros_jpeg*>(cinfo->err);
+  cinfo->err->format_message(cinfo, erros->mensagem);
+  std::longjmp(erros->retorno, 1);
+}
+
+// A file that ends early (or whose entropy data stops at a marker) would decode into a
+// picture whose missing rows are grey filler; a digitized chart must not silently
+// lose part of its sheet, so these warnings end the reading like errors. Other warnings
+// (stray bytes between markers and the like) leave a complete picture and are ignored;
+// nothing is printed.
+void Avisar(j_common_ptr cinfo, int nivel) {
+  if (nivel >= 0) return;
+  const int codigo = cinfo->err->msg_code;
+  if (codigo == JWRN_JPEG_EOF || codigo == JWRN_HIT_MARKER) {
+    reinterpret_cast<Erros_jpeg*>(cinfo->err)->incompleto = true;
+    Interromper(cinfo);
+  }
+  cinfo->err->num_warnings++;
+}
+
+[[noreturn]] void Falhar_jpeg(const char* caminho, const Erros_jpeg& erros) {
+  const char* problema = erros.incompleto ? "arquivo JPEG incompleto (%s)"
+                                          : "arquivo JPEG danificado (%s)";
+  Falhar_leitura(caminho, fmt::sprintf(problema, erros.mensagem));
+}
+
+bool Cmyk(const jpeg_decompress_struct& cinfo) {
+  return cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+}
+
+void Ler_cabecalho(Jpeg_em_leitura* jpeg, std::FILE* arquivo, const char* caminho) {
+  if (setjmp(jpeg->erros.retorno)) Falhar_jpeg(caminho, jpeg->erros);
+  jpeg_create_decompress(&jpeg->cinfo);
+  jpeg_stdio_src(&jpeg->cinfo, arquivo);
+  jpeg_read_header(&jpeg->cinfo, TRUE);
+  // Four bytes a pixel either way: BGRA is Format_RGB32's byte order with the fourth
+  // byte guaranteed 0xFF; CMYK is converted in place afterwards.
+  jpeg->cinfo.out_color_space = Cmyk(jpeg->cinfo) ? JCS_CMYK : JCS_EXT_BGRA;
+  jpeg_calc_output_dimensions(&jpeg->cinfo);
+}
+
+void Decodificar(Jpeg_em_leitura* jpeg, unsigned char* linha0, long bytes_por_linha,
+                 const char* caminho) {
+  if (setjmp(jpeg->erros.retorno)) Falhar_jpeg(caminho, jpeg->erros);
+  jpeg_decompress_struct* cinfo = &jpeg->cinfo;
+  jpeg_start_decompress(cinfo);
+  constexpr JDIMENSION Linhas_por_vez = 16;
+  JSAMPROW linhas[Linhas_por_vez];
+  while (cinfo->output_scanline < cinfo->output_height) {
+    const JDIMENSION primeira = cinfo->output_scanline;
+    const JDIMENSION quantas = std::min(Linhas_por_vez, cinfo->output_height - primeira);
+    for (JDIMENSION i = 0; i < quantas; ++i)
+      linhas[i] = linha0 + static_cast<long>(primeira + i) * bytes_por_linha;
+    jpeg_read_scanlines(cinfo, linhas, quantas);
+  }
+  jpeg_finish_decompress(cinfo);
+}
+
+// Adobe writes CMYK (and YCCK, which libjpeg turns into CMYK) inverted: the stored
+// value is 255 minus the ink, so the colour is C·K/255. Files without Adobe's marker
+// store the ink itself.
+void Cmyk_para_rgb(QImage& raster, bool invertido) {
+  for (int y = 0; y < raster.height(); ++y) {
+    uchar* p = raster.scanLine(y);
+    for (int x = 0; x < raster.width(); ++x, p += 4) {
+      int c = p[0], m = p[1], a = p[2], k = p[3];
+      if (!invertido) c = 255 - c, m = 255 - m, a = 255 - a, k = 255 - k;
+      p[0] = static_cast<uchar>((a * k + 127) / 255);  // blue
+      p[1] = static_cast<uchar>((m * k + 127) / 255);  // green
+      p[2] = static_cast<uchar>((c * k + 127) / 255);  // red
+      p[3] = 0xFF;
+    }
+  }
+}
+
+// Releases the decompressor however the reading ends.
+struct Liberar_jpeg {
+  Jpeg_em_leitura& jpeg;
+  ~Liberar_jpeg() { jpeg_destroy_decompress(&jpeg.cinfo); }
+};
+
+}  // namespace
+
+QImage Ler_jpeg(const std::string& caminho) {
+  const Arquivo arquivo = Abrir_arquivo(caminho);
+  Jpeg_em_leitura jpeg{};
+  jpeg.cinfo.err = jpeg_std_error(&jpeg.erros.padrao);
+  jpeg.erros.padrao.error_exit = Interromper;
+  jpeg.erros.padrao.emit_message = Avisar;
+  const Liberar_jpeg liberar{jpeg};
+  Ler_cabecalho(&jpeg, arquivo.get(), caminho.c_str());
+  // The size is checked before libjpeg allocates anything for the whole picture
+  // (a progressive file keeps all its coefficients in memory).
+  QImage raster = Criar_raster(caminho, jpeg.cinfo.output_width, jpeg.cinfo.output_height);
+  Decodificar(&jpeg, raster.bits(), raster.bytesPerLine(), caminho.c_str());
+  if (Cmyk(jpeg.cinfo)) Cmyk_para_rgb(raster, jpeg.cinfo.saw_Adobe_marker);
+  return raster;
+}
