@@ -1,8 +1,8 @@
 // A left click on the oriented image: the value dialog asks for the altitude or depth
 // of the clicked pixel, and a valid value becomes a new point, marked in red.
 
-#include <QRadioButton>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "app/Cartavel.h"
 #include "app/Conversao.h"

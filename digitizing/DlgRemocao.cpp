@@ -1,9 +1,10 @@
 #include "digitizing/DlgRemocao.h"
 
+#include <fmt/printf.h>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <fmt/printf.h>
 
 TOKRightDlg::TOKRightDlg(Interacao&, QWidget* parent)
     : Dialogo_centrado(parent, "Remoção de ponto", 228, 267) {

@@ -1,5 +1,7 @@
 #include "digitizing/Dlg_Alt_Prof.h"
 
+#include <fmt/printf.h>
+
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -7,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <fmt/printf.h>
 
 #include "app/Protegido.h"
 #include "digitizing/Valor_vertical.h"
@@ -80,8 +81,9 @@ void TOKRightDlg1::Preencher(double E, double N, int numero) {
 void TOKRightDlg1::OKBtnClick() {
   const std::string valor = Edit3->text().toStdString();
   if (valor.empty()) {
-    ui_.Caixa_mensagem(" Não há valor vertical, nada se altera \n PARA SAIR SEM VALOR TECLE CANCEL ",
-                       "", Botoes::OK_Cancelar);
+    ui_.Caixa_mensagem(
+        " Não há valor vertical, nada se altera \n PARA SAIR SEM VALOR TECLE CANCEL ", "",
+        Botoes::OK_Cancelar);
     Edit3->setFocus();
     // The click handler takes this mark for "no point"; the change handler objects to it
     // as well, which tells the user once more that nothing was stored.
@@ -96,11 +98,14 @@ void TOKRightDlg1::Qdo_muda() {
   // The whole text is examined, so the complaint repeats at every change for as long as
   // a foreign character stays in the field; the text is left as the user typed it.
   if (!Tem_caractere_invalido(Edit3->text().toStdString())) return;
-  ui_.Caixa_mensagem(" Caractere digitado inválido !!!! ", "Erro de digitação !", Botoes::OK_Cancelar);
+  ui_.Caixa_mensagem(" Caractere digitado inválido !!!! ", "Erro de digitação !",
+                     Botoes::OK_Cancelar);
   Edit3->setFocus();
 }
 
-void TOKRightDlg1::Foco_em_Edit3() { Edit3->setFocus(); }
+void TOKRightDlg1::Foco_em_Edit3() {
+  Edit3->setFocus();
+}
 
 void TOKRightDlg1::changeEvent(QEvent* evento) {
   if (evento->type() == QEvent::ActivationChange && isActiveWindow()) Foco_em_Edit3();

@@ -23,7 +23,9 @@ class Desfazer : public Digitalizacao {
   }
 };
 
-std::string Texto(const QLineEdit* campo) { return campo->text().toStdString(); }
+std::string Texto(const QLineEdit* campo) {
+  return campo->text().toStdString();
+}
 
 }  // namespace
 

@@ -16,7 +16,7 @@ std::vector<double> Alturas(const TForm1& form) {
 TEST_F(Digitalizacao, PrimeiroPontoNumeroUmMarcadoEmVermelho) {
   Form1.Altitudes1Click();
   Digitar("12", false, [](TOKRightDlg1& dlg) {
-    EXPECT_EQ(dlg.Edit1->text().toStdString(), "     180.000");  // 2 * 40 + 100
+    EXPECT_EQ(dlg.Edit1->text().toStdString(), "     180.000");   // 2 * 40 + 100
     EXPECT_EQ(dlg.Edit2->text().toStdString(), "      400.000");  // -2 * 50 + 500
     EXPECT_EQ(dlg.Edit4->text().toStdString(), " 1");
     EXPECT_TRUE(dlg.Altitude->isChecked());
@@ -62,7 +62,8 @@ TEST_F(Digitalizacao, ValoresAceitosComOSinalDoModo) {
   Digitar(" 7.25 ", true);  // complains while typing, passes at OK
   Clicar(30, 30);
 
-  EXPECT_EQ(Alturas(Form1), (std::vector<double>{12, 12.5, 0.5, 5, -12, -12.5, -0.5, -5, 0, -7.25}));
+  EXPECT_EQ(Alturas(Form1),
+            (std::vector<double>{12, 12.5, 0.5, 5, -12, -12.5, -0.5, -5, 0, -7.25}));
   EXPECT_FALSE(std::signbit(Form1.Lista_pontos.Item(8).h));  // a zero depth is plain 0
   for (int i = 0; i < Form1.Lista_pontos.Quantidade(); ++i)
     EXPECT_EQ(Form1.Lista_pontos.Item(i).Numero, i + 1);
@@ -133,7 +134,8 @@ TEST_F(Digitalizacao, ValorQueNaoEhNumeroTerminaComOErroDeConversao) {
     ui.caixas.clear();
     Digitar(valor, valor == "  ");
     Clicar(30, 30);
-    EXPECT_EQ(ui.Erros(), std::vector<std::string>{"'" + valor + "' is not a valid floating point value"});
+    EXPECT_EQ(ui.Erros(),
+              std::vector<std::string>{"'" + valor + "' is not a valid floating point value"});
   }
   EXPECT_TRUE(Form1.Lista_pontos.Vazia());
   EXPECT_EQ(Form1.Proximo_ponto, 1);

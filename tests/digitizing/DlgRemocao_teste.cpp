@@ -1,8 +1,7 @@
-#include "digitizing/DlgRemocao.h"
-
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "digitizing/DlgRemocao.h"
 #include "tests/apoio/Interacao_roteirizada.h"
 #include "tests/digitizing/Apoio_dialogos.h"
 
@@ -29,7 +28,8 @@ TEST(Dialogo_remocao, DisposicaoPapeisEOrdemTab) {
   EXPECT_EQ(dlg.OKBtn->text().toStdString(), "Remover ponto");
   EXPECT_EQ(dlg.CancelBtn->text().toStdString(), "Cancel");
   EXPECT_TRUE(dlg.OKBtn->isDefault());
-  const std::vector<QWidget*> ordem{dlg.OKBtn, dlg.CancelBtn, dlg.Edit1, dlg.Edit2, dlg.Edit3, dlg.Edit4};
+  const std::vector<QWidget*> ordem{dlg.OKBtn, dlg.CancelBtn, dlg.Edit1,
+                                    dlg.Edit2, dlg.Edit3,     dlg.Edit4};
   EXPECT_EQ(Percurso_tab(dlg.OKBtn, ordem), ordem);
 
   dlg.OKBtn->click();

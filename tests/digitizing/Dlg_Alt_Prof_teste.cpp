@@ -1,5 +1,3 @@
-#include "digitizing/Dlg_Alt_Prof.h"
-
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -8,6 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "digitizing/Dlg_Alt_Prof.h"
 #include "tests/apoio/Interacao_roteirizada.h"
 #include "tests/digitizing/Apoio_dialogos.h"
 

@@ -69,7 +69,7 @@ TEST_F(Modos, PoligonoConvexoOkApagaAsMarcasCancelMantem) {
           resposta == Resposta::OK ? std::vector<int>{-1, -1, -1} : std::vector<int>{1, -1, 2};
       EXPECT_EQ(Marcas(Form1), esperadas);
       EXPECT_EQ(Form1.Modo_altitude, comando == &TForm1::Altitudes1Click);  // set either way
-      EXPECT_EQ(Form1.Lista_pconv.Quantidade(), 1);  // only the marks go
+      EXPECT_EQ(Form1.Lista_pconv.Quantidade(), 1);                         // only the marks go
     }
   }
 }

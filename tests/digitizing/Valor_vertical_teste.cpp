@@ -1,12 +1,12 @@
-#include "digitizing/Valor_vertical.h"
-
 #include <gtest/gtest.h>
+
+#include "digitizing/Valor_vertical.h"
 
 TEST(Tem_caractere_invalido, SoDigitosEPontoPassam) {
   for (const char* valor : {"12", "12.5", ".5", "5.", "0123456789", "1.2.3", ""})
     EXPECT_FALSE(Tem_caractere_invalido(valor)) << valor;
-  for (const char* valor : {"-3", "+3", "1,5", "1e3", "12 m", " 7", "7\t", "/", ":",
-                            "1\xC3\xA9", "\x80", "5\xFF"})  // every byte above 127 is foreign
+  for (const char* valor : {"-3", "+3", "1,5", "1e3", "12 m", " 7", "7\t", "/", ":", "1\xC3\xA9",
+                            "\x80", "5\xFF"})  // every byte above 127 is foreign
     EXPECT_TRUE(Tem_caractere_invalido(valor)) << valor;
 }
 
