@@ -1,7 +1,5 @@
 #include "datafiles/Interpreta_registro.h"
 
-#include <algorithm>
-
 #include "app/Conversao.h"
 
 namespace {
@@ -10,27 +8,31 @@ namespace {
 // field is empty, so its conversion fails instead of reading beyond the text.
 class Campos {
  public:
-  explicit Campos(std::string texto) : texto_(std::move(texto)) {}
+  explicit Campos(const std::string& texto)
+      : inicio_(texto.data()), fim_texto_(texto.data() + texto.size()) {}
 
   int32_t Inteiro() { return Texto_para_inteiro(Proximo()); }
   double Real() { return Texto_para_real(Proximo()); }
 
  private:
   std::string Proximo() {
-    const std::size_t fim = std::min(texto_.find(' ', inicio_), texto_.size());
-    std::string campo = texto_.substr(inicio_, fim - inicio_);
-    inicio_ = std::min(texto_.find_first_not_of(' ', fim), texto_.size());
+    const char* fim = inicio_;
+    while (fim != fim_texto_ && *fim != ' ') ++fim;
+    std::string campo(inicio_, fim);
+    while (fim != fim_texto_ && *fim == ' ') ++fim;
+    inicio_ = fim;
     return campo;
   }
 
-  std::string texto_;
-  std::size_t inicio_ = 0;
+  const char* inicio_;
+  const char* fim_texto_;
 };
 
 }  // namespace
 
 Ponto_digitalizado Interpreta_registro(const std::string& linha, Modo_registro modo) {
-  Campos campos(Aparar(linha));
+  const std::string aparada = Aparar(linha);
+  Campos campos(aparada);
   Ponto_digitalizado registro;
   registro.Numero = campos.Inteiro();
   registro.E = campos.Real();

@@ -33,10 +33,25 @@ int Contagem_real(const std::string& linha) {
   return static_cast<int>(contagem);
 }
 
-void Ler_orientacao(std::FILE* arquivo, Receptor_reserva& receptor) {
-  const int pontos_controle = Contagem_real(Ler_linha(arquivo));
+// The lines of the file, read into one buffer that every line reuses.
+class Linhas {
+ public:
+  explicit Linhas(std::FILE* arquivo) : arquivo_(arquivo) {}
+  const std::string& Proxima() {
+    Ler_linha(arquivo_, linha_);
+    return linha_;
+  }
+  bool No_fim() const { return std::feof(arquivo_) != 0; }
+
+ private:
+  std::FILE* arquivo_;
+  std::string linha_;
+};
+
+void Ler_orientacao(Linhas& linhas, Receptor_reserva& receptor) {
+  const int pontos_controle = Contagem_real(linhas.Proxima());
   for (int i = 0; i < pontos_controle; ++i) {
-    const auto p = Interpreta_registro(Ler_linha(arquivo), Modo_registro::Controle);
+    const auto p = Interpreta_registro(linhas.Proxima(), Modo_registro::Controle);
     receptor.Ponto_controle(Ponto_orientacao{p.Numero, p.E, p.N, p.x, p.y});
   }
   receptor.Fim_pontos_controle(pontos_controle);
@@ -47,7 +62,7 @@ void Ler_orientacao(std::FILE* arquivo, Receptor_reserva& receptor) {
   Coeficientes coeficientes;
   receptor.Coeficientes_lidos(coeficientes);
   for (const auto coeficiente : Ordem) {
-    coeficientes.*coeficiente = Texto_para_real(Ler_linha(arquivo));
+    coeficientes.*coeficiente = Texto_para_real(linhas.Proxima());
     receptor.Coeficientes_lidos(coeficientes);
   }
   receptor.Fim_coeficientes();
@@ -55,23 +70,24 @@ void Ler_orientacao(std::FILE* arquivo, Receptor_reserva& receptor) {
 
 // Skipping stops at the end of the file: a huge count in a short file then fails at
 // once on the (empty) point count line instead of reading nothing for a long time.
-void Pular_orientacao(std::FILE* arquivo) {
-  const int64_t linhas = int64_t{Contagem_inteira(Ler_linha(arquivo))} + Linhas_coeficientes;
-  for (int64_t i = 0; i < linhas && !std::feof(arquivo); ++i) Ler_linha(arquivo);
+void Pular_orientacao(Linhas& linhas) {
+  const int64_t quantas = int64_t{Contagem_inteira(linhas.Proxima())} + Linhas_coeficientes;
+  for (int64_t i = 0; i < quantas && !linhas.No_fim(); ++i) linhas.Proxima();
 }
 
 }  // namespace
 
 void Ler_reserva(std::FILE* arquivo, Leitura_reserva leitura, Receptor_reserva& receptor) {
-  receptor.Nome_imagem(Ler_linha(arquivo));
+  Linhas linhas(arquivo);
+  receptor.Nome_imagem(linhas.Proxima());
   if (leitura == Leitura_reserva::Completa)
-    Ler_orientacao(arquivo, receptor);
+    Ler_orientacao(linhas, receptor);
   else
-    Pular_orientacao(arquivo);
+    Pular_orientacao(linhas);
 
-  const int pontos = Contagem_inteira(Ler_linha(arquivo));
+  const int pontos = Contagem_inteira(linhas.Proxima());
   for (int i = 0; i < pontos; ++i)
-    receptor.Ponto(Interpreta_registro(Ler_linha(arquivo), Modo_registro::Ponto));
+    receptor.Ponto(Interpreta_registro(linhas.Proxima(), Modo_registro::Ponto));
   receptor.Fim_pontos(pontos);
 }
 
