@@ -1,0 +1,110 @@
+// "Calcular orientação": the least-squares orientation, its statistics box, and the
+// acceptance or rejection of the result. Also the approximate scale of the chart.
+
+#include <QAction>
+#include <fmt/printf.h>
+
+#include "app/Cartavel.h"
+#include "app/Erro.h"
+#include "orientation/Ajustamento.h"
+#include "orientation/Escala.h"
+#include "orientation/Relatorio_orientacao.h"
+
+namespace {
+
+// A configuration that cannot determine the orientation is refused before anything
+// is computed or changed.
+bool Recusar(Interacao& ui, Configuracao configuracao) {
+  const char* texto = nullptr;
+  switch (configuracao) {
+    case Configuracao::Valida: return false;
+    case Configuracao::Poucos_pontos:
+      texto =
+          " Não há pontos suficientes para calcular a orientação.\n\n"
+          " São necessários no mínimo 4 pontos de orientação.";
+      break;
+    case Configuracao::Degenerada_carta:
+      texto =
+          " Não é possível calcular a orientação:\n\n"
+          " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de carta.";
+      break;
+    case Configuracao::Degenerada_imagem:
+      texto =
+          " Não é possível calcular a orientação:\n\n"
+          " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.";
+      break;
+  }
+  ui.Caixa_mensagem(texto, "ATENÇÃO", Botoes::OK);
+  return true;
+}
+
+void Aceitar(TForm1& janela, const Escala_aprox& escala) {
+  janela.Orientada = true;
+  janela.Modo_clique = 0;
+  janela.Salvar1->setEnabled(true);
+  janela.ui.Mensagem_simples(
+      " A imagem está orientada !!!! \n\n Para digitalizar pontos selecionar \n\n"
+      " -> Digitalizar - Pontos - ALTITUDES ou PROFUNDIDADES.\n\n\n");
+  janela.Digitalizacao_liberada = true;
+  janela.Funcao_corrente("nenhuma ");
+  janela.Digitalizar2->setEnabled(true);
+  janela.Ajustar->setChecked(true);
+  janela.Novadigit1->setEnabled(true);
+  janela.Escrever_painel(4, fmt::sprintf(" Escala aprox.  1 / %.0f", escala.escala));
+}
+
+void Rejeitar(TForm1& janela) {
+  janela.Coef_orientacao.reset();
+  janela.ui.Caixa_mensagem(
+      " ATENÇÃO: \n\n    Realizar novamente a leitura das coordenadas\n\n de tela para a orientação.", "ATENÇÃO",
+      Botoes::OK);
+  // The state goes back before the picture is reloaded: should the file have gone
+  // meanwhile, the window must not stay oriented without coefficients.
+  janela.Pontos_associados = 0;
+  janela.Orientada = false;
+  janela.Ajustar->setEnabled(false);
+  janela.Salvar1->setEnabled(false);
+  janela.Digitalizar2->setEnabled(false);
+  janela.Digitalizacao_liberada = false;
+  janela.Coord_de_imagem->setChecked(false);
+
+  // Reloading the picture wipes the control point markers.
+  janela.resize(814, 606);
+  janela.setWindowState(Qt::WindowMaximized);
+  janela.Carregar_imagem();
+  janela.setWindowState(Qt::WindowNoState);
+  janela.setWindowState(Qt::WindowMaximized);
+}
+
+}  // namespace
+
+void TForm1::AjustarClick() {
+  const std::vector<Ponto_orientacao> pontos(OLista_coord->begin(), OLista_coord->end());
+  if (Recusar(ui, Verificar_configuracao(pontos))) return;
+  Funcao_corrente("AJUSTAMENTO DA ORIENTAÇÃO ");
+
+  // Everything is computed before anything is kept: a floating-point error on the way
+  // leaves the previous orientation in force.
+  const Coeficientes coeficientes = Ajustar_orientacao(pontos);
+  const Escala_aprox escala = Calcular_escala(static_cast<int>(pontos.size()));
+  const std::vector<Residuo> residuos = Calcular_residuos(pontos, coeficientes);
+  const std::string texto = Texto_estatistica(residuos, Calcular_estatisticas(residuos),
+                                              Dividir(escala.perimetro_carta, escala.perimetro_imagem));
+  Coef_orientacao = coeficientes;
+  ui.Bip();
+
+  if (ui.Caixa_mensagem(texto, " Estatistica da orientação", Botoes::OK_Cancelar) == Resposta::OK)
+    Aceitar(*this, escala);
+  else
+    Rejeitar(*this);
+}
+
+Escala_aprox TForm1::Calcular_escala(int n) {
+  std::vector<Ponto_orientacao> pontos;
+  for (int i = 0; i < n; ++i) pontos.push_back(OLista_coord->Item(i));
+  Escala_aprox escala;
+  escala.perimetro_carta = Perimetro_carta(pontos);
+  escala.perimetro_imagem = Perimetro_imagem(pontos);
+  escala.escala = Denominador_escala(escala.perimetro_carta, escala.perimetro_imagem, logicalDpiX());
+  return escala;
+}

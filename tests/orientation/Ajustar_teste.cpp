@@ -1,0 +1,195 @@
+#include "tests/orientation/Apoio_orientacao.h"
+
+namespace {
+
+using Ajustar = Orientacao_comandos;
+
+const QRgb Azul = qRgb(0, 0, 255);
+const QRgb Branco = qRgb(255, 255, 255);
+
+const std::string Cabecalho =
+    " DIFERENÇAS ENTRE COORDENADAS DE ORIENTAÇÃO \n\n"
+    " Pto     DeltaE       DeltaN       DeltaD\n";
+const std::string Rodape =
+    "\n\n REFERÊNCIA --->   1 pixel ~=  0.25m"
+    " \n\n OK          Para aceitar a orientação.\n\n CANCEL  Para refazer a leitura de ptos de tela.";
+const char* const Texto_orientada =
+    " A imagem está orientada !!!! \n\n Para digitalizar pontos selecionar \n\n"
+    " -> Digitalizar - Pontos - ALTITUDES ou PROFUNDIDADES.\n\n\n";
+const char* const Texto_refazer =
+    " ATENÇÃO: \n\n    Realizar novamente a leitura das coordenadas\n\n de tela para a orientação.";
+
+}  // namespace
+
+TEST_F(Ajustar, AceitarOQuadradoDoExemplo) {
+  Orientar(Quadrado_100m(), Resposta::OK);
+
+  ASSERT_GE(ui.caixas.size(), 2u);
+  const Caixa_mostrada& relatorio = ui.caixas[ui.caixas.size() - 2];
+  EXPECT_EQ(relatorio.titulo, " Estatistica da orientação");
+  EXPECT_EQ(relatorio.botoes, Botoes::OK_Cancelar);
+  EXPECT_EQ(relatorio.texto, Cabecalho +
+                                 "   1       0.000m      0.000m    0.000m\n"
+                                 "   2       0.000m      0.000m    0.000m\n"
+                                 "   3       0.000m      0.000m    0.000m\n"
+                                 "   4       0.000m      0.000m    0.000m\n"
+                                 "\nMedia    0.000m     0.000m     0.000m\n\n "
+                                 " Desvios-padrão por direção:\n\n"
+                                 "    Este  ->     0.000m\n    Norte ->    0.000m\n    Dist  ->      0.000m" +
+                                 Rodape);
+  EXPECT_EQ(ui.bips, 1);
+
+  EXPECT_EQ(Ultima_caixa().texto, Texto_orientada);
+  EXPECT_EQ(Ultima_caixa().tipo, Caixa_mostrada::Tipo::Simples);
+  ASSERT_TRUE(Form1.Coef_orientacao.has_value());
+  EXPECT_NEAR(Form1.Coef_orientacao->a, 0.25, 1e-12);
+  EXPECT_NEAR(Form1.Coef_orientacao->b, 0.0, 1e-12);
+  EXPECT_NEAR(Form1.Coef_orientacao->c, 75.0, 1e-9);
+  EXPECT_NEAR(Form1.Coef_orientacao->d, 0.0, 1e-12);
+  EXPECT_NEAR(Form1.Coef_orientacao->e, -0.25, 1e-12);
+  EXPECT_NEAR(Form1.Coef_orientacao->f, 325.0, 1e-9);
+  EXPECT_TRUE(Form1.Orientada);
+  EXPECT_EQ(Form1.Modo_clique, 0);
+  EXPECT_TRUE(Form1.Digitalizacao_liberada);
+  EXPECT_TRUE(Form1.Salvar1->isEnabled());
+  EXPECT_TRUE(Form1.Digitalizar2->isEnabled());
+  EXPECT_TRUE(Form1.Novadigit1->isEnabled());
+  EXPECT_TRUE(Form1.Ajustar->isChecked());
+  EXPECT_TRUE(Form1.Ajustar->isEnabled());
+  EXPECT_EQ(Painel_funcao(), " Função corrente: nenhuma ");
+  EXPECT_EQ(Form1.Painel(4), " Escala aprox.  1 / 944");
+  EXPECT_EQ(Pixel(100, 100), Azul);  // the markers stay
+}
+
+TEST_F(Ajustar, RejeitarOQuadradoPerturbadoEDepoisAceitar) {
+  const auto pontos = Quadrado_100m_perturbado();
+  Orientar(pontos, Resposta::Cancelar);
+
+  ASSERT_GE(ui.caixas.size(), 2u);
+  EXPECT_EQ(ui.caixas[ui.caixas.size() - 2].texto,
+            Cabecalho +
+                "   1      -0.062m     -0.063m    0.088m\n"
+                "   2       0.062m      0.063m    0.088m\n"
+                "   3      -0.062m     -0.063m    0.088m\n"
+                "   4       0.062m      0.063m    0.088m\n"
+                "\nMedia    0.000m     0.000m     0.088m\n\n "
+                " Desvios-padrão por direção:\n\n"
+                "    Este  ->     0.072m\n    Norte ->    0.072m\n    Dist  ->      0.000m" +
+                Rodape);
+  EXPECT_EQ(Ultima_caixa().texto, Texto_refazer);
+  EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
+  EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK);
+  EXPECT_FALSE(Form1.Coef_orientacao.has_value());
+  EXPECT_EQ(Form1.Pontos_associados, 0);
+  EXPECT_FALSE(Form1.Orientada);
+  EXPECT_FALSE(Form1.Digitalizacao_liberada);
+  EXPECT_FALSE(Form1.Ajustar->isEnabled());
+  EXPECT_FALSE(Form1.Salvar1->isEnabled());
+  EXPECT_FALSE(Form1.Digitalizar2->isEnabled());
+  EXPECT_FALSE(Form1.Coord_de_imagem->isChecked());
+  EXPECT_TRUE(Form1.Coord_carta_lidas);
+  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_EQ(Painel_funcao(), " Função corrente: AJUSTAMENTO DA ORIENTAÇÃO ");
+  EXPECT_EQ(Form1.Painel(4), " Escala 1 / ");
+  for (const auto& p : pontos) EXPECT_EQ(Pixel(static_cast<int>(p.x), static_cast<int>(p.y)), Branco);
+  EXPECT_TRUE(Form1.isMaximized());
+
+  // The clicking starts again from the first point; the second computation is accepted.
+  for (const auto& p : Quadrado_100m()) Clicar(static_cast<int>(p.x), static_cast<int>(p.y));
+  EXPECT_EQ(Form1.Pontos_associados, 4);
+  EXPECT_EQ(Form1.OLista_coord->Item(1).x, 500.0);
+  ui.Responder(Resposta::OK);
+  Form1.Ajustar->trigger();
+  EXPECT_EQ(Ultima_caixa().texto, Texto_orientada);
+  EXPECT_TRUE(Form1.Orientada);
+  EXPECT_TRUE(Form1.Digitalizacao_liberada);
+  EXPECT_TRUE(Form1.Salvar1->isEnabled());
+  EXPECT_TRUE(Form1.Ajustar->isChecked());
+  EXPECT_EQ(Form1.Painel(4), " Escala aprox.  1 / 944");
+  EXPECT_EQ(ui.bips, 2);
+}
+
+TEST_F(Ajustar, CartaGiradaUmQuartoDeVoltaSeOrienta) {
+  auto pontos = Quadrado_100m();
+  for (auto& p : pontos) p.x = 4 * p.N - 700, p.y = 4 * p.E - 300;
+  Orientar(pontos, Resposta::OK);
+  const std::string relatorio = ui.caixas[ui.caixas.size() - 2].texto;
+  EXPECT_NE(relatorio.find("   4       0.000m      0.000m    0.000m\n"), std::string::npos) << relatorio;
+  ASSERT_TRUE(Form1.Coef_orientacao.has_value());
+  EXPECT_NEAR(Form1.Coef_orientacao->b, 0.25, 1e-12);
+  EXPECT_NEAR(Form1.Coef_orientacao->d, 0.25, 1e-12);
+  EXPECT_TRUE(Form1.Orientada);
+}
+
+TEST_F(Ajustar, ComMenosDeQuatroPontosRecusa) {
+  Orientar(Quadrado_100m(), Resposta::OK);
+  const auto coeficientes = *Form1.Coef_orientacao;
+  // The list emptied in the dialog while "Calcular orientação" stays enabled.
+  ui.No_modal([](QDialog& janela) {
+    Dialogo(janela).LimparTodos->click();
+    Dialogo(janela).CancelBtn->click();
+  });
+  ui.Responder(Resposta::OK);
+  ui.Responder(Resposta::OK);
+  Form1.Coord_de_carta->trigger();
+  ASSERT_TRUE(Form1.OLista_coord->Vazia());
+  const std::string painel = Painel_funcao();
+
+  Form1.Ajustar->trigger();
+  EXPECT_EQ(Ultima_caixa().texto,
+            " Não há pontos suficientes para calcular a orientação.\n\n"
+            " São necessários no mínimo 4 pontos de orientação.");
+  EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
+  EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK);
+  EXPECT_EQ(ui.bips, 1);
+  EXPECT_EQ(Painel_funcao(), painel);
+  EXPECT_TRUE(Form1.Orientada);
+  EXPECT_EQ(Form1.Coef_orientacao->c, coeficientes.c);
+}
+
+TEST_F(Ajustar, PontosAlinhadosNaCartaSaoRecusados) {
+  auto pontos = Quadrado_100m();
+  for (int i = 0; i < 4; ++i) pontos[i].E = 100 + 10 * i, pontos[i].N = 300 - 20 * i;
+  Ler_coordenadas(pontos);
+  Associar(pontos);
+  const std::string painel = Painel_funcao();
+  Form1.Ajustar->trigger();
+  EXPECT_EQ(Ultima_caixa().texto,
+            " Não é possível calcular a orientação:\n\n"
+            " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de carta.");
+  EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
+  EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK);
+  EXPECT_TRUE(ui.Erros().empty());
+  EXPECT_EQ(ui.bips, 0);
+  EXPECT_FALSE(Form1.Coef_orientacao.has_value());
+  EXPECT_EQ(Painel_funcao(), painel);
+  EXPECT_EQ(Form1.Pontos_associados, 4);
+  EXPECT_TRUE(Form1.Ajustar->isEnabled());
+}
+
+TEST_F(Ajustar, PontosRepetidosNaImagemSaoRecusados) {
+  auto pontos = Quadrado_100m();
+  pontos[2].x = pontos[1].x, pontos[2].y = pontos[1].y;
+  pontos[3].x = pontos[0].x, pontos[3].y = pontos[0].y;
+  Ler_coordenadas(pontos);
+  Associar(pontos);
+  Form1.Ajustar->trigger();
+  EXPECT_EQ(Ultima_caixa().texto,
+            " Não é possível calcular a orientação:\n\n"
+            " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.");
+  EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
+  EXPECT_FALSE(Form1.Coef_orientacao.has_value());
+  EXPECT_FALSE(Form1.Orientada);
+}
+
+TEST_F(Ajustar, EscalaAproximada) {
+  Ler_coordenadas(Quadrado_100m_perturbado());
+  Associar(Quadrado_100m_perturbado());
+  const Escala_aprox escala = Form1.Calcular_escala(4);
+  EXPECT_DOUBLE_EQ(escala.perimetro_carta, 400.0);
+  EXPECT_DOUBLE_EQ(escala.perimetro_imagem, 401 + 2 * std::hypot(400.0, 1.0) + 399);
+  EXPECT_EQ(escala.escala, 944.0);
+  // The first n points only: a triangle of two sides and its closing side.
+  const Escala_aprox tres = Form1.Calcular_escala(3);
+  EXPECT_DOUBLE_EQ(tres.perimetro_carta, 200 + 100 * std::sqrt(2.0));
+}
