@@ -21,7 +21,9 @@ struct Posicao {
 
 using Projecao = std::function<Posicao(const Ponto_orientacao&)>;
 
-double Distancia(const Posicao& p, const Posicao& q) { return std::hypot(q.u - p.u, q.v - p.v); }
+double Distancia(const Posicao& p, const Posicao& q) {
+  return std::hypot(q.u - p.u, q.v - p.v);
+}
 
 // True when the positions do not hold three points clear of one line. Measured
 // against the line from the first position to the one farthest from it, which is at
@@ -59,13 +61,18 @@ Matriz Matriz_coordenadas(const std::vector<Ponto_orientacao>& pontos, const Pro
   return M;
 }
 
-Posicao Na_carta(const Ponto_orientacao& p) { return {p.E, p.N}; }
-Posicao Na_imagem(const Ponto_orientacao& p) { return {p.x, p.y}; }
+Posicao Na_carta(const Ponto_orientacao& p) {
+  return {p.E, p.N};
+}
+Posicao Na_imagem(const Ponto_orientacao& p) {
+  return {p.x, p.y};
+}
 
 }  // namespace
 
 Configuracao Verificar_configuracao(const std::vector<Ponto_orientacao>& pontos) {
-  if (pontos.size() < static_cast<std::size_t>(Minimo_pontos_orientacao)) return Configuracao::Poucos_pontos;
+  if (pontos.size() < static_cast<std::size_t>(Minimo_pontos_orientacao))
+    return Configuracao::Poucos_pontos;
   if (Degenerada(pontos, Na_carta)) return Configuracao::Degenerada_carta;
   if (Degenerada(pontos, Na_imagem)) return Configuracao::Degenerada_imagem;
   return Configuracao::Valida;

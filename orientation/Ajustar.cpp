@@ -1,8 +1,9 @@
 // "Calcular orientação": the least-squares orientation, its statistics box, and the
 // acceptance or rejection of the result. Also the approximate scale of the chart.
 
-#include <QAction>
 #include <fmt/printf.h>
+
+#include <QAction>
 
 #include "app/Cartavel.h"
 #include "app/Erro.h"
@@ -17,7 +18,8 @@ namespace {
 bool Recusar(Interacao& ui, Configuracao configuracao) {
   const char* texto = nullptr;
   switch (configuracao) {
-    case Configuracao::Valida: return false;
+    case Configuracao::Valida:
+      return false;
     case Configuracao::Poucos_pontos:
       texto =
           " Não há pontos suficientes para calcular a orientação.\n\n"
@@ -56,8 +58,9 @@ void Aceitar(TForm1& janela, const Escala_aprox& escala) {
 void Rejeitar(TForm1& janela) {
   janela.Coef_orientacao.reset();
   janela.ui.Caixa_mensagem(
-      " ATENÇÃO: \n\n    Realizar novamente a leitura das coordenadas\n\n de tela para a orientação.", "ATENÇÃO",
-      Botoes::OK);
+      " ATENÇÃO: \n\n    Realizar novamente a leitura das coordenadas\n\n"
+      " de tela para a orientação.",
+      "ATENÇÃO", Botoes::OK);
   // The state goes back before the picture is reloaded: should the file have gone
   // meanwhile, the window must not stay oriented without coefficients.
   janela.Pontos_associados = 0;
@@ -88,8 +91,9 @@ void TForm1::AjustarClick() {
   const Coeficientes coeficientes = Ajustar_orientacao(pontos);
   const Escala_aprox escala = Calcular_escala(static_cast<int>(pontos.size()));
   const std::vector<Residuo> residuos = Calcular_residuos(pontos, coeficientes);
-  const std::string texto = Texto_estatistica(residuos, Calcular_estatisticas(residuos),
-                                              Dividir(escala.perimetro_carta, escala.perimetro_imagem));
+  const std::string texto =
+      Texto_estatistica(residuos, Calcular_estatisticas(residuos),
+                        Dividir(escala.perimetro_carta, escala.perimetro_imagem));
   Coef_orientacao = coeficientes;
   ui.Bip();
 
@@ -105,6 +109,7 @@ Escala_aprox TForm1::Calcular_escala(int n) {
   Escala_aprox escala;
   escala.perimetro_carta = Perimetro_carta(pontos);
   escala.perimetro_imagem = Perimetro_imagem(pontos);
-  escala.escala = Denominador_escala(escala.perimetro_carta, escala.perimetro_imagem, logicalDpiX());
+  escala.escala =
+      Denominador_escala(escala.perimetro_carta, escala.perimetro_imagem, logicalDpiX());
   return escala;
 }

@@ -1,8 +1,9 @@
 // "Digit. coord. imagem" and the left click that gives the next control point its
 // position on the image.
 
-#include <QAction>
 #include <fmt/printf.h>
+
+#include <QAction>
 
 #include "app/Cartavel.h"
 
@@ -20,10 +21,12 @@ void TForm1::Coord_de_imagemClick() {
 void TForm1::Associar_ponto_controle(int X, int Y) {
   if (Pontos_associados >= OLista_coord->Quantidade()) return;
   const Ponto_orientacao ponto = OLista_coord->Item(Pontos_associados);
-  const std::string texto =
-      fmt::sprintf(" Ponto a associar   %3d\n\n -> E = %10.3f  com x = %5d\n\n -> N = %11.3f  com y = %5d\n",
-                   ponto.Numero, ponto.E, X, ponto.N, Y);
-  if (ui.Caixa_mensagem(texto, "Aceitação de ponto digitalizado", Botoes::OK_Cancelar) != Resposta::OK) return;
+  const std::string texto = fmt::sprintf(
+      " Ponto a associar   %3d\n\n -> E = %10.3f  com x = %5d\n\n -> N = %11.3f  com y = %5d\n",
+      ponto.Numero, ponto.E, X, ponto.N, Y);
+  if (ui.Caixa_mensagem(texto, "Aceitação de ponto digitalizado", Botoes::OK_Cancelar) !=
+      Resposta::OK)
+    return;
 
   Ponto_orientacao& associado = OLista_coord->Item(Pontos_associados);
   associado.x = X;

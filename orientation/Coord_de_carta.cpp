@@ -16,7 +16,8 @@ void TForm1::Coord_de_cartaClick() {
   dialogo.Preencher_lista();
 
   if (ui.Exibir_modal(dialogo) != QDialog::Accepted) {
-    ui.Caixa_mensagem(" Cancelou leitura de pontos ", "Cancela leitura de pontos", Botoes::OK_Cancelar);
+    ui.Caixa_mensagem(" Cancelou leitura de pontos ", "Cancela leitura de pontos",
+                      Botoes::OK_Cancelar);
     dialogo.ListBox1->clear();
     return;
   }

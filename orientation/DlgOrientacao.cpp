@@ -25,7 +25,9 @@ const char* const Texto_ajuda =
     "   original do ponto será respeitada. \n\n"
     " 4- Os pontos são auto-numerados e têm início em 101.";
 
-double Valor_da_edicao(const QLineEdit* edicao) { return Texto_para_real(edicao->text().toStdString()); }
+double Valor_da_edicao(const QLineEdit* edicao) {
+  return Texto_para_real(edicao->text().toStdString());
+}
 
 }  // namespace
 
@@ -63,7 +65,8 @@ void TOKBottomDlg::Acrescentar_ponto(double este, double norte) {
 
 void TOKBottomDlg::Corrigir_ponto(double este, double norte) {
   // The corrected point is numbered after its place and must be clicked on the image again.
-  OLista_coord->Item(Indice_editado) = Ponto_orientacao{Indice_editado + Primeiro_numero, este, norte, 0.0, 0.0};
+  OLista_coord->Item(Indice_editado) =
+      Ponto_orientacao{Indice_editado + Primeiro_numero, este, norte, 0.0, 0.0};
   ui.Mensagem_simples(" Inseriu o item corrigido na lista OLista_coord");
   Preencher_lista();
   Limpar_edicao();
@@ -82,7 +85,8 @@ void TOKBottomDlg::Preencher_lista() {
 }
 
 void TOKBottomDlg::Acrescentar_linha(const Ponto_orientacao& ponto) {
-  auto* linha = new QListWidgetItem(QString::fromStdString(Linha_ponto_orientacao(ponto)), ListBox1);
+  auto* linha =
+      new QListWidgetItem(QString::fromStdString(Linha_ponto_orientacao(ponto)), ListBox1);
   linha->setSizeHint(QSize(0, Altura_linha));
 }
 
@@ -97,8 +101,8 @@ void TOKBottomDlg::Clicou_um_elemento() {
 }
 
 void TOKBottomDlg::LimparTodosClick() {
-  if (ui.Caixa_mensagem(" Deseja deletar todos os pontos ?? ", "Deleta todos pontos", Botoes::OK_Cancelar) !=
-      Resposta::OK)
+  if (ui.Caixa_mensagem(" Deseja deletar todos os pontos ?? ", "Deleta todos pontos",
+                        Botoes::OK_Cancelar) != Resposta::OK)
     return;
   ListBox1->clear();
   OLista_coord->Esvaziar();
@@ -106,8 +110,11 @@ void TOKBottomDlg::LimparTodosClick() {
   Edit1->setFocus();
 }
 
-void TOKBottomDlg::Button3Click() { ui.Mensagem_simples(Texto_ajuda); }
+void TOKBottomDlg::Button3Click() {
+  ui.Mensagem_simples(Texto_ajuda);
+}
 
 void TOKBottomDlg::OKBtnClick() {
-  ui.Caixa_mensagem(" Devera sollicitar a visita e o click nos pontos de orientacao", "NULL", Botoes::OK);
+  ui.Caixa_mensagem(" Devera sollicitar a visita e o click nos pontos de orientacao", "NULL",
+                    Botoes::OK);
 }

@@ -44,9 +44,10 @@ class TOKBottomDlg : public QDialog {
   QPushButton* CancelBtn = nullptr;
 
   // ---- State ------------------------------------------------------------------
-  std::shared_ptr<Lista<Ponto_orientacao>> OLista_coord = std::make_shared<Lista<Ponto_orientacao>>();
+  std::shared_ptr<Lista<Ponto_orientacao>> OLista_coord =
+      std::make_shared<Lista<Ponto_orientacao>>();
   int32_t Proximo_numero = 101;
-  bool Editando = false;       // the next add replaces the entry at Indice_editado
+  bool Editando = false;  // the next add replaces the entry at Indice_editado
   int32_t Indice_editado = 0;
 
   // ---- Event handlers ---------------------------------------------------------

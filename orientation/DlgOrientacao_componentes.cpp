@@ -51,7 +51,8 @@ void TOKBottomDlg::Criar_componentes() {
   Button1 = Botao(this, "Adicionar o ponto", 45, 101, 97, 25);
   Button3 = Botao(this, "?", 72, 142, 33, 25);
 
-  StaticText2 = Texto_estatico(this, "Pto        Este (m)              Norte (m)", 201, 12, 167, 17);
+  StaticText2 =
+      Texto_estatico(this, "Pto        Este (m)              Norte (m)", 201, 12, 167, 17);
   ListBox1 = new QListWidget(this);
   ListBox1->setGeometry(193, 24, 208, 97);
   ListBox1->setUniformItemSizes(true);
@@ -76,9 +77,11 @@ void TOKBottomDlg::Executar(void (TOKBottomDlg::*handler)()) {
 }
 
 void TOKBottomDlg::Ligar_eventos() {
-  connect(Button1, &QPushButton::clicked, this, [this] { Executar(&TOKBottomDlg::Adiciona_ponto); });
+  connect(Button1, &QPushButton::clicked, this,
+          [this] { Executar(&TOKBottomDlg::Adiciona_ponto); });
   connect(Button3, &QPushButton::clicked, this, [this] { Executar(&TOKBottomDlg::Button3Click); });
-  connect(LimparTodos, &QPushButton::clicked, this, [this] { Executar(&TOKBottomDlg::LimparTodosClick); });
+  connect(LimparTodos, &QPushButton::clicked, this,
+          [this] { Executar(&TOKBottomDlg::LimparTodosClick); });
   connect(ListBox1, &QListWidget::itemClicked, this,
           [this] { Executar(&TOKBottomDlg::Clicou_um_elemento); });
   connect(OKBtn, &QPushButton::clicked, this, [this] {

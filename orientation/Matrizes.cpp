@@ -7,7 +7,9 @@
 #include "app/Erro.h"
 
 Matriz::Matriz(int linhas_, int colunas_)
-    : linhas(linhas_), colunas(colunas_), valores(static_cast<std::size_t>(linhas_ * colunas_), 0.0) {}
+    : linhas(linhas_),
+      colunas(colunas_),
+      valores(static_cast<std::size_t>(linhas_ * colunas_), 0.0) {}
 
 Matriz Matriz::Identidade(int ordem) {
   Matriz identidade(ordem, ordem);

@@ -15,7 +15,9 @@ struct Matriz {
   static Matriz Identidade(int ordem);
 
   double& operator()(int i, int j) { return valores[static_cast<std::size_t>(i * colunas + j)]; }
-  double operator()(int i, int j) const { return valores[static_cast<std::size_t>(i * colunas + j)]; }
+  double operator()(int i, int j) const {
+    return valores[static_cast<std::size_t>(i * colunas + j)];
+  }
 };
 
 // target[j][i] = source[i][j].

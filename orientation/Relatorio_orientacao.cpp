@@ -1,19 +1,19 @@
 #include "orientation/Relatorio_orientacao.h"
 
-#include <cmath>
 #include <fmt/printf.h>
+
+#include <cmath>
 
 namespace {
 
-// A residual that rounds to zero is shown as 0.000, never as -0.000: rounding noise of
+// A value that rounds to zero is shown as 0.000, never as -0.000: the rounding noise of
 // the adjustment must not look like a signed discrepancy.
-double Sem_zero_negativo(double valor, int casas) {
-  if (std::signbit(valor) && fmt::sprintf("%.*f", casas, -valor) == fmt::sprintf("%.*f", casas, 0.0))
+double Sem_zero_negativo(double valor, int casas = 3) {
+  if (std::signbit(valor) &&
+      fmt::sprintf("%.*f", casas, -valor) == fmt::sprintf("%.*f", casas, 0.0))
     return 0.0;
   return valor;
 }
-
-double Z(double valor) { return Sem_zero_negativo(valor, 3); }
 
 }  // namespace
 
@@ -24,13 +24,22 @@ std::string Texto_estatistica(const std::vector<Residuo>& residuos, const Estati
   // The first column counts the points from 1, whatever their numbers.
   int posicao = 1;
   for (const auto& r : residuos)
-    texto += fmt::sprintf("  %2d    %8.3fm   %8.3fm   %6.3fm\n", posicao++, Z(r.DeltaE), Z(r.DeltaN), Z(r.DeltaD));
-  texto += fmt::sprintf("\nMedia %8.3fm  %8.3fm  %8.3fm\n\n ", Z(est.media.DeltaE), Z(est.media.DeltaN),
-                        Z(est.media.DeltaD));
+    texto +=
+        fmt::sprintf("  %2d    %8.3fm   %8.3fm   %6.3fm\n", posicao++, Sem_zero_negativo(r.DeltaE),
+                     Sem_zero_negativo(r.DeltaN), Sem_zero_negativo(r.DeltaD));
+  texto += fmt::sprintf("\nMedia %8.3fm  %8.3fm  %8.3fm\n\n ", Sem_zero_negativo(est.media.DeltaE),
+                        Sem_zero_negativo(est.media.DeltaN), Sem_zero_negativo(est.media.DeltaD));
   texto += fmt::sprintf(
-      " Desvios-padrão por direção:\n\n    Este  ->  %8.3fm\n    Norte -> %8.3fm\n    Dist  ->   %8.3fm",
-      Z(est.desvio.DeltaE), Z(est.desvio.DeltaN), Z(est.desvio.DeltaD));
-  texto += fmt::sprintf("\n\n REFERÊNCIA --->   1 pixel ~= %5.2fm", Sem_zero_negativo(metros_por_pixel, 2));
-  texto += " \n\n OK          Para aceitar a orientação.\n\n CANCEL  Para refazer a leitura de ptos de tela.";
+      " Desvios-padrão por direção:\n\n"
+      "    Este  ->  %8.3fm\n"
+      "    Norte -> %8.3fm\n"
+      "    Dist  ->   %8.3fm",
+      Sem_zero_negativo(est.desvio.DeltaE), Sem_zero_negativo(est.desvio.DeltaN),
+      Sem_zero_negativo(est.desvio.DeltaD));
+  texto += fmt::sprintf("\n\n REFERÊNCIA --->   1 pixel ~= %5.2fm",
+                        Sem_zero_negativo(metros_por_pixel, 2));
+  texto +=
+      " \n\n OK          Para aceitar a orientação.\n\n"
+      " CANCEL  Para refazer a leitura de ptos de tela.";
   return texto;
 }

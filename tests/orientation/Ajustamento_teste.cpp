@@ -79,28 +79,35 @@ TEST(Ajustamento, QuadradoPerturbado) {
 
 TEST(Ajustamento, CartaGiradaUmQuartoDeVolta) {
   // North to the right, east downwards: the first pivot of the chart-to-image matrix is zero.
-  const auto pontos = Quadrado_girado([](double E, double N) { return std::pair{4 * N - 700, 4 * E - 300}; });
+  const auto pontos = Quadrado_girado([](double E, double N) {
+    return std::pair{4 * N - 700, 4 * E - 300};
+  });
   const Coeficientes c = Ajustar_orientacao(pontos);
   Esperar_coeficientes(c, {0.0, 0.25, 75.0, 0.25, 0.0, 175.0}, 1e-12);
   Esperar_residuos_nulos(pontos, c);
 }
 
 TEST(Ajustamento, CartaGiradaTresQuartosDeVolta) {
-  const auto pontos = Quadrado_girado([](double E, double N) { return std::pair{1300 - 4 * N, 900 - 4 * E}; });
+  const auto pontos = Quadrado_girado([](double E, double N) {
+    return std::pair{1300 - 4 * N, 900 - 4 * E};
+  });
   const Coeficientes c = Ajustar_orientacao(pontos);
   Esperar_coeficientes(c, {0.0, -0.25, 225.0, -0.25, 0.0, 325.0}, 1e-12);
   Esperar_residuos_nulos(pontos, c);
 }
 
 TEST(Ajustamento, CartaGiradaMeiaVolta) {
-  const auto pontos = Quadrado_girado([](double E, double N) { return std::pair{900 - 4 * E, 4 * N - 700}; });
+  const auto pontos = Quadrado_girado([](double E, double N) {
+    return std::pair{900 - 4 * E, 4 * N - 700};
+  });
   const Coeficientes c = Ajustar_orientacao(pontos);
   Esperar_coeficientes(c, {-0.25, 0.0, 225.0, 0.0, 0.25, 175.0}, 1e-12);
   Esperar_residuos_nulos(pontos, c);
 }
 
 TEST(Ajustamento, EstatisticasDividemPorNMenosUm) {
-  const std::vector<Residuo> residuos = {{0.5, 0, 0.5}, {-0.5, 0, 0.5}, {0.5, 0, 0.5}, {-0.5, 0, 0.5}};
+  const std::vector<Residuo> residuos = {
+      {0.5, 0, 0.5}, {-0.5, 0, 0.5}, {0.5, 0, 0.5}, {-0.5, 0, 0.5}};
   const Estatisticas est = Calcular_estatisticas(residuos);
   EXPECT_EQ(est.media.DeltaE, 0.0);
   EXPECT_EQ(est.media.DeltaD, 0.5);
@@ -108,17 +115,22 @@ TEST(Ajustamento, EstatisticasDividemPorNMenosUm) {
   EXPECT_EQ(est.desvio.DeltaN, 0.0);
   EXPECT_EQ(est.desvio.DeltaD, 0.0);
   // One residual has no deviation: an error, not a NaN.
-  EXPECT_EQ(Erro_de([] { Calcular_estatisticas({{0.5, 0, 0.5}}); }), "Invalid floating point operation");
+  EXPECT_EQ(Erro_de([] {
+              Calcular_estatisticas({{0.5, 0, 0.5}});
+            }),
+            "Invalid floating point operation");
 }
 
 TEST(Ajustamento, ConfiguracoesRecusadas) {
   auto pontos = Quadrado_100m();
   EXPECT_EQ(Verificar_configuracao(pontos), Configuracao::Valida);
-  EXPECT_EQ(Verificar_configuracao({pontos.begin(), pontos.begin() + 3}), Configuracao::Poucos_pontos);
+  EXPECT_EQ(Verificar_configuracao({pontos.begin(), pontos.begin() + 3}),
+            Configuracao::Poucos_pontos);
   EXPECT_EQ(Verificar_configuracao({}), Configuracao::Poucos_pontos);
 
   auto alinhados_na_carta = pontos;
-  for (int i = 0; i < 4; ++i) alinhados_na_carta[i].E = 100 + 50 * i, alinhados_na_carta[i].N = 300 - 25 * i;
+  for (int i = 0; i < 4; ++i)
+    alinhados_na_carta[i].E = 100 + 50 * i, alinhados_na_carta[i].N = 300 - 25 * i;
   EXPECT_EQ(Verificar_configuracao(alinhados_na_carta), Configuracao::Degenerada_carta);
 
   auto repetidos = pontos;
@@ -135,7 +147,8 @@ TEST(Ajustamento, ConfiguracoesRecusadas) {
   EXPECT_EQ(Verificar_configuracao(sem_imagem), Configuracao::Degenerada_imagem);
 
   auto alinhados_na_imagem = pontos;
-  for (int i = 0; i < 4; ++i) alinhados_na_imagem[i].x = 100 + 30 * i, alinhados_na_imagem[i].y = 500 - 20 * i;
+  for (int i = 0; i < 4; ++i)
+    alinhados_na_imagem[i].x = 100 + 30 * i, alinhados_na_imagem[i].y = 500 - 20 * i;
   EXPECT_EQ(Verificar_configuracao(alinhados_na_imagem), Configuracao::Degenerada_imagem);
 }
 
@@ -143,7 +156,8 @@ TEST(Ajustamento, ToleranciaRelativaAoTamanhoDasCoordenadas) {
   // Large grid coordinates: collinearity is judged against their size, not in metres.
   std::vector<Ponto_orientacao> pontos;
   for (int i = 0; i < 4; ++i)
-    pontos.push_back({101 + i, 350000.0 + 100 * i, 7400000.0 + 100 * i, 100.0 + 400 * (i % 2), 100.0 + 400 * (i / 2)});
+    pontos.push_back({101 + i, 350000.0 + 100 * i, 7400000.0 + 100 * i, 100.0 + 400 * (i % 2),
+                      100.0 + 400 * (i / 2)});
   EXPECT_EQ(Verificar_configuracao(pontos), Configuracao::Degenerada_carta);
   pontos[3].N += 1.0;  // a real, if thin, configuration
   EXPECT_EQ(Verificar_configuracao(pontos), Configuracao::Valida);
@@ -172,7 +186,8 @@ Coeficientes Ajuste_independente(const std::vector<Ponto_orientacao>& pontos) {
   double See = 0, Sen = 0, Snn = 0, Sex = 0, Snx = 0, Sey = 0, Sny = 0;
   for (const auto& p : pontos) {
     const double e = p.E - mE, u = p.N - mN, x = p.x - mx, y = p.y - my;
-    See += e * e, Sen += e * u, Snn += u * u, Sex += e * x, Snx += u * x, Sey += e * y, Sny += u * y;
+    See += e * e, Sen += e * u, Snn += u * u, Sex += e * x, Snx += u * x, Sey += e * y,
+        Sny += u * y;
   }
   const double det = See * Snn - Sen * Sen;
   const double p1 = (Sex * Snn - Snx * Sen) / det, q1 = (See * Snx - Sen * Sex) / det;
@@ -210,8 +225,8 @@ TEST(Ajustamento, ConcordaComAjusteIndependente) {
     ASSERT_EQ(Verificar_configuracao(pontos), Configuracao::Valida);
     const Coeficientes c = Ajustar_orientacao(pontos);
     const Coeficientes esperado = Ajuste_independente(pontos);
-    const double linear = std::max({std::fabs(esperado.a), std::fabs(esperado.b), std::fabs(esperado.d),
-                                    std::fabs(esperado.e)});
+    const double linear = std::max({std::fabs(esperado.a), std::fabs(esperado.b),
+                                    std::fabs(esperado.d), std::fabs(esperado.e)});
     const double translacao = std::max(std::fabs(esperado.c), std::fabs(esperado.f));
     SCOPED_TRACE("case " + std::to_string(caso) + ", " + std::to_string(n) + " points");
     EXPECT_NEAR(c.a, esperado.a, 1e-9 * linear);

@@ -12,7 +12,8 @@ const std::string Cabecalho =
     " Pto     DeltaE       DeltaN       DeltaD\n";
 const std::string Rodape =
     "\n\n REFERÊNCIA --->   1 pixel ~=  0.25m"
-    " \n\n OK          Para aceitar a orientação.\n\n CANCEL  Para refazer a leitura de ptos de tela.";
+    " \n\n OK          Para aceitar a orientação.\n\n"
+    " CANCEL  Para refazer a leitura de ptos de tela.";
 const char* const Texto_orientada =
     " A imagem está orientada !!!! \n\n Para digitalizar pontos selecionar \n\n"
     " -> Digitalizar - Pontos - ALTITUDES ou PROFUNDIDADES.\n\n\n";
@@ -28,15 +29,16 @@ TEST_F(Ajustar, AceitarOQuadradoDoExemplo) {
   const Caixa_mostrada& relatorio = ui.caixas[ui.caixas.size() - 2];
   EXPECT_EQ(relatorio.titulo, " Estatistica da orientação");
   EXPECT_EQ(relatorio.botoes, Botoes::OK_Cancelar);
-  EXPECT_EQ(relatorio.texto, Cabecalho +
-                                 "   1       0.000m      0.000m    0.000m\n"
-                                 "   2       0.000m      0.000m    0.000m\n"
-                                 "   3       0.000m      0.000m    0.000m\n"
-                                 "   4       0.000m      0.000m    0.000m\n"
-                                 "\nMedia    0.000m     0.000m     0.000m\n\n "
-                                 " Desvios-padrão por direção:\n\n"
-                                 "    Este  ->     0.000m\n    Norte ->    0.000m\n    Dist  ->      0.000m" +
-                                 Rodape);
+  EXPECT_EQ(relatorio.texto,
+            Cabecalho +
+                "   1       0.000m      0.000m    0.000m\n"
+                "   2       0.000m      0.000m    0.000m\n"
+                "   3       0.000m      0.000m    0.000m\n"
+                "   4       0.000m      0.000m    0.000m\n"
+                "\nMedia    0.000m     0.000m     0.000m\n\n "
+                " Desvios-padrão por direção:\n\n"
+                "    Este  ->     0.000m\n    Norte ->    0.000m\n    Dist  ->      0.000m" +
+                Rodape);
   EXPECT_EQ(ui.bips, 1);
 
   EXPECT_EQ(Ultima_caixa().texto, Texto_orientada);
@@ -91,7 +93,8 @@ TEST_F(Ajustar, RejeitarOQuadradoPerturbadoEDepoisAceitar) {
   EXPECT_EQ(Form1.Modo_clique, 1);
   EXPECT_EQ(Painel_funcao(), " Função corrente: AJUSTAMENTO DA ORIENTAÇÃO ");
   EXPECT_EQ(Form1.Painel(4), " Escala 1 / ");
-  for (const auto& p : pontos) EXPECT_EQ(Pixel(static_cast<int>(p.x), static_cast<int>(p.y)), Branco);
+  for (const auto& p : pontos)
+    EXPECT_EQ(Pixel(static_cast<int>(p.x), static_cast<int>(p.y)), Branco);
   EXPECT_TRUE(Form1.isMaximized());
 
   // The clicking starts again from the first point; the second computation is accepted.
@@ -114,7 +117,8 @@ TEST_F(Ajustar, CartaGiradaUmQuartoDeVoltaSeOrienta) {
   for (auto& p : pontos) p.x = 4 * p.N - 700, p.y = 4 * p.E - 300;
   Orientar(pontos, Resposta::OK);
   const std::string relatorio = ui.caixas[ui.caixas.size() - 2].texto;
-  EXPECT_NE(relatorio.find("   4       0.000m      0.000m    0.000m\n"), std::string::npos) << relatorio;
+  EXPECT_NE(relatorio.find("   4       0.000m      0.000m    0.000m\n"), std::string::npos)
+      << relatorio;
   ASSERT_TRUE(Form1.Coef_orientacao.has_value());
   EXPECT_NEAR(Form1.Coef_orientacao->b, 0.25, 1e-12);
   EXPECT_NEAR(Form1.Coef_orientacao->d, 0.25, 1e-12);
@@ -192,4 +196,18 @@ TEST_F(Ajustar, EscalaAproximada) {
   // The first n points only: a triangle of two sides and its closing side.
   const Escala_aprox tres = Form1.Calcular_escala(3);
   EXPECT_DOUBLE_EQ(tres.perimetro_carta, 200 + 100 * std::sqrt(2.0));
+}
+
+TEST_F(Ajustar, RejeitarSemConseguirRecarregarAFiguraNaoDeixaAJanelaOrientada) {
+  Orientar(Quadrado_100m(), Resposta::OK);
+  Form1.Nome_arquivo = pasta.filePath("carta.xyz").toStdString();
+  ui.Responder(Resposta::Cancelar);
+  Form1.Ajustar->trigger();
+  EXPECT_EQ(ui.Erros(), (std::vector<std::string>{"Unknown picture file extension (.xyz)"}));
+  EXPECT_FALSE(Form1.Coef_orientacao.has_value());
+  EXPECT_FALSE(Form1.Orientada);
+  EXPECT_FALSE(Form1.Digitalizacao_liberada);
+  EXPECT_EQ(Form1.Pontos_associados, 0);
+  EXPECT_FALSE(Form1.Salvar1->isEnabled());
+  EXPECT_FALSE(Form1.Digitalizar2->isEnabled());
 }

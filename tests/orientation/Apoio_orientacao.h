@@ -51,7 +51,9 @@ class Orientacao_comandos : public Programa_teste {
   }
 
   // A left button press on the image.
-  void Pressionar(int X, int Y) { QTest::mousePress(Form1.Image1, Qt::LeftButton, {}, QPoint(X, Y)); }
+  void Pressionar(int X, int Y) {
+    QTest::mousePress(Form1.Image1, Qt::LeftButton, {}, QPoint(X, Y));
+  }
 
   // A left button press whose confirmation is answered.
   void Clicar(int X, int Y, Resposta resposta = Resposta::OK) {

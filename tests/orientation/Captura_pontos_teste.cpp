@@ -11,7 +11,7 @@ const QRgb Branco = qRgb(255, 255, 255);
 
 TEST_F(Captura_pontos, IniciarCaptura) {
   Ler_coordenadas(Quadrado_100m());
-  Form1.Orientada = true;  // an orientation in force stops until computed again
+  Form1.Orientada = true;            // an orientation in force stops until computed again
   ui.Responder(Resposta::Cancelar);  // the answer is not used
   Form1.Coord_de_imagem->trigger();
 
@@ -39,7 +39,9 @@ TEST_F(Captura_pontos, CadaCliqueConfirmadoAssociaOProximoPonto) {
   Clicar(123, 56, Resposta::Cancelar);
   EXPECT_EQ(ui.caixas.size(), caixas_antes + 1);
   EXPECT_EQ(Ultima_caixa().texto,
-            " Ponto a associar   101\n\n -> E =     12.500  com x =   123\n\n -> N =       3.250  com y =    56\n");
+            " Ponto a associar   101\n\n"
+            " -> E =     12.500  com x =   123\n\n"
+            " -> N =       3.250  com y =    56\n");
   EXPECT_EQ(Ultima_caixa().titulo, "Aceitação de ponto digitalizado");
   EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK_Cancelar);
   EXPECT_EQ(Form1.Pontos_associados, 0);
@@ -49,7 +51,9 @@ TEST_F(Captura_pontos, CadaCliqueConfirmadoAssociaOProximoPonto) {
   // Refused: the same point is offered again.
   Clicar(130, 60);
   EXPECT_EQ(Ultima_caixa().texto,
-            " Ponto a associar   101\n\n -> E =     12.500  com x =   130\n\n -> N =       3.250  com y =    60\n");
+            " Ponto a associar   101\n\n"
+            " -> E =     12.500  com x =   130\n\n"
+            " -> N =       3.250  com y =    60\n");
   EXPECT_EQ(Form1.Pontos_associados, 1);
   EXPECT_EQ(Form1.OLista_coord->Item(0).x, 130.0);
   EXPECT_EQ(Form1.OLista_coord->Item(0).y, 60.0);
@@ -60,7 +64,9 @@ TEST_F(Captura_pontos, CadaCliqueConfirmadoAssociaOProximoPonto) {
   Clicar(500, 100);
   Clicar(500, 500);
   EXPECT_EQ(Ultima_caixa().texto,
-            " Ponto a associar   103\n\n -> E =    200.000  com x =   500\n\n -> N =     200.000  com y =   500\n");
+            " Ponto a associar   103\n\n"
+            " -> E =    200.000  com x =   500\n\n"
+            " -> N =     200.000  com y =   500\n");
   EXPECT_FALSE(Form1.Ajustar->isEnabled());
   EXPECT_FALSE(Form1.Coord_de_imagem->isChecked());
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
@@ -70,11 +76,14 @@ TEST_F(Captura_pontos, CadaCliqueConfirmadoAssociaOProximoPonto) {
   EXPECT_EQ(Ultima_caixa().texto, " Ja se pode realizar o ajustamento de orientacao");
   EXPECT_EQ(Ultima_caixa().tipo, Caixa_mostrada::Tipo::Simples);
   const auto textos = ui.Textos();
-  EXPECT_EQ(std::count(textos.begin(), textos.end(), " Ja se pode realizar o ajustamento de orientacao"), 1);
+  EXPECT_EQ(
+      std::count(textos.begin(), textos.end(), " Ja se pode realizar o ajustamento de orientacao"),
+      1);
   EXPECT_TRUE(Form1.Coord_de_imagem->isChecked());
   EXPECT_TRUE(Form1.Ajustar->isEnabled());
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Padrao);
-  for (int i = 1; i < 4; ++i) EXPECT_EQ(Pixel(static_cast<int>(pontos[i].x), static_cast<int>(pontos[i].y)), Azul);
+  for (int i = 1; i < 4; ++i)
+    EXPECT_EQ(Pixel(static_cast<int>(pontos[i].x), static_cast<int>(pontos[i].y)), Azul);
 
   // Every point has its position: further clicks ask nothing.
   const std::size_t caixas_fim = ui.caixas.size();

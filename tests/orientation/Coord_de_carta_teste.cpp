@@ -6,7 +6,8 @@ using Coord_de_carta = Orientacao_comandos;
 
 std::vector<std::string> Linhas(const TOKBottomDlg& d) {
   std::vector<std::string> linhas;
-  for (int i = 0; i < d.ListBox1->count(); ++i) linhas.push_back(d.ListBox1->item(i)->text().toStdString());
+  for (int i = 0; i < d.ListBox1->count(); ++i)
+    linhas.push_back(d.ListBox1->item(i)->text().toStdString());
   return linhas;
 }
 
@@ -26,7 +27,9 @@ TEST_F(Coord_de_carta, AceitarAdotaAListaDoDialogo) {
   Form1.Coord_de_carta->trigger();
 
   EXPECT_EQ(painel_aberto, " Função corrente: DIG. COORD. DE CARTA P/ ORIENTAÇÃO");
-  EXPECT_EQ(ui.Textos(), (std::vector<std::string>{" Devera sollicitar a visita e o click nos pontos de orientacao"}));
+  EXPECT_EQ(
+      ui.Textos(),
+      (std::vector<std::string>{" Devera sollicitar a visita e o click nos pontos de orientacao"}));
   EXPECT_EQ(Form1.OLista_coord.get(), dlg.OLista_coord.get());
   EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
   EXPECT_TRUE(Form1.Tem_lista_coord);
@@ -77,10 +80,11 @@ TEST_F(Coord_de_carta, CancelarNaoMudaNada) {
     Dialogo(janela).OKBtn->click();
   });
   Form1.Coord_de_carta->trigger();
-  EXPECT_EQ(linhas_na_reabertura, (std::vector<std::string>{" 101           100.000          300.000",
-                                                            " 102           200.000          300.000",
-                                                            " 103           200.000          200.000",
-                                                            " 104           100.000          200.000"}));
+  EXPECT_EQ(
+      linhas_na_reabertura,
+      (std::vector<std::string>{
+          " 101           100.000          300.000", " 102           200.000          300.000",
+          " 103           200.000          200.000", " 104           100.000          200.000"}));
   EXPECT_EQ(Form1.OLista_coord.get(), dlg.OLista_coord.get());
 }
 
@@ -178,7 +182,8 @@ TEST_F(Coord_de_carta, EdicaoAtravessaAsAberturas) {
   ui.No_modal([](QDialog& janela) {
     auto& d = Dialogo(janela);
     d.show();
-    QTest::mouseClick(d.ListBox1->viewport(), Qt::LeftButton, {}, d.ListBox1->visualItemRect(d.ListBox1->item(1)).center());
+    QTest::mouseClick(d.ListBox1->viewport(), Qt::LeftButton, {},
+                      d.ListBox1->visualItemRect(d.ListBox1->item(1)).center());
     d.hide();
     d.CancelBtn->click();
   });

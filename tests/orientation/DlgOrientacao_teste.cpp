@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "orientation/DlgOrientacao.h"
 #include "tests/apoio/Interacao_roteirizada.h"
@@ -40,7 +39,8 @@ class Dialogo : public ::testing::Test {
   }
   std::vector<std::string> Linhas() const {
     std::vector<std::string> linhas;
-    for (int i = 0; i < dlg.ListBox1->count(); ++i) linhas.push_back(dlg.ListBox1->item(i)->text().toStdString());
+    for (int i = 0; i < dlg.ListBox1->count(); ++i)
+      linhas.push_back(dlg.ListBox1->item(i)->text().toStdString());
     return linhas;
   }
   std::vector<int32_t> Numeros() const {
@@ -68,7 +68,8 @@ TEST_F(Dialogo, ComponentesNasSuasPosicoes) {
   EXPECT_EQ(dlg.windowTitle().toStdString(), "Coordenadas para orientacao da folha");
   EXPECT_EQ(dlg.size(), QSize(421, 205));
   Esperar_controle(dlg.Panel1, &dlg, {8, 8, 169, 185});
-  Esperar_controle(dlg.StaticText7, dlg.Panel1, {7, 161, 156, 17}, "Necessários no mínino 4 pontos");
+  Esperar_controle(dlg.StaticText7, dlg.Panel1, {7, 161, 156, 17},
+                   "Necessários no mínino 4 pontos");
   Esperar_controle(dlg.StaticText1, &dlg, {40, 13, 109, 17}, "Ponto para orientação");
   Esperar_controle(dlg.StaticText3, &dlg, {27, 39, 25, 17}, "Este");
   Esperar_controle(dlg.Edit1, &dlg, {59, 35, 73, 21});
@@ -78,7 +79,8 @@ TEST_F(Dialogo, ComponentesNasSuasPosicoes) {
   Esperar_controle(dlg.StaticText6, &dlg, {139, 66, 12, 17}, "m");
   Esperar_controle(dlg.Button1, &dlg, {45, 101, 97, 25}, "Adicionar o ponto");
   Esperar_controle(dlg.Button3, &dlg, {72, 142, 33, 25}, "?");
-  Esperar_controle(dlg.StaticText2, &dlg, {201, 12, 167, 17}, "Pto        Este (m)              Norte (m)");
+  Esperar_controle(dlg.StaticText2, &dlg, {201, 12, 167, 17},
+                   "Pto        Este (m)              Norte (m)");
   Esperar_controle(dlg.ListBox1, &dlg, {193, 24, 208, 97});
   Esperar_controle(dlg.LimparTodos, &dlg, {336, 131, 71, 25}, "Limpar todos");
   Esperar_controle(dlg.StaticText8, &dlg, {196, 136, 126, 17}, "EDITAR -> clique o ponto");
@@ -95,8 +97,9 @@ TEST_F(Dialogo, ComponentesNasSuasPosicoes) {
 }
 
 TEST_F(Dialogo, OrdemDeTabulacao) {
-  const std::vector<QWidget*> esperada = {dlg.LimparTodos, dlg.Edit1,     dlg.Edit2,    dlg.Button1,
-                                          dlg.OKBtn,       dlg.CancelBtn, dlg.ListBox1, dlg.Button3};
+  const std::vector<QWidget*> esperada = {dlg.LimparTodos, dlg.Edit1,  dlg.Edit2,
+                                          dlg.Button1,     dlg.OKBtn,  dlg.CancelBtn,
+                                          dlg.ListBox1,    dlg.Button3};
   std::vector<QWidget*> ordem;
   QWidget* w = dlg.LimparTodos;
   do {
@@ -200,7 +203,8 @@ TEST_F(Dialogo, EditarUmPonto) {
   EXPECT_EQ(dlg.Edit2->text().toStdString(), "200");
 
   Adicionar("250.75", "199.5");
-  EXPECT_EQ(ui.Textos(), (std::vector<std::string>{" Inseriu o item corrigido na lista OLista_coord"}));
+  EXPECT_EQ(ui.Textos(),
+            (std::vector<std::string>{" Inseriu o item corrigido na lista OLista_coord"}));
   EXPECT_EQ(ui.caixas[0].tipo, Caixa_mostrada::Tipo::Simples);
   EXPECT_FALSE(dlg.Editando);
   EXPECT_EQ(Numeros(), (std::vector<int32_t>{101, 102, 103, 104}));

@@ -11,7 +11,7 @@ TEST(Escala, QuadradoDoExemplo) {
   const auto pontos = Quadrado_100m();
   EXPECT_DOUBLE_EQ(Perimetro_carta(pontos), 400.0);
   EXPECT_DOUBLE_EQ(Perimetro_imagem(pontos), 1600.0);
-  EXPECT_EQ(Denominador_escala(400.0, 1600.0, 96), 944.0);   // 943.30...
+  EXPECT_EQ(Denominador_escala(400.0, 1600.0, 96), 944.0);    // 943.30...
   EXPECT_EQ(Denominador_escala(400.0, 1600.0, 120), 1181.0);  // 1181.10...
 }
 
@@ -22,11 +22,13 @@ TEST(Escala, QuadradoPerturbadoMantemAEscala) {
 
 TEST(Escala, PoligonoFechadoNaOrdemDaLista) {
   // A 3-4-5 triangle: two sides in list order and the closing side back to the first point.
-  const std::vector<Ponto_orientacao> triangulo = {{101, 0, 0, 0, 0}, {102, 3, 0, 30, 0}, {103, 3, 4, 30, 40}};
+  const std::vector<Ponto_orientacao> triangulo = {
+      {101, 0, 0, 0, 0}, {102, 3, 0, 30, 0}, {103, 3, 4, 30, 40}};
   EXPECT_DOUBLE_EQ(Perimetro_carta(triangulo), 12.0);
   EXPECT_DOUBLE_EQ(Perimetro_imagem(triangulo), 120.0);
   // The order matters: the same points crossing over.
-  const std::vector<Ponto_orientacao> cruzado = {{101, 0, 0, 0, 0}, {102, 1, 1, 0, 0}, {103, 1, 0, 0, 0}, {104, 0, 1, 0, 0}};
+  const std::vector<Ponto_orientacao> cruzado = {
+      {101, 0, 0, 0, 0}, {102, 1, 1, 0, 0}, {103, 1, 0, 0, 0}, {104, 0, 1, 0, 0}};
   EXPECT_DOUBLE_EQ(Perimetro_carta(cruzado), 2 + 2 * std::sqrt(2.0));
 }
 

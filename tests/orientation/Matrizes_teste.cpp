@@ -45,15 +45,17 @@ TEST(Matrizes, TransporTrocaLinhasPorColunas) {
 }
 
 TEST(Matrizes, MultiplicarSomaOsProdutos) {
-  const Matriz P = Multiplicar_matrizes(De_linhas({{1, 2, 3}, {4, 5, 6}}), De_linhas({{7, 8}, {9, 10}, {11, 12}}));
+  const Matriz P = Multiplicar_matrizes(De_linhas({{1, 2, 3}, {4, 5, 6}}),
+                                        De_linhas({{7, 8}, {9, 10}, {11, 12}}));
   ASSERT_EQ(P.linhas, 2);
   ASSERT_EQ(P.colunas, 2);
   EXPECT_EQ(P.valores, (std::vector<double>{58, 64, 139, 154}));
 }
 
 TEST(Matrizes, MultiplicarAcusaOverflow) {
-  EXPECT_EQ(Mensagem_de_erro([] { Multiplicar_matrizes(De_linhas({{1e200}}), De_linhas({{1e200}})); }),
-            "Floating point overflow");
+  EXPECT_EQ(
+      Mensagem_de_erro([] { Multiplicar_matrizes(De_linhas({{1e200}}), De_linhas({{1e200}})); }),
+      "Floating point overflow");
 }
 
 TEST(Matrizes, TriangularizarRegistraAsOperacoesEmV) {
@@ -62,10 +64,12 @@ TEST(Matrizes, TriangularizarRegistraAsOperacoesEmV) {
   Matriz V = Matriz::Identidade(3);
   Triangularizar(M, V);
   for (int i = 1; i < 3; ++i)
-    for (int j = 0; j < i; ++j) EXPECT_EQ(M(i, j), 0.0) << "below the diagonal at " << i << "," << j;
+    for (int j = 0; j < i; ++j)
+      EXPECT_EQ(M(i, j), 0.0) << "below the diagonal at " << i << "," << j;
   // V holds the row operations: V * original is the triangular form.
   const Matriz VM = Multiplicar_matrizes(V, original);
-  for (std::size_t k = 0; k < M.valores.size(); ++k) EXPECT_NEAR(VM.valores[k], M.valores[k], 1e-12);
+  for (std::size_t k = 0; k < M.valores.size(); ++k)
+    EXPECT_NEAR(VM.valores[k], M.valores[k], 1e-12);
 }
 
 TEST(Matrizes, TriangularizarEscolheOMaiorPivo) {
@@ -105,11 +109,17 @@ TEST(Matrizes, InverterComZeroNaDiagonal) {
 
 TEST(Matrizes, InverterMatrizSingularAcusaErro) {
   // The last pivot comes out exactly zero: the division in the back substitution fails.
-  EXPECT_EQ(Mensagem_de_erro([] { Inverter_matriz(De_linhas({{1, 2, 3}, {0, 1, 4}, {2, 4, 6}})); }),
+  EXPECT_EQ(Mensagem_de_erro([] {
+              Inverter_matriz(De_linhas({{1, 2, 3}, {0, 1, 4}, {2, 4, 6}}));
+            }),
             "Floating point division by zero");
   // Nothing left to pivot on below the diagonal: zero divided by zero.
-  EXPECT_EQ(Mensagem_de_erro([] { Inverter_matriz(De_linhas({{1, 2, 3}, {2, 4, 6}, {0, 0, 0}})); }),
+  EXPECT_EQ(Mensagem_de_erro([] {
+              Inverter_matriz(De_linhas({{1, 2, 3}, {2, 4, 6}, {0, 0, 0}}));
+            }),
             "Invalid floating point operation");
-  EXPECT_EQ(Mensagem_de_erro([] { Inverter_matriz(De_linhas({{0, 1, 0}, {0, 2, 0}, {0, 0, 1}})); }),
+  EXPECT_EQ(Mensagem_de_erro([] {
+              Inverter_matriz(De_linhas({{0, 1, 0}, {0, 2, 0}, {0, 0, 1}}));
+            }),
             "Invalid floating point operation");
 }

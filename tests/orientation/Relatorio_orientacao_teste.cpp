@@ -17,25 +17,25 @@ const char* const Cabecalho =
     " DIFERENÇAS ENTRE COORDENADAS DE ORIENTAÇÃO \n\n"
     " Pto     DeltaE       DeltaN       DeltaD\n";
 const char* const Rodape =
-    " \n\n OK          Para aceitar a orientação.\n\n CANCEL  Para refazer a leitura de ptos de tela.";
+    " \n\n OK          Para aceitar a orientação.\n\n"
+    " CANCEL  Para refazer a leitura de ptos de tela.";
 
 }  // namespace
 
 TEST(Relatorio_orientacao, QuadradoDoExemplo) {
   // The rounding noise of the fit (about 1e-13 m, some of it negative) reads 0.000.
-  EXPECT_EQ(Relatorio(Quadrado_100m()),
-            std::string(Cabecalho) +
-                "   1       0.000m      0.000m    0.000m\n"
-                "   2       0.000m      0.000m    0.000m\n"
-                "   3       0.000m      0.000m    0.000m\n"
-                "   4       0.000m      0.000m    0.000m\n"
-                "\nMedia    0.000m     0.000m     0.000m\n\n "
-                " Desvios-padrão por direção:\n\n"
-                "    Este  ->     0.000m\n"
-                "    Norte ->    0.000m\n"
-                "    Dist  ->      0.000m"
-                "\n\n REFERÊNCIA --->   1 pixel ~=  0.25m" +
-                Rodape);
+  EXPECT_EQ(Relatorio(Quadrado_100m()), std::string(Cabecalho) +
+                                            "   1       0.000m      0.000m    0.000m\n"
+                                            "   2       0.000m      0.000m    0.000m\n"
+                                            "   3       0.000m      0.000m    0.000m\n"
+                                            "   4       0.000m      0.000m    0.000m\n"
+                                            "\nMedia    0.000m     0.000m     0.000m\n\n "
+                                            " Desvios-padrão por direção:\n\n"
+                                            "    Este  ->     0.000m\n"
+                                            "    Norte ->    0.000m\n"
+                                            "    Dist  ->      0.000m"
+                                            "\n\n REFERÊNCIA --->   1 pixel ~=  0.25m" +
+                                            Rodape);
 }
 
 TEST(Relatorio_orientacao, QuadradoPerturbado) {
@@ -61,10 +61,14 @@ TEST(Relatorio_orientacao, PrimeiraColunaContaAPartirDeUm) {
   est.media = {-0.0004, 0.0004, 0.5};
   est.desvio = {0.57735, 1234.5678, 0.001};
   const std::string texto = Texto_estatistica(residuos, est, 1.0 / 3.0);
-  EXPECT_NE(texto.find("   1     -12.346m    123.457m   124.000m\n   2       0.500m     -1.250m    1.346m\n"),
-            std::string::npos);
-  EXPECT_NE(texto.find("  12       0.500m     -1.250m    1.346m\n\nMedia    0.000m     0.000m     0.500m\n\n "),
-            std::string::npos);
+  EXPECT_NE(
+      texto.find(
+          "   1     -12.346m    123.457m   124.000m\n   2       0.500m     -1.250m    1.346m\n"),
+      std::string::npos);
+  EXPECT_NE(
+      texto.find(
+          "  12       0.500m     -1.250m    1.346m\n\nMedia    0.000m     0.000m     0.500m\n\n "),
+      std::string::npos);
   EXPECT_NE(texto.find("    Este  ->     0.577m\n    Norte -> 1234.568m\n    Dist  ->      0.001m"),
             std::string::npos);
   EXPECT_NE(texto.find("1 pixel ~=  0.33m \n\n OK"), std::string::npos);
