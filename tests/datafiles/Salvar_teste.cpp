@@ -1,0 +1,227 @@
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+
+#include "datafiles/Formato_ENh.h"
+#include "datafiles/Formato_reserva.h"
+#include "tests/datafiles/Comandos_arquivos.h"
+
+namespace {
+
+// While this lives, a file cannot grow past the given size: a write beyond it fails
+// with EFBIG, the way a full disk fails it.
+class Limite_de_tamanho {
+ public:
+  explicit Limite_de_tamanho(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &anterior_);
+    sinal_anterior_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = anterior_;
+    limite.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limite);
+  }
+  ~Limite_de_tamanho() {
+    setrlimit(RLIMIT_FSIZE, &anterior_);
+    signal(SIGXFSZ, sinal_anterior_);
+  }
+
+ private:
+  rlimit anterior_{};
+  sighandler_t sinal_anterior_ = SIG_DFL;
+};
+
+class Salvar : public Comandos_arquivos {
+ protected:
+  void SetUp() override {
+    Comandos_arquivos::SetUp();
+    Orientar_exemplo();
+  }
+
+  // Confirms, chooses the path and answers the two boxes that show the names.
+  void Roteiro_completo(const std::string& caminho) {
+    ui.Responder(Resposta::OK).Escolher_arquivo(caminho).Responder(Resposta::OK).Responder(Resposta::OK);
+  }
+
+  std::string Texto_ENh() const {
+    return Texto_escrito([&](std::FILE* f) { Escrever_ENh(f, Form1.Lista_pontos); });
+  }
+  std::string Texto_reserva() const {
+    return Texto_escrito([&](std::FILE* f) {
+      Escrever_reserva(f, Form1.Nome_arquivo, *Form1.OLista_coord, *Form1.Coef_orientacao, Form1.Lista_pontos);
+    });
+  }
+};
+
+}  // namespace
+
+TEST_F(Salvar, SemPontosRecusaAntesDeQualquerDialogo) {
+  ui.Responder(Resposta::Cancelar);
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(Caixas(), Caixas_esperadas{Caixa_sem_pontos});
+  EXPECT_TRUE(ui.dialogos_arquivo.empty());
+  EXPECT_EQ(Form1.Modo_clique, 0);
+  EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Seta);
+}
+
+TEST_F(Salvar, ConfirmacaoRecusadaOuDialogoCanceladoNaoCriaArquivo) {
+  Digitalizar_pontos(3);
+  ui.Responder(Resposta::Cancelar).Responder(Resposta::OK);
+  Form1.Salvar1->trigger();
+  ui.Responder(Resposta::OK).Escolher_arquivo(std::nullopt).Responder(Resposta::Cancelar);
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_confirmar(3), Caixa_cancelou_gravacao, Caixa_confirmar(3),
+                                         Caixa_cancelou_gravacao}));
+  ASSERT_EQ(ui.dialogos_arquivo.size(), 1u);
+  EXPECT_EQ(ui.dialogos_arquivo[0].tipo, Dialogo_arquivo_mostrado::Tipo::Salvar);
+  EXPECT_EQ(ui.dialogos_arquivo[0].filtro, "Dados ENh|ENh");
+  EXPECT_EQ(ui.dialogos_arquivo[0].extensao_padrao, "ENh");
+  EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()), std::vector<std::string>{"mapa.bmp"});
+  EXPECT_EQ(Form1.Modo_clique, 1) << "only a refusal for want of points or a save ends the clicking";
+}
+
+TEST_F(Salvar, GravaOsDoisArquivosComAsCaixasNaOrdem) {
+  Digitalizar_pontos(37);
+  Form1.Funcao_corrente("Digitalização de ALTITUDES ");
+  const std::string caminho = Caminho("folha12.ENh");
+  // Cancel in the boxes that show the names does not stop the saving.
+  ui.Responder(Resposta::OK).Escolher_arquivo(caminho).Responder(Resposta::Cancelar).Responder(Resposta::Cancelar);
+  Form1.Salvar1->trigger();
+
+  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_confirmar(37),
+                                         {caminho, " NOme arquivo "},
+                                         {Caminho("folha12_RESERVA.ENh"), " NOme do arquivo Reserva"},
+                                         {" Dados gravados em arquivo ", " DAdos gravadaos"}}));
+  EXPECT_EQ(ui.caixas.back().botoes, Botoes::OK);
+  EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()),
+            (std::vector<std::string>{"folha12.ENh", "folha12_RESERVA.ENh", "mapa.bmp"}));
+  EXPECT_EQ(Ler_conteudo(caminho), Texto_ENh());
+  EXPECT_EQ(Linhas_do_arquivo(caminho).size(), 37u);
+  EXPECT_EQ(Ler_conteudo(Caminho("folha12_RESERVA.ENh")), Texto_reserva());
+  EXPECT_EQ(Linhas_do_arquivo(Caminho("folha12_RESERVA.ENh"))[0], Caminho("mapa.bmp"));
+
+  // Saving ends the clicking mode only; the job and the menus stay as they were.
+  EXPECT_EQ(Form1.Modo_clique, 0);
+  EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Seta);
+  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 37);
+  EXPECT_EQ(Form1.Proximo_ponto, 38);
+  EXPECT_TRUE(Form1.Digitalizacao_liberada);
+  EXPECT_TRUE(Form1.Salvar1->isEnabled());
+  EXPECT_EQ(Form1.Painel(6), " Função corrente: Digitalização de ALTITUDES ");
+}
+
+TEST_F(Salvar, UmPontoDaUmaLinhaEContagemComQuatroBrancos) {
+  Form1.Lista_pontos.Acrescentar(Ponto_clicado(1, 140, 260, 12.5));
+  Roteiro_completo(Caminho("um.ENh"));
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(Ler_conteudo(Caminho("um.ENh")), "     1    110.000     260.000   12.50\n");
+  const auto reserva = Linhas_do_arquivo(Caminho("um_RESERVA.ENh"));
+  ASSERT_EQ(reserva.size(), 14u);
+  EXPECT_EQ(reserva[1], "4");
+  EXPECT_EQ(reserva[2], "101     100.000     300.000 100 100");
+  EXPECT_EQ(reserva[6], "        0.2500000000");
+  EXPECT_EQ(reserva[12], "    1");
+  EXPECT_EQ(reserva[13], "      1    110.000     260.000   12.50   140   260 -1");
+}
+
+TEST_F(Salvar, SalvarDuasVezesSobrescreveSemPergunta) {
+  Digitalizar_pontos(5);
+  Roteiro_completo(Caminho("folha12.ENh"));
+  Form1.Salvar1->trigger();
+  Digitalizar_pontos(2);
+  Roteiro_completo(Caminho("folha12.ENh"));
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(ui.caixas.size(), 8u);
+  EXPECT_EQ(Linhas_do_arquivo(Caminho("folha12.ENh")).size(), 7u);
+  EXPECT_EQ(Ler_conteudo(Caminho("folha12_RESERVA.ENh")), Texto_reserva());
+}
+
+TEST_F(Salvar, SemNomeDeImagemUsaODoDialogoDeFiguras) {
+  Digitalizar_pontos(1);
+  Form1.Nome_arquivo.clear();
+  ui.Escolher_arquivo("/cartas/escolhida.jpg");
+  ui.Abrir_figura("Figuras|*.jpg");
+  Roteiro_completo(Caminho("a.ENh"));
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(Linhas_do_arquivo(Caminho("a_RESERVA.ENh"))[0], "/cartas/escolhida.jpg");
+}
+
+TEST_F(Salvar, PastaSomenteLeituraDaOErroDeAberturaDoENh) {
+  Digitalizar_pontos(2);
+  std::filesystem::create_directory(Caminho("protegida"));
+  ::chmod(Caminho("protegida").c_str(), 0555);
+  ui.Responder(Resposta::OK).Escolher_arquivo(Caminho("protegida/a.ENh")).Responder(Resposta::OK).Responder(Resposta::OK);
+  {
+    Como_usuario_comum usuario;
+    Form1.Salvar1->trigger();
+  }
+  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_confirmar(2),
+                                         {Caminho("protegida/a.ENh"), " NOme arquivo "},
+                                         {"Erro ao abrir arquivo (n E N h) ", "Erro ao execuar fopen!!!"}}));
+  EXPECT_TRUE(Conteudo_pasta(Caminho("protegida")).empty());
+  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
+}
+
+TEST_F(Salvar, ReservaQueNaoAbreDeixaOENhGravado) {
+  Digitalizar_pontos(2);
+  std::filesystem::create_directory(Caminho("a_RESERVA.ENh"));
+  Roteiro_completo(Caminho("a.ENh"));
+  ui.Responder(Resposta::OK);
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(Caixas().back(), Caixa("Erro ao abrir arquivo RESERVA !!!! ",
+                                                                  "Erro ao execuar fopen!!!"));
+  EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), Texto_ENh());
+  EXPECT_EQ(Form1.Modo_clique, 1);
+}
+
+TEST_F(Salvar, FalhaAoEscreverOENhNaoEDadaComoSucessoEGuardaOAntigo) {
+  Digitalizar_pontos(37);
+  Gravar_conteudo(Caminho("a.ENh"), "antigo\n");
+  ui.Responder(Resposta::OK).Escolher_arquivo(Caminho("a.ENh")).Responder(Resposta::OK).Responder(Resposta::OK);
+  {
+    Limite_de_tamanho disco_cheio(100);
+    Form1.Salvar1->trigger();
+  }
+  EXPECT_EQ(Caixas().back(),
+            Caixa(
+                "Erro ao gravar arquivo (n E N h) \n\n Os dados NAO foram gravados. Um arquivo anterior\n"
+                " com o mesmo nome continua como estava.",
+                "Erro ao gravar!!!"));
+  EXPECT_EQ(ui.caixas.size(), 3u) << "neither the reserve name nor success is shown";
+  EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), "antigo\n");
+  EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()), (std::vector<std::string>{"a.ENh", "mapa.bmp"}));
+  EXPECT_EQ(Form1.Modo_clique, 1);
+}
+
+TEST_F(Salvar, FalhaAoEscreverAReservaNaoEDadaComoSucesso) {
+  Digitalizar_pontos(2);
+  Gravar_conteudo(Caminho("a_RESERVA.ENh"), "antiga\n");
+  Roteiro_completo(Caminho("a.ENh"));
+  ui.Responder(Resposta::OK);
+  {
+    Limite_de_tamanho disco_cheio(200);  // the ENh file fits, the reserve file does not
+    Form1.Salvar1->trigger();
+  }
+  EXPECT_EQ(Caixas().back(),
+            Caixa(
+                "Erro ao gravar arquivo RESERVA !!!! \n\n O arquivo RESERVA NAO foi gravado. Um arquivo\n"
+                " anterior com o mesmo nome continua como estava.",
+                "Erro ao gravar!!!"));
+  EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), Texto_ENh());
+  EXPECT_EQ(Ler_conteudo(Caminho("a_RESERVA.ENh")), "antiga\n");
+  EXPECT_EQ(Form1.Modo_clique, 1);
+}
+
+TEST_F(Salvar, CaminhoDeMaisDeTrezentosCaracteres) {
+  Digitalizar_pontos(3);
+  std::string pasta_longa = pasta.path().toStdString();
+  for (int i = 0; i < 4; ++i) pasta_longa += "/" + std::string(70, static_cast<char>('k' + i));
+  std::filesystem::create_directories(pasta_longa);
+  const std::string caminho = pasta_longa + "/" + std::string(200, 'n') + ".ENh";
+  ASSERT_GT(caminho.size(), 300u);
+  Roteiro_completo(caminho);
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(Caixas().back().first, " Dados gravados em arquivo ");
+  EXPECT_EQ(Ler_conteudo(caminho), Texto_ENh());
+  EXPECT_EQ(Ler_conteudo(Caminho_reserva(caminho)), Texto_reserva());
+}
