@@ -1,6 +1,6 @@
-#include "hull/Regiao.h"
-
 #include <initializer_list>
+
+#include "hull/Regiao.h"
 
 namespace {
 
@@ -63,19 +63,28 @@ void Quatro_vertices(Descricao_regiao& desc, double nW, double nE, double eN, do
 
 }  // namespace
 
-bool Caracteriza_regiao(const Lista<Ponto_digitalizado>& pontos, int32_t iW, int32_t iN,
-                        int32_t iE, int32_t iS, Descricao_regiao& desc) {
+bool Caracteriza_regiao(const Lista<Ponto_digitalizado>& pontos, int32_t iW, int32_t iN, int32_t iE,
+                        int32_t iS, Descricao_regiao& desc) {
   desc.Tipo_regiao = Tipo_indeterminado;
   const auto& p = pontos;
-  if (iW == iN && iN == iE && iE == iS) Registrar(desc, p, 16, 0, {}, {});
-  else if (iN == iS) Registrar(desc, p, 14, 0, {}, {});
-  else if (iW == iE) Registrar(desc, p, 15, 0, {}, {});
-  else if (iW == iN && iE == iS) Registrar(desc, p, 12, 2, {iW, iE}, {"NE", "SO"});
-  else if (iW == iS && iN == iE) Registrar(desc, p, 13, 2, {iW, iN}, {"NO", "SE"});
-  else if (iW == iN) Registrar(desc, p, 8, 3, {iW, iE, iS}, {"NE", "SE", "SO"});
-  else if (iN == iE) Registrar(desc, p, 9, 3, {iW, iN, iS}, {"NO", "SE", "SO"});
-  else if (iE == iS) Registrar(desc, p, 10, 3, {iW, iN, iE}, {"NO", "NE", "SO"});
-  else if (iS == iW) Registrar(desc, p, 11, 3, {iW, iN, iE}, {"NO", "NE", "SE"});
+  if (iW == iN && iN == iE && iE == iS)
+    Registrar(desc, p, 16, 0, {}, {});
+  else if (iN == iS)
+    Registrar(desc, p, 14, 0, {}, {});
+  else if (iW == iE)
+    Registrar(desc, p, 15, 0, {}, {});
+  else if (iW == iN && iE == iS)
+    Registrar(desc, p, 12, 2, {iW, iE}, {"NE", "SO"});
+  else if (iW == iS && iN == iE)
+    Registrar(desc, p, 13, 2, {iW, iN}, {"NO", "SE"});
+  else if (iW == iN)
+    Registrar(desc, p, 8, 3, {iW, iE, iS}, {"NE", "SE", "SO"});
+  else if (iN == iE)
+    Registrar(desc, p, 9, 3, {iW, iN, iS}, {"NO", "SE", "SO"});
+  else if (iE == iS)
+    Registrar(desc, p, 10, 3, {iW, iN, iE}, {"NO", "NE", "SO"});
+  else if (iS == iW)
+    Registrar(desc, p, 11, 3, {iW, iN, iE}, {"NO", "NE", "SE"});
   else {
     Registrar(desc, p, Tipo_indeterminado, 4, {iW, iN, iE, iS}, {"NO", "NE", "SE", "SO"});
     Quatro_vertices(desc, p.Item(iW).N, p.Item(iE).N, p.Item(iN).E, p.Item(iS).E);

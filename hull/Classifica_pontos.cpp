@@ -39,14 +39,15 @@ void Classifica_pontos(const Descricao_regiao& desc, const Lista<Ponto_digitaliz
                        std::array<Lista<Ponto_regiao>, Num_regioes>& regioes) {
   const int32_t tipo = desc.Tipo_regiao;
   if (tipo < 8 || tipo > 13) return;
-  const std::array<Vertice, 3> v{{{desc.E[0], desc.N[0]},
-                                  {desc.E[1], desc.N[1]},
-                                  {desc.E[2], desc.N[2]}}};
+  const std::array<Vertice, 3> v{
+      {{desc.E[0], desc.N[0]}, {desc.E[1], desc.N[1]}, {desc.E[2], desc.N[2]}}};
   for (int j = 0; j < pontos.Quantidade(); ++j) {
     const Ponto_digitalizado& ponto = pontos.Item(j);
     if (ponto.Marca_pconv != -1) continue;
     const Ponto_regiao entrada{j, 'E'};
-    if (tipo <= 11) Por_tres_lados(v, ponto, entrada, regioes);
-    else Por_um_segmento(v, ponto, entrada, regioes);
+    if (tipo <= 11)
+      Por_tres_lados(v, ponto, entrada, regioes);
+    else
+      Por_um_segmento(v, ponto, entrada, regioes);
   }
 }

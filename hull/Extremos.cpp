@@ -11,8 +11,7 @@ double Coordenada(const Ponto_digitalizado& ponto, char eixo) {
 // A point replaces the running extreme only when strictly better, so ties keep the
 // earlier point.
 template <typename Melhor>
-int32_t Buscar(const Lista<Ponto_digitalizado>& pontos, char eixo, double inicio,
-               Melhor melhor) {
+int32_t Buscar(const Lista<Ponto_digitalizado>& pontos, char eixo, double inicio, Melhor melhor) {
   double extremo = inicio;
   int32_t achado = 0;
   for (int i = 0; i < pontos.Quantidade(); ++i) {

@@ -5,9 +5,13 @@
 namespace {
 
 // +1 when a > b, -1 when a < b, 0 when equal.
-int Comparar(double a, double b) { return (a > b) - (a < b); }
+int Comparar(double a, double b) {
+  return (a > b) - (a < b);
+}
 
-bool Iguais(double Ea, double Na, double Eb, double Nb) { return Ea == Eb && Na == Nb; }
+bool Iguais(double Ea, double Na, double Eb, double Nb) {
+  return Ea == Eb && Na == Nb;
+}
 
 // The slopes are compared as the line's own test does, but a slope measured towards a
 // point behind P1 (west of it when the line runs east, or the reverse) grows the other

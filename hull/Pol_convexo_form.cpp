@@ -3,7 +3,9 @@
 #include "app/Cartavel.h"
 #include "hull/Pol_convexo.h"
 
-bool TForm1::Tem_pol_convexo() const { return ::Tem_pol_convexo(Lista_pontos); }
+bool TForm1::Tem_pol_convexo() const {
+  return ::Tem_pol_convexo(Lista_pontos);
+}
 
 void TForm1::Ordena_pconv() {
   // The caller writes the panel back when its own command ends.

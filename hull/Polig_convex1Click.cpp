@@ -67,7 +67,9 @@ Extremos Achar_extremos(TForm1& f) {
           Busca_minima(f, 'N') - 1};
 }
 
-int Num_vertices(const Descricao_regiao& desc) { return std::min(desc.Num_subregioes, 4); }
+int Num_vertices(const Descricao_regiao& desc) {
+  return std::min(desc.Num_subregioes, 4);
+}
 
 void Marcar_vertices(TForm1& f) {
   for (int k = 0; k < Num_vertices(f.Desc_regiao); ++k)

@@ -16,8 +16,8 @@ constexpr int Num_regioes = 5;
 // Only the entries the type uses are written; the others keep earlier values. Only the
 // vertices' coordinates are read, so the single-point and one-line types (14 to 16)
 // read no point. Returns whether the type was determined.
-bool Caracteriza_regiao(const Lista<Ponto_digitalizado>& pontos, int32_t iW, int32_t iN,
-                        int32_t iE, int32_t iS, Descricao_regiao& desc);
+bool Caracteriza_regiao(const Lista<Ponto_digitalizado>& pontos, int32_t iW, int32_t iN, int32_t iE,
+                        int32_t iS, Descricao_regiao& desc);
 
 // Appends every point that is not a vertex to the region outside the edge it lies
 // beyond, for the two- and three-vertex types (8 to 13); other types assign nothing.

@@ -10,8 +10,7 @@ std::string Texto_indices(int32_t iW, int32_t iN, int32_t iE, int32_t iS,
 
 std::string Texto_caracterizacao(const Descricao_regiao& desc) {
   std::string texto = "  REGIAO  TIPO \n";
-  texto += fmt::sprintf(" Tipo = %d com %d sub-regioes\n\n", desc.Tipo_regiao,
-                        desc.Num_subregioes);
+  texto += fmt::sprintf(" Tipo = %d com %d sub-regioes\n\n", desc.Tipo_regiao, desc.Num_subregioes);
   // For the skewed types the fifth sub-region lists the first auxiliary point.
   for (int j = 0; j < desc.Num_subregioes; ++j)
     texto += fmt::sprintf(" E= %11.3f N=%12.3f \n", desc.E.at(j), desc.N.at(j));
@@ -21,8 +20,7 @@ std::string Texto_caracterizacao(const Descricao_regiao& desc) {
 std::string Texto_vertices(const Lista<Vertice_pconv>& pconv) {
   std::string texto;
   for (int k = 0; k < pconv.Quantidade(); ++k)
-    texto += fmt::sprintf(" Pto(%d) = %u \n", k + 1,
-                          static_cast<uint32_t>(pconv.Item(k).Indice));
+    texto += fmt::sprintf(" Pto(%d) = %u \n", k + 1, static_cast<uint32_t>(pconv.Item(k).Indice));
   return texto;
 }
 

@@ -1,17 +1,20 @@
 #include "inspection/Form_coord_digit.h"
 
+#include <fmt/printf.h>
+
 #include <QFont>
 #include <QLabel>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
-#include <fmt/printf.h>
 
 #include "app/Protegido.h"
 #include "inspection/Caixa_lista.h"
 
 namespace {
 
-QString Q(const char* texto) { return QString::fromUtf8(texto); }
+QString Q(const char* texto) {
+  return QString::fromUtf8(texto);
+}
 
 QFont Fonte(const char* familia, int altura, bool negrito = false) {
   QFont fonte(Q(familia));
@@ -77,9 +80,12 @@ void TForm2::Criar_barra_de_estado(QWidget* area) {
     int largura;
     bool chanfro;
   };
-  const Painel paineis[7] = {{"Seleção:  de ", 67, false}, {"", 45, true},
-                             {"até", 23, false},           {"", 45, true},
-                             {"   Num. pontos", 75, false}, {"", 50, true},
+  const Painel paineis[7] = {{"Seleção:  de ", 67, false},
+                             {"", 45, true},
+                             {"até", 23, false},
+                             {"", 45, true},
+                             {"   Num. pontos", 75, false},
+                             {"", 50, true},
                              {"  Poligono convexo: ", 50, false}};
   StatusBar1 = new QStatusBar(area);
   StatusBar1->setSizeGripEnabled(false);
@@ -89,8 +95,10 @@ void TForm2::Criar_barra_de_estado(QWidget* area) {
     auto* painel = new QLabel(Q(paineis[i].texto), StatusBar1);
     painel->setFrameStyle(paineis[i].chanfro ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
     const bool ultimo = i == 6;  // the last panel runs to the end of the bar
-    if (ultimo) painel->setMinimumWidth(paineis[i].largura);
-    else painel->setFixedWidth(paineis[i].largura);
+    if (ultimo)
+      painel->setMinimumWidth(paineis[i].largura);
+    else
+      painel->setFixedWidth(paineis[i].largura);
     StatusBar1->addWidget(painel, ultimo ? 1 : 0);
     Paineis[i] = painel;
   }

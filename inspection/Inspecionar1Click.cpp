@@ -15,7 +15,8 @@ void TForm1::Inspecionar1Click() {
     Form2->ListBox1->addItem(QString::fromStdString(Linha_inspecao(ponto)));
   Form2->Paineis[6]->setText(QString::fromUtf8(Tem_pol_convexo() ? " Polígono convexo:  SIM "
                                                                  : " Polígono convexo:  NAO "));
-  Form2->Paineis[5]->setText(QString::fromStdString(fmt::sprintf(" %d", Lista_pontos.Quantidade())));
+  Form2->Paineis[5]->setText(
+      QString::fromStdString(fmt::sprintf(" %d", Lista_pontos.Quantidade())));
   ui.Exibir_modal(*Form2);
   Funcao_corrente("Nenhuma");
   // The window is refilled on each opening.

@@ -1,5 +1,3 @@
-#include "inspection/Form_coord_digit.h"
-
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -7,117 +5,86 @@
 #include <QTest>
 
 #include "inspection/Caixa_lista.h"
+#include "inspection/Form_coord_digit.h"
 #include "tests/apoio/Interacao_roteirizada.h"
 
 namespace {
 
-std::string T(const QString& texto) { return texto.toStdString(); }
+std::string T(const QString& texto) {
+  return texto.toStdString();
+}
 
 struct Janela_inspecao : ::testing::Test {
   Interacao_roteirizada ui;
   TForm2 Form2{ui, nullptr};
 
-  // Shows the window with three lines, ready to be clicked.
-  void Mostrar_tres_linhas() {
-    for (const char* linha : {"um", "dois", "tres"}) Form2.ListBox1->addItem(linha);
+  void Mostrar(int linhas) {
+    for (int i = 0; i < linhas; ++i) Form2.ListBox1->addItem(QString::number(i));
     Form2.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form2));
   }
-
-  void Clicar_linha(int linha, Qt::KeyboardModifiers teclas) {
-    const QPoint centro = Form2.ListBox1->visualItemRect(Form2.ListBox1->item(linha)).center();
-    QTest::mouseClick(Form2.ListBox1->viewport(), Qt::LeftButton, teclas, centro);
+  void Clicar(QPoint onde, Qt::KeyboardModifiers teclas = Qt::NoModifier) {
+    QTest::mouseClick(Form2.ListBox1->viewport(), Qt::LeftButton, teclas, onde);
   }
 };
 
 }  // namespace
 
-TEST_F(Janela_inspecao, DisposicaoDaJanela) {
+TEST_F(Janela_inspecao, Disposicao) {
+  EXPECT_EQ(QRect(Form2.pos(), Form2.size()),
+            QRect(424, 126, 477, 375));  // client 469 x 367, border 4
+  Mostrar(2);
   EXPECT_EQ(T(Form2.windowTitle()), "Dados Digitalizados");
-  EXPECT_FALSE(Form2.isVisible());
-  EXPECT_EQ(Form2.pos(), QPoint(424, 126));
-  // Client area 469 x 367 inside a border of 4.
-  EXPECT_EQ(Form2.size(), QSize(477, 375));
   EXPECT_EQ(Form2.minimumSize(), Form2.maximumSize());
   EXPECT_EQ(Form2.font().pixelSize(), 11);
+  const QLabel& rotulo = *Form2.Label1;
+  EXPECT_EQ(T(rotulo.text()), " Ponto  ESTE (m)    NORTE (m)   +/- Z(m)  PConv");
+  EXPECT_EQ(rotulo.pos(), QPoint(9, 0));
+  EXPECT_EQ(T(rotulo.font().family()) + std::to_string(rotulo.font().pixelSize()), "Courier New15");
+  EXPECT_TRUE(rotulo.font().bold());
+  const TCaixa_lista& lista = *Form2.ListBox1;
+  EXPECT_EQ(lista.geometry(), QRect(8, 16, 449, 329));
+  EXPECT_EQ(T(lista.font().family()) + std::to_string(lista.font().pixelSize()), "Courier16");
+  EXPECT_TRUE(lista.font().fixedPitch());
+  EXPECT_EQ(lista.selectionMode(), QAbstractItemView::ExtendedSelection);
+  EXPECT_EQ(lista.visualItemRect(lista.item(1)).height(), 16);
 
-  EXPECT_EQ(T(Form2.Label1->text()), " Ponto  ESTE (m)    NORTE (m)   +/- Z(m)  PConv");
-  EXPECT_EQ(Form2.Label1->pos(), QPoint(9, 0));
-  EXPECT_EQ(T(Form2.Label1->font().family()), "Courier New");
-  EXPECT_EQ(Form2.Label1->font().pixelSize(), 15);
-  EXPECT_TRUE(Form2.Label1->font().bold());
-
-  EXPECT_EQ(Form2.ListBox1->geometry(), QRect(8, 16, 449, 329));
-  EXPECT_EQ(T(Form2.ListBox1->font().family()), "Courier");
-  EXPECT_EQ(Form2.ListBox1->font().pixelSize(), 16);
-  EXPECT_TRUE(Form2.ListBox1->font().fixedPitch());
-  EXPECT_EQ(Form2.ListBox1->selectionMode(), QAbstractItemView::ExtendedSelection);
-  EXPECT_EQ(Form2.ListBox1->count(), 0);
-
+  // Status bar: value panels with a bevel between labels without; the last one runs to
+  // the end of the bar, at the bottom of the client area.
+  const char* textos[7] = {"Seleção:  de ",       "", "até", "", "   Num. pontos", "",
+                           "  Poligono convexo: "};
+  const int larguras[7] = {67, 45, 23, 45, 75, 50, 0};
+  for (int i = 0; i < 7; ++i) {
+    EXPECT_EQ(T(Form2.Paineis[i]->text()), textos[i]);
+    EXPECT_EQ(Form2.Paineis[i]->frameShape() != QFrame::NoFrame, i % 2 == 1) << i;
+    if (larguras[i] > 0) {
+      EXPECT_EQ(Form2.Paineis[i]->width(), larguras[i]) << i;
+    }
+  }
+  EXPECT_GE(Form2.Paineis[6]->width(), 50);
+  EXPECT_GT(Form2.Paineis[6]->geometry().right(), Form2.StatusBar1->width() - 10);
+  EXPECT_EQ(Form2.StatusBar1->geometry().bottom(), 366);
   EXPECT_EQ(Form2.eli, 0);
   EXPECT_EQ(Form2.elf, 0);
 }
 
-TEST_F(Janela_inspecao, LinhasDaListaTemDezesseisPixels) {
-  Mostrar_tres_linhas();
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(Form2.ListBox1->visualItemRect(Form2.ListBox1->item(i)).height(), 16);
-}
-
-TEST_F(Janela_inspecao, PaineisDaBarraDeEstado) {
-  const char* textos[7] = {"Seleção:  de ", "", "até", "", "   Num. pontos", "",
-                           "  Poligono convexo: "};
-  const int larguras[6] = {67, 45, 23, 45, 75, 50};
-  for (int i = 0; i < 7; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(T(Form2.Paineis[i]->text()), textos[i]);
-    // Panels with a bevel carry values; the others are labels.
-    EXPECT_EQ(Form2.Paineis[i]->frameShape() != QFrame::NoFrame, textos[i][0] == '\0');
-    if (i < 6) {
-      EXPECT_EQ(Form2.Paineis[i]->width(), larguras[i]);
-    }
-  }
-  Form2.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form2));
-  // The last panel is at least 50 wide and runs to the end of the bar.
-  const QLabel* ultimo = Form2.Paineis[6];
-  EXPECT_GE(ultimo->width(), 50);
-  EXPECT_GT(ultimo->geometry().right(), Form2.StatusBar1->width() - 10);
-  EXPECT_EQ(Form2.StatusBar1->geometry().bottom(), 366);
-}
-
-TEST_F(Janela_inspecao, CliqueMostraALinhaCorrente) {
-  Mostrar_tres_linhas();
-  ui.Responder(Resposta::OK);
-  Clicar_linha(1, Qt::NoModifier);
-  EXPECT_EQ(Form2.eli, 1);
-  ASSERT_EQ(ui.caixas.size(), 1u);
-  EXPECT_EQ(ui.caixas[0].texto, " Clicou no ponto  eli=1  elf=0");
-  EXPECT_EQ(ui.caixas[0].titulo, " Item selecionado da lista ");
-  EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
-}
-
-TEST_F(Janela_inspecao, CliqueComShiftAvisaAntes) {
-  Mostrar_tres_linhas();
+TEST_F(Janela_inspecao, CliquesMostramALinhaCorrente) {
+  Mostrar(3);
   ui.Responder(Resposta::OK).Responder(Resposta::Cancelar).Responder(Resposta::OK);
-  Clicar_linha(0, Qt::NoModifier);
-  ui.caixas.clear();
-  Clicar_linha(2, Qt::ShiftModifier);
-  ASSERT_EQ(ui.caixas.size(), 2u);
-  EXPECT_EQ(ui.caixas[0].texto, " Aprtou SHIFT ");
-  EXPECT_EQ(ui.caixas[0].titulo, "   ");
-  EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
-  EXPECT_EQ(ui.caixas[1].texto, " Clicou no ponto  eli=2  elf=0");
-  // The list box's own extended selection took lines 1 to 3.
-  EXPECT_EQ(Form2.ListBox1->selectedItems().size(), 3);
+  Clicar(Form2.ListBox1->visualItemRect(Form2.ListBox1->item(0)).center());
+  Clicar(Form2.ListBox1->visualItemRect(Form2.ListBox1->item(2)).center(), Qt::ShiftModifier);
+  EXPECT_EQ(ui.Textos(),
+            (std::vector<std::string>{" Clicou no ponto  eli=0  elf=0", " Aprtou SHIFT ",
+                                      " Clicou no ponto  eli=2  elf=0"}));
+  EXPECT_EQ(ui.caixas[0].titulo, " Item selecionado da lista ");
+  EXPECT_EQ(ui.caixas[1].titulo, "   ");
+  for (const auto& caixa : ui.caixas) EXPECT_EQ(caixa.botoes, Botoes::OK_Cancelar);
+  EXPECT_EQ(Form2.ListBox1->selectedItems().size(), 3);  // the list box's own selection
 }
 
 TEST_F(Janela_inspecao, CliqueSemLinhaCorrente) {
-  Form2.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form2));
+  Mostrar(0);
   ui.Responder(Resposta::OK);
-  QTest::mouseClick(Form2.ListBox1->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
-  EXPECT_EQ(Form2.eli, -1);
-  ASSERT_EQ(ui.caixas.size(), 1u);
-  EXPECT_EQ(ui.caixas[0].texto, " Clicou no ponto  eli=-1  elf=0");
+  Clicar(QPoint(20, 20));
+  EXPECT_EQ(ui.Textos(), std::vector<std::string>{" Clicou no ponto  eli=-1  elf=0"});
 }
