@@ -4,6 +4,8 @@
 #include <fmt/printf.h>
 
 #include <QAction>
+#include <string>
+#include <vector>
 
 #include "app/Cartavel.h"
 #include "app/Erro.h"

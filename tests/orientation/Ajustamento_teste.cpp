@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "app/Erro.h"
 #include "orientation/Ajustamento.h"
@@ -26,19 +29,6 @@ void Esperar_residuos_nulos(const std::vector<Ponto_orientacao>& pontos, const C
     EXPECT_NEAR(r.DeltaN, 0.0, 1e-9);
     EXPECT_NEAR(r.DeltaD, 0.0, 1e-9);
   }
-}
-
-// The square of the worked example clicked on an image whose chart is turned: image
-// position from chart position by the given map.
-template <typename Giro>
-std::vector<Ponto_orientacao> Quadrado_girado(Giro giro) {
-  auto pontos = Quadrado_100m();
-  for (auto& p : pontos) {
-    const auto [x, y] = giro(p.E, p.N);
-    p.x = x;
-    p.y = y;
-  }
-  return pontos;
 }
 
 std::string Erro_de(const std::function<void()>& acao) {
@@ -77,32 +67,40 @@ TEST(Ajustamento, QuadradoPerturbado) {
   EXPECT_NEAR(est.desvio.DeltaD, 0.0, 1e-9);
 }
 
-TEST(Ajustamento, CartaGiradaUmQuartoDeVolta) {
-  // North to the right, east downwards: the first pivot of the chart-to-image matrix is zero.
-  const auto pontos = Quadrado_girado([](double E, double N) {
-    return std::pair{4 * N - 700, 4 * E - 300};
-  });
-  const Coeficientes c = Ajustar_orientacao(pontos);
-  Esperar_coeficientes(c, {0.0, 0.25, 75.0, 0.25, 0.0, 175.0}, 1e-12);
-  Esperar_residuos_nulos(pontos, c);
-}
-
-TEST(Ajustamento, CartaGiradaTresQuartosDeVolta) {
-  const auto pontos = Quadrado_girado([](double E, double N) {
-    return std::pair{1300 - 4 * N, 900 - 4 * E};
-  });
-  const Coeficientes c = Ajustar_orientacao(pontos);
-  Esperar_coeficientes(c, {0.0, -0.25, 225.0, -0.25, 0.0, 325.0}, 1e-12);
-  Esperar_residuos_nulos(pontos, c);
-}
-
-TEST(Ajustamento, CartaGiradaMeiaVolta) {
-  const auto pontos = Quadrado_girado([](double E, double N) {
-    return std::pair{900 - 4 * E, 4 * N - 700};
-  });
-  const Coeficientes c = Ajustar_orientacao(pontos);
-  Esperar_coeficientes(c, {-0.25, 0.0, 225.0, 0.0, 0.25, 175.0}, 1e-12);
-  Esperar_residuos_nulos(pontos, c);
+TEST(Ajustamento, CartasGiradas) {
+  // Image position from chart position, and the image-to-chart coefficients expected.
+  struct Caso {
+    const char* giro;
+    std::pair<double, double> (*imagem)(double E, double N);
+    Coeficientes esperado;
+  };
+  const Caso casos[] = {
+      // North to the right, east downwards: the first pivot of the chart-to-image matrix
+      // is zero.
+      {"a quarter turn",
+       [](double E, double N) {
+         return std::pair{4 * N - 700, 4 * E - 300};
+       },
+       {0.0, 0.25, 75.0, 0.25, 0.0, 175.0}},
+      {"half a turn",
+       [](double E, double N) {
+         return std::pair{900 - 4 * E, 4 * N - 700};
+       },
+       {-0.25, 0.0, 225.0, 0.0, 0.25, 175.0}},
+      {"three quarters",
+       [](double E, double N) {
+         return std::pair{1300 - 4 * N, 900 - 4 * E};
+       },
+       {0.0, -0.25, 225.0, -0.25, 0.0, 325.0}},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.giro);
+    auto pontos = Quadrado_100m();
+    for (auto& p : pontos) std::tie(p.x, p.y) = caso.imagem(p.E, p.N);
+    const Coeficientes c = Ajustar_orientacao(pontos);
+    Esperar_coeficientes(c, caso.esperado, 1e-12);
+    Esperar_residuos_nulos(pontos, c);
+  }
 }
 
 TEST(Ajustamento, EstatisticasDividemPorNMenosUm) {

@@ -7,13 +7,6 @@ using Ajustar = Orientacao_comandos;
 const QRgb Azul = qRgb(0, 0, 255);
 const QRgb Branco = qRgb(255, 255, 255);
 
-const std::string Cabecalho =
-    " DIFERENÇAS ENTRE COORDENADAS DE ORIENTAÇÃO \n\n"
-    " Pto     DeltaE       DeltaN       DeltaD\n";
-const std::string Rodape =
-    "\n\n REFERÊNCIA --->   1 pixel ~=  0.25m"
-    " \n\n OK          Para aceitar a orientação.\n\n"
-    " CANCEL  Para refazer a leitura de ptos de tela.";
 const char* const Texto_orientada =
     " A imagem está orientada !!!! \n\n Para digitalizar pontos selecionar \n\n"
     " -> Digitalizar - Pontos - ALTITUDES ou PROFUNDIDADES.\n\n\n";
@@ -29,16 +22,7 @@ TEST_F(Ajustar, AceitarOQuadradoDoExemplo) {
   const Caixa_mostrada& relatorio = ui.caixas[ui.caixas.size() - 2];
   EXPECT_EQ(relatorio.titulo, " Estatistica da orientação");
   EXPECT_EQ(relatorio.botoes, Botoes::OK_Cancelar);
-  EXPECT_EQ(relatorio.texto,
-            Cabecalho +
-                "   1       0.000m      0.000m    0.000m\n"
-                "   2       0.000m      0.000m    0.000m\n"
-                "   3       0.000m      0.000m    0.000m\n"
-                "   4       0.000m      0.000m    0.000m\n"
-                "\nMedia    0.000m     0.000m     0.000m\n\n "
-                " Desvios-padrão por direção:\n\n"
-                "    Este  ->     0.000m\n    Norte ->    0.000m\n    Dist  ->      0.000m" +
-                Rodape);
+  EXPECT_EQ(relatorio.texto, Relatorio_quadrado);
   EXPECT_EQ(ui.bips, 1);
 
   EXPECT_EQ(Ultima_caixa().texto, Texto_orientada);
@@ -68,16 +52,7 @@ TEST_F(Ajustar, RejeitarOQuadradoPerturbadoEDepoisAceitar) {
   Orientar(pontos, Resposta::Cancelar);
 
   ASSERT_GE(ui.caixas.size(), 2u);
-  EXPECT_EQ(ui.caixas[ui.caixas.size() - 2].texto,
-            Cabecalho +
-                "   1      -0.062m     -0.063m    0.088m\n"
-                "   2       0.062m      0.063m    0.088m\n"
-                "   3      -0.062m     -0.063m    0.088m\n"
-                "   4       0.062m      0.063m    0.088m\n"
-                "\nMedia    0.000m     0.000m     0.088m\n\n "
-                " Desvios-padrão por direção:\n\n"
-                "    Este  ->     0.072m\n    Norte ->    0.072m\n    Dist  ->      0.000m" +
-                Rodape);
+  EXPECT_EQ(ui.caixas[ui.caixas.size() - 2].texto, Relatorio_perturbado);
   EXPECT_EQ(Ultima_caixa().texto, Texto_refazer);
   EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
   EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK);

@@ -124,6 +124,7 @@ TEST_F(Coord_de_carta, TresPontosRecusadosQuatroAceitos) {
   EXPECT_EQ(Ultima_caixa().texto, Texto_poucos_pontos);
   EXPECT_FALSE(Form1.Tem_lista_coord);
   EXPECT_FALSE(Form1.Coord_carta_lidas);
+  EXPECT_EQ(dlg.OLista_coord->Item(0).Numero, 105);
   EXPECT_EQ(dlg.OLista_coord->Quantidade(), 3);
   EXPECT_EQ(dlg.ListBox1->count(), 3);  // kept for the next opening
 
@@ -203,22 +204,4 @@ TEST_F(Coord_de_carta, EdicaoAtravessaAsAberturas) {
   EXPECT_EQ(Form1.OLista_coord->Item(1).E, 222.0);
   EXPECT_EQ(Form1.OLista_coord->Item(1).N, 333.0);
   EXPECT_FALSE(dlg.Editando);
-}
-
-TEST_F(Coord_de_carta, ReinicioEsvaziaAListaCompartilhada) {
-  Ler_coordenadas(Quadrado_100m());
-  Form1.Reiniciar();
-  EXPECT_TRUE(dlg.OLista_coord->Vazia());
-  // The numbering carries on where it stopped; the list box shows nothing stale.
-  std::vector<std::string> linhas{"not read"};
-  ui.No_modal([&](QDialog& janela) {
-    linhas = Linhas(Dialogo(janela));
-    Digitar(Dialogo(janela), {{0, 1, 2, 0, 0}});
-    Dialogo(janela).CancelBtn->click();
-  });
-  ui.Responder(Resposta::OK);
-  Form1.Carregar_imagem();
-  Form1.Coord_de_carta->trigger();
-  EXPECT_TRUE(linhas.empty());
-  EXPECT_EQ(dlg.OLista_coord->Item(0).Numero, 105);
 }

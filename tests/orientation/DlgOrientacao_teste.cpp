@@ -266,13 +266,3 @@ TEST_F(Dialogo, Ajuda) {
             "   original do ponto será respeitada. \n\n"
             " 4- Os pontos são auto-numerados e têm início em 101.");
 }
-
-TEST_F(Dialogo, PreencherListaRefazAsLinhas) {
-  Adicionar_quatro();
-  dlg.ListBox1->addItem("stale");
-  dlg.OLista_coord->Remover(0);
-  dlg.Preencher_lista();
-  EXPECT_EQ(Linhas(), (std::vector<std::string>{" 102           200.000          300.000",
-                                                " 103           200.000          200.000",
-                                                " 104           100.000          200.000"}));
-}

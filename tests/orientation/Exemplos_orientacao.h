@@ -1,6 +1,8 @@
 #pragma once
-// Control point configurations shared by the orientation tests.
+// Control point configurations shared by the orientation tests, and the statistics
+// reports they must give, character for character.
 
+#include <string>
 #include <vector>
 
 #include "app/Registros.h"
@@ -22,3 +24,36 @@ inline std::vector<Ponto_orientacao> Quadrado_100m_perturbado() {
   pontos[3].y = 499;
   return pontos;
 }
+
+// The rounding noise of the fit (about 1e-13 m, some of it negative) reads 0.000.
+inline const std::string Relatorio_quadrado =
+    " DIFERENÇAS ENTRE COORDENADAS DE ORIENTAÇÃO \n\n"
+    " Pto     DeltaE       DeltaN       DeltaD\n"
+    "   1       0.000m      0.000m    0.000m\n"
+    "   2       0.000m      0.000m    0.000m\n"
+    "   3       0.000m      0.000m    0.000m\n"
+    "   4       0.000m      0.000m    0.000m\n"
+    "\nMedia    0.000m     0.000m     0.000m\n\n "
+    " Desvios-padrão por direção:\n\n"
+    "    Este  ->     0.000m\n"
+    "    Norte ->    0.000m\n"
+    "    Dist  ->      0.000m"
+    "\n\n REFERÊNCIA --->   1 pixel ~=  0.25m"
+    " \n\n OK          Para aceitar a orientação.\n\n"
+    " CANCEL  Para refazer a leitura de ptos de tela.";
+
+inline const std::string Relatorio_perturbado =
+    " DIFERENÇAS ENTRE COORDENADAS DE ORIENTAÇÃO \n\n"
+    " Pto     DeltaE       DeltaN       DeltaD\n"
+    "   1      -0.062m     -0.063m    0.088m\n"
+    "   2       0.062m      0.063m    0.088m\n"
+    "   3      -0.062m     -0.063m    0.088m\n"
+    "   4       0.062m      0.063m    0.088m\n"
+    "\nMedia    0.000m     0.000m     0.088m\n\n "
+    " Desvios-padrão por direção:\n\n"
+    "    Este  ->     0.072m\n"
+    "    Norte ->    0.072m\n"
+    "    Dist  ->      0.000m"
+    "\n\n REFERÊNCIA --->   1 pixel ~=  0.25m"
+    " \n\n OK          Para aceitar a orientação.\n\n"
+    " CANCEL  Para refazer a leitura de ptos de tela.";
