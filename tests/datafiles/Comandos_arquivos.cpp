@@ -37,8 +37,8 @@ void Comandos_arquivos::Orientar_exemplo() {
   Form1.Definir_cursor(Cursor_imagem::Cruz);
 }
 
-Ponto_digitalizado Comandos_arquivos::Ponto_clicado(int numero, int x, int y, double h) {
-  return Ponto(numero, Coef_exemplo.Este(x, y), Coef_exemplo.Norte(x, y), h, x, y);
+Ponto_digitalizado Ponto_clicado(int numero, int x, int y, double h, int marca) {
+  return Ponto(numero, Coef_exemplo.Este(x, y), Coef_exemplo.Norte(x, y), h, x, y, marca);
 }
 
 void Comandos_arquivos::Digitalizar_pontos(int quantos) {

@@ -13,11 +13,14 @@
 
 using Caixa = std::pair<std::string, std::string>;  // text, caption
 
+// The worked orientation example: E = 0.25 x + 75, N = -0.25 y + 325.
+inline constexpr Coeficientes Coef_exemplo{0.25, 0, 75, 0, -0.25, 325};
+
+// A point as digitizing makes it: clicked at (x, y), E and N from the example.
+Ponto_digitalizado Ponto_clicado(int numero, int x, int y, double h, int marca = -1);
+
 class Comandos_arquivos : public Programa_teste {
  protected:
-  // E = 0.25 x + 75, N = -0.25 y + 325.
-  static constexpr Coeficientes Coef_exemplo{0.25, 0, 75, 0, -0.25, 325};
-
   void SetUp() override;
 
   std::string Caminho(const std::string& nome) const;
@@ -30,7 +33,6 @@ class Comandos_arquivos : public Programa_teste {
   // Points as digitizing makes them: clicked at pixel positions, E and N from the
   // example's coefficients, numbered on from Proximo_ponto.
   void Digitalizar_pontos(int quantos);
-  static Ponto_digitalizado Ponto_clicado(int numero, int x, int y, double h);
 
   // A reserve file in the folder with the example's orientation and these points.
   std::string Reserva(const std::string& nome, const Lista<Ponto_digitalizado>& pontos) const;
