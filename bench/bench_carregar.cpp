@@ -1,0 +1,196 @@
+// Loading a 10000 x 10000 colour JPEG of quality 90, written to the temporary folder
+// when the benchmark starts and removed at its end.
+//  - Carregar_jpeg: Ler_figura (file to displayable raster) against a bare libjpeg-turbo
+//    decode of the same file into a plain buffer, measured alternately in the same run;
+//    the counter "razao" is the ratio of the two median times (target: at most 1.15),
+//    "razao_cpu" the same for the CPU time the process spent.
+//  - Memoria_pico: the peak resident memory that loading the file adds to a fresh child
+//    process; "pico_MiB" against "limite_MiB" = width x height x 4 bytes + 64 MiB.
+
+#include <benchmark/benchmark.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
+
+#include "app/Ler_figura.h"
+
+namespace {
+
+constexpr int Lado = 10000;
+const std::string Arquivo_jpeg =
+    (std::filesystem::temp_directory_path() / "bench_carregar_10000.jpg").string();
+
+// Something like a scanned sheet: paper with grain, a grid and curved lines, so that
+// the file is as hard to decode as a real chart.
+void Amostra(int x, int y, JSAMPLE* p) {
+  unsigned grao = static_cast<unsigned>(x) * 2654435761u ^ static_cast<unsigned>(y) * 40503u;
+  grao = (grao ^ grao >> 15) * 2246822519u;
+  const int ruido = static_cast<int>(grao >> 27) - 16;
+  const bool linha = x % 500 < 3 || y % 500 < 3 || (x * x / 7 + y * 3) % 997 < 4;
+  const int base[3] = {235, 225, 200};
+  for (int c = 0; c < 3; ++c)
+    p[c] = static_cast<JSAMPLE>(std::clamp(linha ? 40 + ruido : base[c] + ruido, 0, 255));
+}
+
+void Gravar_jpeg_de_teste() {
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr erros;
+  cinfo.err = jpeg_std_error(&erros);
+  jpeg_create_compress(&cinfo);
+  std::FILE* arquivo = std::fopen(Arquivo_jpeg.c_str(), "wb");
+  jpeg_stdio_dest(&cinfo, arquivo);
+  cinfo.image_width = Lado;
+  cinfo.image_height = Lado;
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 90, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<JSAMPLE> linha(Lado * 3);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    for (int x = 0; x < Lado; ++x) Amostra(x, static_cast<int>(cinfo.next_scanline), &linha[x * 3]);
+    JSAMPROW linhas[1] = {linha.data()};
+    jpeg_write_scanlines(&cinfo, linhas, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  std::fclose(arquivo);
+}
+
+// The baseline: what any program must do at least to have the pixels in memory.
+std::unique_ptr<unsigned char[]> Decodificar_puro() {
+  jpeg_decompress_struct cinfo;
+  jpeg_error_mgr erros;
+  cinfo.err = jpeg_std_error(&erros);
+  jpeg_create_decompress(&cinfo);
+  std::FILE* arquivo = std::fopen(Arquivo_jpeg.c_str(), "rb");
+  jpeg_stdio_src(&cinfo, arquivo);
+  jpeg_read_header(&cinfo, TRUE);
+  cinfo.out_color_space = JCS_EXT_BGRA;
+  jpeg_start_decompress(&cinfo);
+  const size_t passo = size_t{cinfo.output_width} * 4;
+  std::unique_ptr<unsigned char[]> pixels(new unsigned char[passo * cinfo.output_height]);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    JSAMPROW linha[1] = {pixels.get() + passo * cinfo.output_scanline};
+    jpeg_read_scanlines(&cinfo, linha, 1);
+  }
+  jpeg_finish_decompress(&cinfo);
+  jpeg_destroy_decompress(&cinfo);
+  std::fclose(arquivo);
+  return pixels;
+}
+
+struct Tempo {
+  double relogio, cpu;  // seconds: wall clock, and the process's CPU (user + kernel)
+};
+
+double Cpu_agora() {
+  timespec agora;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &agora);
+  return agora.tv_sec + agora.tv_nsec * 1e-9;
+}
+
+// The CPU time is reported beside the wall clock: on a machine shared with other work
+// it shows whether a difference of wall clock came from the code or from the neighbours.
+template <typename Funcao>
+Tempo Medir(Funcao funcao) {
+  const auto inicio = std::chrono::steady_clock::now();
+  const double cpu_inicio = Cpu_agora();
+  funcao();
+  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count(),
+          Cpu_agora() - cpu_inicio};
+}
+
+double Mediana(std::vector<double> valores) {
+  std::nth_element(valores.begin(), valores.begin() + valores.size() / 2, valores.end());
+  return valores[valores.size() / 2];
+}
+
+void Carregar_jpeg(benchmark::State& estado) {
+  std::vector<double> relogio_programa, relogio_puro, cpu_programa, cpu_puro;
+  for (auto _ : estado) {
+    const Tempo puro = Medir([] { benchmark::DoNotOptimize(Decodificar_puro().get()); });
+    const Tempo programa = Medir([] {
+      const QImage raster = Ler_figura(Arquivo_jpeg, 96);
+      benchmark::DoNotOptimize(raster.constBits());
+    });
+    relogio_puro.push_back(puro.relogio), cpu_puro.push_back(puro.cpu);
+    relogio_programa.push_back(programa.relogio), cpu_programa.push_back(programa.cpu);
+  }
+  estado.counters["MB_arquivo"] = std::filesystem::file_size(Arquivo_jpeg) / 1e6;
+  estado.counters["s_libjpeg"] = Mediana(relogio_puro);
+  estado.counters["s_Ler_figura"] = Mediana(relogio_programa);
+  estado.counters["razao"] = Mediana(relogio_programa) / Mediana(relogio_puro);
+  estado.counters["razao_cpu"] = Mediana(cpu_programa) / Mediana(cpu_puro);
+}
+
+long Kib_de(const char* campo) {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  char linha[256];
+  long kib = -1;
+  while (std::fgets(linha, sizeof linha, status))
+    if (std::strncmp(linha, campo, std::strlen(campo)) == 0) kib = std::atol(linha + std::strlen(campo));
+  std::fclose(status);
+  return kib;
+}
+
+// In a child process, so that nothing the parent allocated counts: the peak resident
+// size is reset ("5" to clear_refs), the file loaded, and the growth of the peak over
+// the resident size before loading is sent back through a pipe.
+long Kib_de_pico_ao_carregar() {
+  int tubo[2];
+  if (pipe(tubo) != 0) return -1;
+  const pid_t filho = fork();
+  if (filho == 0) {
+    std::FILE* limpar = std::fopen("/proc/self/clear_refs", "w");
+    if (limpar) std::fputs("5", limpar), std::fclose(limpar);
+    const long antes = Kib_de("VmRSS:");
+    const QImage raster = Ler_figura(Arquivo_jpeg, 96);
+    long pico = Kib_de("VmHWM:") - antes;
+    if (raster.isNull()) pico = -1;
+    if (write(tubo[1], &pico, sizeof pico) != sizeof pico) _exit(1);
+    _exit(0);
+  }
+  long pico = -1;
+  if (read(tubo[0], &pico, sizeof pico) != sizeof pico) pico = -1;
+  close(tubo[0]);
+  close(tubo[1]);
+  waitpid(filho, nullptr, 0);
+  return pico;
+}
+
+void Memoria_pico(benchmark::State& estado) {
+  long kib = -1;
+  for (auto _ : estado) kib = Kib_de_pico_ao_carregar();
+  const double limite = double{Lado} * Lado * 4 / (1 << 20) + 64;
+  estado.counters["pico_MiB"] = kib / 1024.0;
+  estado.counters["limite_MiB"] = limite;
+  estado.counters["razao"] = kib / 1024.0 / limite;
+}
+
+BENCHMARK(Carregar_jpeg)->Iterations(15)->Unit(benchmark::kMillisecond);
+BENCHMARK(Memoria_pico)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Gravar_jpeg_de_teste();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::filesystem::remove(Arquivo_jpeg);
+  return 0;
+}
