@@ -41,7 +41,8 @@ class Linhas {
     Ler_linha(arquivo_, linha_);
     return linha_;
   }
-  bool No_fim() const { return std::feof(arquivo_) != 0; }
+  // A read error ends the lines as the end of the file does.
+  bool No_fim() const { return std::feof(arquivo_) != 0 || std::ferror(arquivo_) != 0; }
 
  private:
   std::FILE* arquivo_;

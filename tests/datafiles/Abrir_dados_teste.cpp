@@ -102,20 +102,14 @@ TEST_F(Abrir_dados, RestauraOTrabalhoEDeixaDigitalizar) {
   EXPECT_FALSE(Form1.Modo_profundidade);
   EXPECT_FALSE(Form1.Imagem_aberta);
 
-  EXPECT_TRUE(Form1.Salvar1->isEnabled());
-  EXPECT_TRUE(Form1.Novadigit1->isEnabled());
-  EXPECT_FALSE(Form1.Orientacao1->isEnabled());
-  EXPECT_FALSE(Form1.Coord_de_carta->isEnabled());
-  EXPECT_FALSE(Form1.Coord_de_imagem->isEnabled());
-  EXPECT_TRUE(Form1.Digitalizar2->isEnabled());
-  EXPECT_TRUE(Form1.Pontos1->isEnabled());
-  EXPECT_TRUE(Form1.Abrirdados1->isEnabled());
+  for (QAction* item : {Form1.Salvar1, Form1.Novadigit1, Form1.Digitalizar2, Form1.Pontos1, Form1.Abrirdados1,
+                        Form1.Operacoes1, Form1.Dados1})
+    EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
+  for (QAction* item : {Form1.Orientacao1, Form1.Coord_de_carta, Form1.Coord_de_imagem, Form1.Abririmagem,
+                        Form1.Homogeneizar1})
+    EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
   EXPECT_TRUE(Form1.Abrirdados1->isChecked());
-  EXPECT_FALSE(Form1.Abririmagem->isEnabled());
   EXPECT_FALSE(Form1.Abririmagem->isChecked());
-  EXPECT_FALSE(Form1.Homogeneizar1->isEnabled());
-  EXPECT_TRUE(Form1.Operacoes1->isEnabled());
-  EXPECT_TRUE(Form1.Dados1->isEnabled());
 
   EXPECT_EQ(Form1.Painel(4), " Escala aprox.  1 / 944");
   EXPECT_EQ(Form1.Painel(6), Painel_final);
@@ -155,13 +149,6 @@ TEST_F(Abrir_dados, SemPontosDigitalizadosProximoEUm) {
   for (const auto& [x, y] : {std::pair{100, 100}, {500, 100}, {500, 500}, {100, 500}})
     EXPECT_EQ(Cor(x, y), Cor_marca::Azul);
   EXPECT_TRUE(Form1.Digitalizacao_liberada);
-}
-
-TEST_F(Abrir_dados, ContagemDeControleEscritaComoReal) {
-  Abrir(Reserva_alterada(Tres_pontos, "\n4\n", "\n4.0\n"));
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 3);
-  EXPECT_TRUE(ui.Erros().empty());
 }
 
 TEST_F(Abrir_dados, VerticeApontaAPosicaoNaListaMesmoComNumerosComLacunas) {
@@ -224,14 +211,6 @@ TEST_F(Abrir_dados, ImagemQueNaoCarregaParaDepoisDeTrocarONome) {
   EXPECT_TRUE(Form1.OLista_coord->Vazia());
   EXPECT_FALSE(Form1.Orientada);
   EXPECT_FALSE(Form1.Orientacao1->isEnabled());
-  Esperar_fim_nao_executado();
-}
-
-TEST_F(Abrir_dados, ArquivoENhNoLugarDaReservaParaSemMudarNada) {
-  Gravar_conteudo(Caminho("folha12.ENh"), "     1    110.000     260.000   12.50\n");
-  Abrir(Caminho("folha12.ENh"));
-  EXPECT_EQ(ui.Erros().size(), 1u);
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
   Esperar_fim_nao_executado();
 }
 

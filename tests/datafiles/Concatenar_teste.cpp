@@ -176,15 +176,6 @@ TEST_F(Concatenar, ArquivoRuimParaSemGravarMantendoOsPontosLidos) {
   Esperar_comando_interrompido();
 }
 
-TEST_F(Concatenar, ArquivoENhComoBaseParaNaSegundaLinha) {
-  Gravar_conteudo(Caminho("folha12.ENh"), "     1    110.000     260.000   12.50\n     2    110.000     260.000   -1.00\n");
-  ui.Responder(Resposta::OK).Escolher_arquivo(Caminho("folha12.ENh"));
-  Form1.Homogeneizar1->trigger();
-  EXPECT_EQ(ui.Erros(), std::vector<std::string>{"'     2    110.000     260.000   -1.00' is not a valid integer value"});
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
-  Esperar_comando_interrompido();
-}
-
 TEST_F(Concatenar, SemPontosRecusaAGravacaoETerminaOComando) {
   ui.Responder(Resposta::OK).Escolher_arquivo(Reserva("vazia_RESERVA.ENh", {}));
   ui.Responder(Resposta::Cancelar).Responder(Resposta::OK);

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <cmath>
 #include <filesystem>
 
-#include "datafiles/Formato_reserva.h"
 #include "datafiles/Leitura_reserva.h"
 #include "tests/datafiles/Apoio_arquivos.h"
 
@@ -89,13 +87,6 @@ TEST(Leitura_reserva, CRLFDaOsMesmosValoresQueLF) {
     EXPECT_EQ(crlf.pontos[i].Marca_pconv, lf.pontos[i].Marca_pconv);
     EXPECT_DOUBLE_EQ(crlf.pontos[i].y, lf.pontos[i].y);
   }
-}
-
-TEST(Leitura_reserva, UltimaLinhaSemNovaLinha) {
-  Receptor_gravador r;
-  ASSERT_EQ(Ler(Reserva_exemplo.substr(0, Reserva_exemplo.size() - 1), Leitura_reserva::Completa, r), "");
-  ASSERT_EQ(r.pontos.size(), 2u);
-  EXPECT_EQ(r.pontos[1].Marca_pconv, 2);
 }
 
 TEST(Leitura_reserva, ContagemDeControleComoRealTruncado) {
@@ -208,56 +199,6 @@ TEST(Leitura_reserva, ContagemNegativaOuForaDoAlcanceERecusada) {
   EXPECT_EQ(Ler("m\n0\n" + Coef_texto + "2147483648\n", Leitura_reserva::Completa, r),
             "'2147483648' is not a valid integer value");
   EXPECT_TRUE(r.pontos.empty());
-}
-
-TEST(Leitura_reserva, NadaDepoisDoUltimoPontoELido) {
-  Receptor_gravador r;
-  EXPECT_EQ(Ler(Reserva_exemplo + "lixo depois\n", Leitura_reserva::Completa, r), "");
-  EXPECT_EQ(r.pontos.size(), 2u);
-}
-
-TEST(Leitura_reserva, IdaEVoltaArredondaComoOFormato) {
-  // Half a unit of the last decimal written, and a hair for the binary representation.
-  constexpr double Meia_milesima = 0.0005 + 1e-9;
-  constexpr double Meia_centesima = 0.005 + 1e-9;
-  constexpr double Meio_decimo_de_bilionesimo = 5e-11 + 1e-12;
-  Lista<Ponto_orientacao> controle;
-  Lista<Ponto_digitalizado> pontos;
-  for (int i = 0; i < 50; ++i) {
-    controle.Acrescentar(Controle(101 + i, 1000 + i * 37.12345, 2000 - i * 11.98765, i * 3.7, i * 5.2));
-    pontos.Acrescentar(Ponto(i + 1, 500000 + i * 1.23456, 7500000 - i * 7.654321, i * 0.987 - 20,
-                             i * 4.6, i * 2.4, i % 7 == 0 ? i / 7 + 1 : -1));
-  }
-  const Coeficientes coef{0.123456789012, -0.5e-3, 500123.4567890123, 1e-4, -0.2468013579, 7499999.1};
-  const std::string texto =
-      Texto_escrito([&](std::FILE* f) { Escrever_reserva(f, "img.jpg", controle, coef, pontos); });
-  Receptor_gravador r;
-  ASSERT_EQ(Ler(texto, Leitura_reserva::Completa, r), "");
-  ASSERT_EQ(r.controle.size(), 50u);
-  ASSERT_EQ(r.pontos.size(), 50u);
-  for (int i = 0; i < 50; ++i) {
-    const auto& c = controle.Item(i);
-    EXPECT_EQ(r.controle[i].Numero, c.Numero);
-    EXPECT_NEAR(r.controle[i].E, c.E, Meia_milesima);
-    EXPECT_NEAR(r.controle[i].N, c.N, Meia_milesima);
-    EXPECT_EQ(r.controle[i].x, std::trunc(c.x));
-    EXPECT_EQ(r.controle[i].y, std::trunc(c.y));
-    const auto& p = pontos.Item(i);
-    EXPECT_EQ(r.pontos[i].Numero, p.Numero);
-    EXPECT_NEAR(r.pontos[i].E, p.E, Meia_milesima);
-    EXPECT_NEAR(r.pontos[i].N, p.N, Meia_milesima);
-    EXPECT_NEAR(r.pontos[i].h, p.h, Meia_centesima);
-    EXPECT_EQ(r.pontos[i].x, std::nearbyint(p.x));
-    EXPECT_EQ(r.pontos[i].y, std::nearbyint(p.y));
-    EXPECT_EQ(r.pontos[i].Marca_pconv, p.Marca_pconv);
-  }
-  const Coeficientes& lido = r.coeficientes.back();
-  EXPECT_NEAR(lido.a, coef.a, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(lido.b, coef.b, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(lido.c, coef.c, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(lido.d, coef.d, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(lido.e, coef.e, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(lido.f, coef.f, Meio_decimo_de_bilionesimo);
 }
 
 TEST(Abrir_leitura, ArquivoQueNaoAbreEPastaDaoNada) {

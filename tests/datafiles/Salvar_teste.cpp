@@ -211,17 +211,3 @@ TEST_F(Salvar, FalhaAoEscreverAReservaNaoEDadaComoSucesso) {
   EXPECT_EQ(Ler_conteudo(Caminho("a_RESERVA.ENh")), "antiga\n");
   EXPECT_EQ(Form1.Modo_clique, 1);
 }
-
-TEST_F(Salvar, CaminhoDeMaisDeTrezentosCaracteres) {
-  Digitalizar_pontos(3);
-  std::string pasta_longa = pasta.path().toStdString();
-  for (int i = 0; i < 4; ++i) pasta_longa += "/" + std::string(70, static_cast<char>('k' + i));
-  std::filesystem::create_directories(pasta_longa);
-  const std::string caminho = pasta_longa + "/" + std::string(200, 'n') + ".ENh";
-  ASSERT_GT(caminho.size(), 300u);
-  Roteiro_completo(caminho);
-  Form1.Salvar1->trigger();
-  EXPECT_EQ(Caixas().back().first, " Dados gravados em arquivo ");
-  EXPECT_EQ(Ler_conteudo(caminho), Texto_ENh());
-  EXPECT_EQ(Ler_conteudo(Caminho_reserva(caminho)), Texto_reserva());
-}
