@@ -1,10 +1,10 @@
 // Windows bitmaps and icons through Qt's image readers.
 
+#include <fmt/printf.h>
+
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
-#include <fmt/printf.h>
-
 #include <algorithm>
 
 #include "app/Ler_formatos.h"
@@ -62,6 +62,10 @@ QImage Ler_com_qt(const std::string& caminho, const char* formato, const char* n
 
 }  // namespace
 
-QImage Ler_bmp(const std::string& caminho) { return Ler_com_qt(caminho, "bmp", "BMP"); }
+QImage Ler_bmp(const std::string& caminho) {
+  return Ler_com_qt(caminho, "bmp", "BMP");
+}
 
-QImage Ler_ico(const std::string& caminho) { return Ler_com_qt(caminho, "ico", "ICO"); }
+QImage Ler_ico(const std::string& caminho) {
+  return Ler_com_qt(caminho, "ico", "ICO");
+}

@@ -9,7 +9,8 @@ void Falhar_leitura(const std::string& caminho, const std::string& problema) {
 }
 
 Erro Erro_grande_demais(int64_t largura, int64_t altura) {
-  return Erro(fmt::sprintf("Imagem grande demais para a memória (%d x %d pixels)", largura, altura));
+  return Erro(
+      fmt::sprintf("Imagem grande demais para a memória (%d x %d pixels)", largura, altura));
 }
 
 void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura) {

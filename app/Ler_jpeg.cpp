@@ -54,8 +54,8 @@ void Avisar(j_common_ptr cinfo, int nivel) {
 }
 
 [[noreturn]] void Falhar_jpeg(const char* caminho, const Erros_jpeg& erros) {
-  const char* problema = erros.incompleto ? "arquivo JPEG incompleto (%s)"
-                                          : "arquivo JPEG danificado (%s)";
+  const char* problema =
+      erros.incompleto ? "arquivo JPEG incompleto (%s)" : "arquivo JPEG danificado (%s)";
   Falhar_leitura(caminho, fmt::sprintf(problema, erros.mensagem));
 }
 

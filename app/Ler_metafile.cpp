@@ -1,10 +1,11 @@
 // What the two metafile readers share: the natural size and the rendering of the SVG
 // drawing that the metafile libraries make of the file.
 
+#include <fmt/printf.h>
+
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
-#include <fmt/printf.h>
 
 #include "app/Ler_formatos.h"
 
@@ -15,9 +16,9 @@ QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
   // Written so that a NaN fails too.
   const auto plausivel = [](double lado) { return lado >= 1 && lado <= Maximo_lado_metafile; };
   if (!plausivel(largura) || !plausivel(altura))
-    Falhar_leitura(caminho,
-                   fmt::sprintf("cabeçalho do metafile com dimensões inválidas (%.0f x %.0f pixels)",
-                                largura, altura));
+    Falhar_leitura(
+        caminho, fmt::sprintf("cabeçalho do metafile com dimensões inválidas (%.0f x %.0f pixels)",
+                              largura, altura));
   return QSize(static_cast<int>(largura), static_cast<int>(altura));
 }
 

@@ -18,7 +18,7 @@
 namespace {
 
 constexpr uint32_t Chave_posicionavel = 0x9AC6CDD7;
-constexpr size_t Tamanho_cabecalhos = 22 + 18;  // placeable header + metafile header
+constexpr size_t Tamanho_cabecalhos = 22 + 18;    // placeable header + metafile header
 constexpr double Pontos_por_polegada_wmf = 72.0;  // libwmf's device unit is the point
 
 int Palavra(const std::vector<unsigned char>& wmf, size_t pos) {

@@ -14,9 +14,9 @@
 #include <QImage>
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -142,7 +142,8 @@ long Kib_de(const char* campo) {
   char linha[256];
   long kib = -1;
   while (std::fgets(linha, sizeof linha, status))
-    if (std::strncmp(linha, campo, std::strlen(campo)) == 0) kib = std::atol(linha + std::strlen(campo));
+    if (std::strncmp(linha, campo, std::strlen(campo)) == 0)
+      kib = std::atol(linha + std::strlen(campo));
   std::fclose(status);
   return kib;
 }

@@ -13,9 +13,11 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <jpeglib.h>
 #include <string>
 #include <vector>
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
 
 #include "app/Erro.h"
 #include "app/Ler_figura.h"
@@ -44,16 +46,16 @@ testing::AssertionResult Cor_em(const QImage& imagem, int x, int y, Cor esperada
       std::abs(qGreen(p) - esperada.g) <= tolerancia &&
       std::abs(qBlue(p) - esperada.b) <= tolerancia)
     return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is (" << qRed(p)
-                                     << ", " << qGreen(p) << ", " << qBlue(p) << "), expected ("
-                                     << esperada.r << ", " << esperada.g << ", " << esperada.b
-                                     << ")";
+  return testing::AssertionFailure()
+         << "pixel (" << x << ", " << y << ") is (" << qRed(p) << ", " << qGreen(p) << ", "
+         << qBlue(p) << "), expected (" << esperada.r << ", " << esperada.g << ", " << esperada.b
+         << ")";
 }
 
 void Conferir_quadrantes(const QImage& imagem, int tolerancia) {
   const int l = imagem.width(), a = imagem.height();
-  for (const auto& [x, y] : {std::pair{l / 4, a / 4}, {3 * l / 4, a / 4}, {l / 4, 3 * a / 4},
-                             {3 * l / 4, 3 * a / 4}})
+  for (const auto& [x, y] :
+       {std::pair{l / 4, a / 4}, {3 * l / 4, a / 4}, {l / 4, 3 * a / 4}, {3 * l / 4, 3 * a / 4}})
     EXPECT_TRUE(Cor_em(imagem, x, y, Quadrante(x, y, l, a), tolerancia));
 }
 
@@ -111,7 +113,8 @@ void Gravar_jpeg(const std::string& caminho, int largura, int altura, J_COLOR_SP
   std::vector<JSAMPLE> linha(static_cast<size_t>(largura) * componentes);
   while (cinfo.next_scanline < cinfo.image_height) {
     for (int x = 0; x < largura; ++x)
-      amostra(x, static_cast<int>(cinfo.next_scanline), &linha[static_cast<size_t>(x) * componentes]);
+      amostra(x, static_cast<int>(cinfo.next_scanline),
+              &linha[static_cast<size_t>(x) * componentes]);
     JSAMPROW linhas[1] = {linha.data()};
     jpeg_write_scanlines(&cinfo, linhas, 1);
   }
@@ -196,17 +199,17 @@ struct Escritor {
 // the drawing's bounds are that rectangle.
 Bytes Emf_com_retangulo(int moldura_largura = 2540, int moldura_altura = 1270) {
   Escritor e;
-  e.u32(1).u32(88);                                   // EMR_HEADER
-  e.u32(10).u32(10).u32(40).u32(40);                  // rclBounds, device pixels
+  e.u32(1).u32(88);                                          // EMR_HEADER
+  e.u32(10).u32(10).u32(40).u32(40);                         // rclBounds, device pixels
   e.u32(0).u32(0).u32(moldura_largura).u32(moldura_altura);  // rclFrame
-  e.u32(0x464D4520).u32(0x10000).u32(0).u32(6);       // signature, version, bytes, records
-  e.u16(2).u16(0).u32(0).u32(0).u32(0);               // handles, reserved, description, palette
-  e.u32(960).u32(480).u32(254).u32(127);              // szlDevice, szlMillimeters
+  e.u32(0x464D4520).u32(0x10000).u32(0).u32(6);              // signature, version, bytes, records
+  e.u16(2).u16(0).u32(0).u32(0).u32(0);                  // handles, reserved, description, palette
+  e.u32(960).u32(480).u32(254).u32(127);                 // szlDevice, szlMillimeters
   e.u32(39).u32(24).u32(1).u32(0).u32(0x0000FF).u32(0);  // EMR_CREATEBRUSHINDIRECT red
-  e.u32(37).u32(12).u32(1);                           // EMR_SELECTOBJECT brush
-  e.u32(37).u32(12).u32(0x80000008);                  // EMR_SELECTOBJECT NULL_PEN
-  e.u32(43).u32(24).u32(10).u32(10).u32(40).u32(40);  // EMR_RECTANGLE
-  e.u32(14).u32(20).u32(0).u32(16).u32(20);           // EMR_EOF
+  e.u32(37).u32(12).u32(1);                              // EMR_SELECTOBJECT brush
+  e.u32(37).u32(12).u32(0x80000008);                     // EMR_SELECTOBJECT NULL_PEN
+  e.u32(43).u32(24).u32(10).u32(10).u32(40).u32(40);     // EMR_RECTANGLE
+  e.u32(14).u32(20).u32(0).u32(16).u32(20);              // EMR_EOF
   const uint32_t total = static_cast<uint32_t>(e.b.size());
   for (int i = 0; i < 4; ++i) e.b[48 + i] = static_cast<unsigned char>(total >> 8 * i);
   return e.b;
@@ -217,18 +220,18 @@ Bytes Emf_com_retangulo(int moldura_largura = 2540, int moldura_altura = 1270) {
 // forms an L, whose inside must stay white.
 Bytes Wmf_com_retangulo_e_linha() {
   Escritor r;
-  r.u32(5).u16(0x020B).u16(0).u16(0);                 // SETWINDOWORG
-  r.u32(5).u16(0x020C).u16(720).u16(1440);            // SETWINDOWEXT (y, x)
-  r.u32(7).u16(0x02FC).u16(0).u32(0x0000FF).u16(0);   // CREATEBRUSHINDIRECT red
-  r.u32(4).u16(0x012D).u16(0);                        // SELECTOBJECT 0
-  r.u32(8).u16(0x02FA).u16(5).u16(0).u16(0).u32(0);   // CREATEPENINDIRECT PS_NULL
-  r.u32(4).u16(0x012D).u16(1);                        // SELECTOBJECT 1
+  r.u32(5).u16(0x020B).u16(0).u16(0);                    // SETWINDOWORG
+  r.u32(5).u16(0x020C).u16(720).u16(1440);               // SETWINDOWEXT (y, x)
+  r.u32(7).u16(0x02FC).u16(0).u32(0x0000FF).u16(0);      // CREATEBRUSHINDIRECT red
+  r.u32(4).u16(0x012D).u16(0);                           // SELECTOBJECT 0
+  r.u32(8).u16(0x02FA).u16(5).u16(0).u16(0).u32(0);      // CREATEPENINDIRECT PS_NULL
+  r.u32(4).u16(0x012D).u16(1);                           // SELECTOBJECT 1
   r.u32(7).u16(0x041B).u16(720).u16(720).u16(0).u16(0);  // RECTANGLE (bottom, right, top, left)
-  r.u32(8).u16(0x02FA).u16(0).u16(30).u16(0).u32(0);  // CREATEPENINDIRECT black, 30 twips
-  r.u32(4).u16(0x012D).u16(2);                        // SELECTOBJECT 2
-  r.u32(3 + 1 + 6).u16(0x0325).u16(3);                // POLYLINE of 3 points
+  r.u32(8).u16(0x02FA).u16(0).u16(30).u16(0).u32(0);     // CREATEPENINDIRECT black, 30 twips
+  r.u32(4).u16(0x012D).u16(2);                           // SELECTOBJECT 2
+  r.u32(3 + 1 + 6).u16(0x0325).u16(3);                   // POLYLINE of 3 points
   r.u16(800).u16(100).u16(1400).u16(100).u16(1400).u16(600);
-  r.u32(3).u16(0);                                    // EOF
+  r.u32(3).u16(0);  // EOF
   Escritor w;
   w.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(1440).u16(720).u16(1440).u32(0);
   unsigned soma = 0;
@@ -339,7 +342,7 @@ TEST_F(Ler_figura_teste, WmfNoTamanhoNaturalComPolilinhaSemPreenchimento) {
   EXPECT_TRUE(Cor_em(wmf, 40, 40, Vermelho));
   EXPECT_TRUE(Cor_em(wmf, 60, 30, Branco));
   EXPECT_TRUE(Cor_em(wmf, 85, 15, Branco));  // inside the L of the polyline
-  EXPECT_LT(qRed(wmf.pixel(93, 20)), 128);    // the polyline's vertical leg, x = 1400 twips
+  EXPECT_LT(qRed(wmf.pixel(93, 20)), 128);   // the polyline's vertical leg, x = 1400 twips
 
   EXPECT_EQ(Ler_figura(Caminho("a.wmf"), 120).size(), QSize(120, 60));
 }
@@ -349,7 +352,8 @@ TEST_F(Ler_figura_teste, ExtensaoSemDiferencaDeMaiusculas) {
   Gravar_jpeg_colorido(Caminho("b.Jpeg"));
   ASSERT_TRUE(Figura_de_quadrantes(8, 8, QImage::Format_RGB32)
                   .save(QString::fromStdString(Caminho("c.BMP")), "bmp"));
-  Gravar(Caminho("d.Ico"), Icone_de_uma_entrada(Figura_de_quadrantes(16, 16, QImage::Format_RGB32)));
+  Gravar(Caminho("d.Ico"),
+         Icone_de_uma_entrada(Figura_de_quadrantes(16, 16, QImage::Format_RGB32)));
   Gravar(Caminho("e.EMF"), Emf_com_retangulo());
   Gravar(Caminho("f.Wmf"), Wmf_com_retangulo_e_linha());
   EXPECT_EQ(Ler_figura(Caminho("a.JPG"), 96).size(), QSize(64, 48));
@@ -378,8 +382,8 @@ TEST_F(Ler_figura_teste, ArquivoInexistenteOuVazio) {
   for (const char* nome : {"vazio.jpg", "vazio.bmp", "vazio.ico", "vazio.emf", "vazio.wmf"}) {
     SCOPED_TRACE(nome);
     Gravar(Caminho(nome), {});
-    EXPECT_EQ(Mensagem_do_erro(Caminho(nome)).rfind("Não foi possível ler a imagem \"" +
-                                                        Caminho(nome) + "\": ", 0),
+    EXPECT_EQ(Mensagem_do_erro(Caminho(nome))
+                  .rfind("Não foi possível ler a imagem \"" + Caminho(nome) + "\": ", 0),
               0u);
   }
 }
@@ -455,15 +459,15 @@ TEST_F(Ler_figura_teste, TextoComNomeDeBitmapOuIcone) {
   const std::string texto = "E;N;h\n1;2;3\n";
   Gravar(Caminho("dados.bmp"), Bytes(texto.begin(), texto.end()));
   Gravar(Caminho("dados.ico"), Bytes(texto.begin(), texto.end()));
-  EXPECT_EQ(Mensagem_do_erro(Caminho("dados.bmp")).rfind(
-                "Não foi possível ler a imagem \"" + Caminho("dados.bmp") +
-                    "\": arquivo BMP inválido ou danificado",
-                0),
+  EXPECT_EQ(Mensagem_do_erro(Caminho("dados.bmp"))
+                .rfind("Não foi possível ler a imagem \"" + Caminho("dados.bmp") +
+                           "\": arquivo BMP inválido ou danificado",
+                       0),
             0u);
-  EXPECT_EQ(Mensagem_do_erro(Caminho("dados.ico")).rfind(
-                "Não foi possível ler a imagem \"" + Caminho("dados.ico") +
-                    "\": arquivo ICO inválido ou danificado",
-                0),
+  EXPECT_EQ(Mensagem_do_erro(Caminho("dados.ico"))
+                .rfind("Não foi possível ler a imagem \"" + Caminho("dados.ico") +
+                           "\": arquivo ICO inválido ou danificado",
+                       0),
             0u);
 }
 
