@@ -64,6 +64,12 @@ Como_usuario_comum::Como_usuario_comum() : trocou_(geteuid() == 0) {
   setfsuid(65534);
 }
 
+bool Como_usuario_comum::Possivel() {
+  if (geteuid() != 0) return true;
+  const Como_usuario_comum usuario;
+  return setfsuid(static_cast<uid_t>(-1)) == 65534;
+}
+
 Como_usuario_comum::~Como_usuario_comum() {
   if (!trocou_) return;
   setfsuid(0);

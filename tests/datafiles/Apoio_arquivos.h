@@ -32,6 +32,8 @@ class Como_usuario_comum {
  public:
   Como_usuario_comum();
   ~Como_usuario_comum();
+  // Whether the switch works here (root without the right to change it cannot).
+  static bool Possivel();
   Como_usuario_comum(const Como_usuario_comum&) = delete;
   Como_usuario_comum& operator=(const Como_usuario_comum&) = delete;
 

@@ -66,6 +66,7 @@ TEST_F(Gravacao_segura, SubstituiOArquivoExistenteMantendoAsPermissoes) {
 }
 
 TEST_F(Gravacao_segura, PastaSomenteLeituraFalhaNaAberturaEGuardaOArquivoAntigo) {
+  if (!Como_usuario_comum::Possivel()) GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
   std::filesystem::create_directory(Caminho("protegida"));
   Gravar_conteudo(Caminho("protegida/a.ENh"), "antigo\n");
   ::chmod(Caminho("protegida").c_str(), 0555);
@@ -80,6 +81,7 @@ TEST_F(Gravacao_segura, PastaSomenteLeituraFalhaNaAberturaEGuardaOArquivoAntigo)
 }
 
 TEST_F(Gravacao_segura, ArquivoSomenteLeituraNaoESubstituido) {
+  if (!Como_usuario_comum::Possivel()) GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
   std::filesystem::create_directory(Caminho("aberta"));
   ::chmod(Caminho("aberta").c_str(), 0777);
   Gravar_conteudo(Caminho("aberta/a.ENh"), "antigo\n");

@@ -146,6 +146,7 @@ TEST_F(Salvar, SemNomeDeImagemUsaODoDialogoDeFiguras) {
 }
 
 TEST_F(Salvar, PastaSomenteLeituraDaOErroDeAberturaDoENh) {
+  if (!Como_usuario_comum::Possivel()) GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
   Digitalizar_pontos(2);
   std::filesystem::create_directory(Caminho("protegida"));
   ::chmod(Caminho("protegida").c_str(), 0555);
