@@ -1,6 +1,8 @@
 #include "app/Conversao.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <clocale>
 #include <cstdlib>
 #include <cmath>
@@ -57,13 +59,18 @@ double Texto_para_real(const std::string& texto) {
   if (tamanho == 0 || Pular_brancos(texto, inicio + tamanho) != texto.size())
     throw Erro::Real_invalido(texto);
 
-  // The grammar is checked above, so strtod_l sees no hex, "inf" or "nan"; the C
-  // locale makes it read the full stop whatever LC_NUMERIC says.
+  // The grammar is checked above, so the conversions see no hex, "inf" or "nan"; both
+  // ignore LC_NUMERIC. from_chars (no leading "+") is the fast path of the file readers.
+  const char* de = texto.data() + inicio + (texto[inicio] == '+' ? 1 : 0);
+  const char* ate = texto.data() + inicio + tamanho;
+  double valor = 0.0;
+  const auto [fim, erro] = std::from_chars(de, ate, valor);
+  if (erro == std::errc() && fim == ate) return valor;
+  // Out of range: an underflow quietly gives zero or a denormal, an overflow is refused.
   static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
-  const std::string numero = texto.substr(inicio, tamanho);
-  const double valor = strtod_l(numero.c_str(), nullptr, c_locale);
-  if (!std::isfinite(valor)) throw Erro::Real_invalido(texto);  // overflow
-  return valor;  // an underflow quietly gives zero or a denormal
+  valor = strtod_l(texto.substr(inicio, tamanho).c_str(), nullptr, c_locale);
+  if (!std::isfinite(valor)) throw Erro::Real_invalido(texto);
+  return valor;
 }
 
 int32_t Texto_para_inteiro(const std::string& texto) {
@@ -100,6 +107,12 @@ std::string Real_para_texto(double valor) {
   }
   expoente.erase(0, std::min(expoente.find_first_not_of('0'), expoente.size() - 1));
   return mantissa + "E" + sinal + expoente;
+}
+
+int Truncar_pixel(double valor) {
+  constexpr double limite = 1 << 30;
+  if (std::isnan(valor)) return 0;
+  return static_cast<int>(std::clamp(std::trunc(valor), -limite, limite));
 }
 
 std::string Aparar(const std::string& texto) {

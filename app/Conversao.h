@@ -17,5 +17,9 @@ int32_t Texto_para_inteiro(const std::string& texto);
 // into an edit box.
 std::string Real_para_texto(double valor);
 
+// An image position truncated toward zero, held within what the view can address: a
+// hand-edited file may carry any double, and no conversion may overflow an int.
+int Truncar_pixel(double valor);
+
 // Removes leading and trailing characters with codes up to 32 (blanks and controls).
 std::string Aparar(const std::string& texto);

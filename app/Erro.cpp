@@ -3,16 +3,30 @@
 #include <cmath>
 #include <fmt/printf.h>
 
+namespace {
+
+// The offending text as the error box shows it: a whole line of a binary file would
+// make a box no one can read (or close), so a long text is cut, never mid-character.
+std::string Texto_exibivel(const std::string& texto) {
+  constexpr std::size_t limite = 200;
+  if (texto.size() <= limite) return texto;
+  std::size_t corte = limite;
+  while (corte > 0 && (static_cast<unsigned char>(texto[corte]) & 0xC0) == 0x80) --corte;
+  return texto.substr(0, corte) + "...";
+}
+
+}  // namespace
+
 Erro Erro::Indice_lista(int indice) {
   return Erro(fmt::sprintf("List index out of bounds (%d)", indice));
 }
 
 Erro Erro::Real_invalido(const std::string& texto) {
-  return Erro(fmt::sprintf("'%s' is not a valid floating point value", texto));
+  return Erro(fmt::sprintf("'%s' is not a valid floating point value", Texto_exibivel(texto)));
 }
 
 Erro Erro::Inteiro_invalido(const std::string& texto) {
-  return Erro(fmt::sprintf("'%s' is not a valid integer value", texto));
+  return Erro(fmt::sprintf("'%s' is not a valid integer value", Texto_exibivel(texto)));
 }
 
 Erro Erro::Extensao_figura(const std::string& extensao) {

@@ -58,6 +58,7 @@ std::optional<std::string> Interacao_qt::Dialogo_arquivo(bool salvar, const std:
                                                          const std::string& inicial) {
   QFileDialog dialogo(janela_);
   dialogo.setOption(QFileDialog::DontUseNativeDialog);
+  dialogo.setOption(QFileDialog::DontConfirmOverwrite);  // saving overwrites without a question
   dialogo.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialogo.setFileMode(salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialogo.setNameFilter(Filtro_qt(filtro));

@@ -8,6 +8,7 @@
 #include <fmt/printf.h>
 
 #include "app/Cartavel.h"
+#include "app/Conversao.h"
 #include "app/Imagem.h"
 #include "app/Passo_rolagem.h"
 
@@ -73,7 +74,7 @@ void TForm1::Marcar(int x1, int y1, int x2, int y2, uint32_t cor_rgb) {
 }
 
 void TForm1::Marcar_ponto(double x, double y, uint32_t cor_rgb) {
-  const int cx = static_cast<int>(x);  // truncated toward zero
-  const int cy = static_cast<int>(y);
+  const int cx = Truncar_pixel(x);
+  const int cy = Truncar_pixel(y);
   Marcar(cx - Raio_marca.x, cy - Raio_marca.y, cx + Raio_marca.x, cy + Raio_marca.y, cor_rgb);
 }

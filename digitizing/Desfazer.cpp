@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "app/Cartavel.h"
+#include "app/Conversao.h"
 #include "digitizing/DlgRemocao.h"
 
 void TForm1::Desfazer1Click() {
@@ -14,8 +15,8 @@ void TForm1::Desfazer1Click() {
   OKRightDlg->Preencher(Proximo_ponto - 1, ultimo.E, ultimo.N, ultimo.h);
   if (ui.Exibir_modal(*OKRightDlg) == QDialog::Accepted) {
     // A small dot whose corner is the point itself, inside the red disc, not over it.
-    const int x = static_cast<int>(ultimo.x);
-    const int y = static_cast<int>(ultimo.y);
+    const int x = Truncar_pixel(ultimo.x);
+    const int y = Truncar_pixel(ultimo.y);
     Marcar(x, y, x + Raio_marca.x - 2, y + Raio_marca.y - 2, Cor_marca::Amarelo);
     Lista_pontos.Remover(Lista_pontos.Quantidade() - 1);
     --Proximo_ponto;

@@ -7,6 +7,7 @@
 #include <QPolygon>
 
 #include "app/Cartavel.h"
+#include "app/Conversao.h"
 #include "app/Imagem.h"
 #include "hull/Textos_pconv.h"
 
@@ -19,8 +20,7 @@ void Desenho_pconv(TForm1& f) {
   QPolygon vertices;
   for (const Vertice_pconv& v : f.Lista_pconv) {
     const Ponto_digitalizado& ponto = f.Lista_pontos.Item(v.Indice);
-    // Truncated toward zero, as every image position is.
-    vertices << QPoint(static_cast<int>(ponto.x), static_cast<int>(ponto.y));
+    vertices << QPoint(Truncar_pixel(ponto.x), Truncar_pixel(ponto.y));
   }
   vertices << vertices.first();
   QImage& raster = f.Image1->Raster;

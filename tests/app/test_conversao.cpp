@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <fmt/printf.h>
 #include <string>
 
@@ -94,6 +95,22 @@ TEST(Erros, MensagensExatas) {
   EXPECT_STREQ(Erro::Divisao_por_zero().what(), "Floating point division by zero");
   EXPECT_STREQ(Erro::Overflow().what(), "Floating point overflow");
   EXPECT_STREQ(Erro::Operacao_invalida().what(), "Invalid floating point operation");
+}
+
+TEST(Erros, TextoLongoCortadoNaMensagem) {
+  const std::string longo = std::string(199, 'x') + "é" + std::string(5000, 'y');
+  const std::string mensagem = Erro::Real_invalido(longo).what();
+  EXPECT_EQ(mensagem, "'" + std::string(199, 'x') + "...' is not a valid floating point value");
+  const std::string curto(200, 'z');
+  EXPECT_EQ(std::string(Erro::Inteiro_invalido(curto).what()), "'" + curto + "' is not a valid integer value");
+}
+
+TEST(Conversao, PixelTruncadoDentroDoQueAVistaEndereca) {
+  EXPECT_EQ(Truncar_pixel(120.9), 120);
+  EXPECT_EQ(Truncar_pixel(-3.7), -3);
+  EXPECT_EQ(Truncar_pixel(1e12), 1 << 30);
+  EXPECT_EQ(Truncar_pixel(-1e300), -(1 << 30));
+  EXPECT_EQ(Truncar_pixel(std::nan("")), 0);
 }
 
 TEST(Erros, DivisaoVerificada) {
