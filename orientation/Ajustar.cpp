@@ -16,8 +16,10 @@
 namespace {
 
 // A configuration that cannot determine the orientation is refused before anything
-// is computed or changed.
-bool Recusar(Interacao& ui, Configuracao configuracao) {
+// is computed. When the clicks on the image are at fault, the capture starts again
+// from the first control point, as after a rejected orientation; otherwise the user
+// would be left with every point counted as associated and no way to click them again.
+bool Recusar(TForm1& janela, Configuracao configuracao) {
   const char* texto = nullptr;
   switch (configuracao) {
     case Configuracao::Valida:
@@ -35,10 +37,16 @@ bool Recusar(Interacao& ui, Configuracao configuracao) {
     case Configuracao::Degenerada_imagem:
       texto =
           " Não é possível calcular a orientação:\n\n"
-          " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.";
+          " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.\n\n"
+          " Clique novamente os pontos de orientação na imagem.";
       break;
   }
-  ui.Caixa_mensagem(texto, "ATENÇÃO", Botoes::OK);
+  janela.ui.Caixa_mensagem(texto, "ATENÇÃO", Botoes::OK);
+  if (configuracao == Configuracao::Degenerada_imagem) {
+    janela.Pontos_associados = 0;
+    janela.Coord_de_imagem->setChecked(false);
+    janela.Ajustar->setEnabled(false);
+  }
   return true;
 }
 
@@ -85,7 +93,7 @@ void Rejeitar(TForm1& janela) {
 
 void TForm1::AjustarClick() {
   const std::vector<Ponto_orientacao> pontos(OLista_coord->begin(), OLista_coord->end());
-  if (Recusar(ui, Verificar_configuracao(pontos))) return;
+  if (Recusar(*this, Verificar_configuracao(pontos))) return;
   Funcao_corrente("AJUSTAMENTO DA ORIENTAÇÃO ");
 
   // Everything is computed before anything is kept: a floating-point error on the way

@@ -155,10 +155,21 @@ TEST_F(Ajustar, PontosRepetidosNaImagemSaoRecusados) {
   Form1.Ajustar->trigger();
   EXPECT_EQ(Ultima_caixa().texto,
             " Não é possível calcular a orientação:\n\n"
-            " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.");
+            " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.\n\n"
+            " Clique novamente os pontos de orientação na imagem.");
   EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
   EXPECT_FALSE(Form1.Coef_orientacao.has_value());
   EXPECT_FALSE(Form1.Orientada);
+  // The capture starts again from the first point; clicked right, the points orient.
+  EXPECT_EQ(Form1.Pontos_associados, 0);
+  EXPECT_FALSE(Form1.Ajustar->isEnabled());
+  EXPECT_FALSE(Form1.Coord_de_imagem->isChecked());
+  Associar(Quadrado_100m());
+  ui.Responder(Resposta::OK);
+  Form1.Ajustar->trigger();
+  ASSERT_TRUE(Form1.Coef_orientacao.has_value());
+  EXPECT_NEAR(Form1.Coef_orientacao->a, 0.25, 1e-12);
+  EXPECT_TRUE(Form1.Orientada);
 }
 
 TEST_F(Ajustar, EscalaAproximada) {
