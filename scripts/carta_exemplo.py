@@ -329,7 +329,7 @@ def desenhar(pasta_tmp, saida_jpg):
     subprocess.run(["convert", "-background", "none", f"mvg:{mvg}", camada], check=True)
     # A light blur and grain make it look scanned without bloating the JPEG.
     subprocess.run(["convert", fundo, camada, "-composite", "-blur", "0x0.55",
-                    "-attenuate", "0.25", "+noise", "Gaussian", "-quality", "82",
+                    "-seed", "1945", "-attenuate", "0.25", "+noise", "Gaussian", "-quality", "82",
                     "-sampling-factor", "2x2", "-strip", saida_jpg], check=True)
     return cruzamentos, altitudes, profundidades
 
