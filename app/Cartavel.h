@@ -146,6 +146,7 @@ class TForm1 : public QMainWindow {
 
   // orientation/
   Escala_aprox Calcular_escala(int n);
+  void Mostrar_escala(const Escala_aprox& escala);  // the scale panel
   void Associar_ponto_controle(int X, int Y);
 
   // digitizing/

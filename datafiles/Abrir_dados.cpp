@@ -2,7 +2,6 @@
 // control points, the orientation and the points are restored and drawn.
 
 #include <QAction>
-#include <fmt/printf.h>
 
 #include "app/Cartavel.h"
 #include "app/Erro.h"
@@ -43,8 +42,7 @@ class Receptor_abertura : public Receptor_reserva {
   void Mostrar_escala(int pontos_controle) {
     if (pontos_controle < 2) return;
     try {
-      const Escala_aprox escala = janela_.Calcular_escala(pontos_controle);
-      janela_.Escrever_painel(4, fmt::sprintf(" Escala aprox.  1 / %.0f", escala.escala));
+      janela_.Mostrar_escala(janela_.Calcular_escala(pontos_controle));
     } catch (const Erro&) {
     }
   }

@@ -62,7 +62,7 @@ void Aceitar(TForm1& janela, const Escala_aprox& escala) {
   janela.Digitalizar2->setEnabled(true);
   janela.Ajustar->setChecked(true);
   janela.Novadigit1->setEnabled(true);
-  janela.Escrever_painel(4, fmt::sprintf(" Escala aprox.  1 / %.0f", escala.escala));
+  janela.Mostrar_escala(escala);
 }
 
 void Rejeitar(TForm1& janela) {
@@ -111,6 +111,10 @@ void TForm1::AjustarClick() {
     Aceitar(*this, escala);
   else
     Rejeitar(*this);
+}
+
+void TForm1::Mostrar_escala(const Escala_aprox& escala) {
+  Escrever_painel(4, fmt::sprintf(" Escala aprox.  1 / %.0f", escala.escala));
 }
 
 Escala_aprox TForm1::Calcular_escala(int n) {
