@@ -1,0 +1,306 @@
+"""The end-to-end run's hands and eyes on the real program window.
+
+Input is real: mouse and keyboard events sent to the X server with xdotool, as a person
+would produce them. What the program shows is read through the accessibility bus
+(AT-SPI): the captions and texts of its boxes, the contents of edits, lists and status
+panels, and where each widget lies on the screen, so that a click lands on the exact
+image pixel even after the view was scrolled. Nothing here waits a fixed time for an
+effect: every wait polls for the effect itself and fails, naming what was on the
+screen, when it does not come.
+"""
+
+import subprocess
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+ESPERA_PADRAO = 20.0  # seconds; generous for a loaded CI machine, reached only on failure
+INTERVALO = 0.03
+
+
+class Falha(Exception):
+    """A step of the run did not see what it expected."""
+
+
+def xdotool(*argumentos):
+    subprocess.run(["xdotool", *map(str, argumentos)], check=True)
+
+
+def esperar(condicao, descricao, espera=ESPERA_PADRAO, diagnostico=None):
+    """Polls condicao() until it returns something true, and returns that."""
+    limite = time.monotonic() + espera
+    while True:
+        try:
+            resultado = condicao()
+        except GLib.Error:
+            resultado = None  # a widget that went away between two questions
+        if resultado:
+            return resultado
+        if time.monotonic() > limite:
+            extra = f"\n{diagnostico()}" if diagnostico else ""
+            raise Falha(f"timed out waiting for {descricao}{extra}")
+        time.sleep(INTERVALO)
+
+
+def papel(no):
+    return no.get_role_name()
+
+
+def filhos(no):
+    for i in range(no.get_child_count()):
+        filho = no.get_child_at_index(i)
+        if filho is not None:
+            yield filho
+
+
+def descendentes(no):
+    for filho in filhos(no):
+        yield filho
+        yield from descendentes(filho)
+
+
+def visivel(no):
+    estados = no.get_state_set()
+    return estados.contains(Atspi.StateType.SHOWING) and estados.contains(Atspi.StateType.VISIBLE)
+
+
+def habilitado(no):
+    return no.get_state_set().contains(Atspi.StateType.ENABLED)
+
+
+def marcado(no):
+    return no.get_state_set().contains(Atspi.StateType.CHECKED)
+
+
+def retangulo(no):
+    r = no.get_extents(Atspi.CoordType.SCREEN)
+    return r.x, r.y, r.width, r.height
+
+
+def centro(no):
+    x, y, w, h = retangulo(no)
+    return x + w // 2, y + h // 2
+
+
+def texto(no):
+    """The text of an edit or a label as the program holds it, blanks included."""
+    if papel(no) in ("text", "entry", "password text"):
+        return Atspi.Text.get_text(no, 0, Atspi.Text.get_character_count(no))
+    return no.get_name()
+
+
+def clicar(no, botao=1):
+    if not habilitado(no):
+        raise Falha(f"{papel(no)} {no.get_name()!r} is disabled")
+    x, y = centro(no)
+    xdotool("mousemove", x, y, "click", botao)
+
+
+def digitar(texto_digitado):
+    xdotool("type", "--delay", 25, texto_digitado)
+
+
+def tecla(nome):
+    xdotool("key", nome)
+
+
+def foto(caminho):
+    subprocess.run(["import", "-window", "root", caminho], check=True)
+
+
+class Programa:
+    """One running program, found on the accessibility bus by its process id."""
+
+    def __init__(self, processo):
+        self.processo = processo
+        self.app = esperar(self._achar_aplicacao, "the program on the accessibility bus")
+        # Status panels and edits change all the time: never answer from a cache.
+        self.app.set_cache_mask(Atspi.Cache.NONE)
+        self.janela = esperar(lambda: self.janela_visivel("frame", "Mapirel"), 'the window "Mapirel"')
+
+    def _achar_aplicacao(self):
+        if self.processo.poll() is not None:
+            raise Falha(f"the program ended with status {self.processo.returncode}")
+        mesa = Atspi.get_desktop(0)
+        for app in filhos(mesa):
+            try:
+                if app.get_process_id() == self.processo.pid and app.get_child_count() > 0:
+                    return app
+            except GLib.Error:
+                pass
+        return None
+
+    # ------------------------------------------------------------ windows and boxes
+
+    def janelas(self):
+        return [j for j in filhos(self.app) if visivel(j)]
+
+    def resumo(self):
+        """What is on the screen, for failure messages."""
+        linhas = []
+        for j in self.janelas():
+            linhas.append(f"  {papel(j)} {j.get_name()!r}")
+            for d in descendentes(j):
+                if papel(d) == "label" and d.get_name():
+                    linhas.append(f"      label {d.get_name()!r}")
+        return "on the screen:\n" + "\n".join(linhas) if linhas else "no window on the screen"
+
+    def janela_visivel(self, tipo, titulo):
+        for j in self.janelas():
+            if papel(j) == tipo and j.get_name() == titulo:
+                return j
+        return None
+
+    def esperar_janela(self, titulo, tipos=("dialog", "alert", "frame", "window")):
+        """Waits for a top-level window with exactly this caption."""
+        def achar():
+            for j in self.janelas():
+                if papel(j) in tipos and j.get_name() == titulo:
+                    return j
+            return None
+        return esperar(achar, f"a window titled {titulo!r}", diagnostico=self.resumo)
+
+    def esperar_fechar(self, janela, descricao):
+        esperar(lambda: not visivel(janela), f"{descricao} to close", diagnostico=self.resumo)
+
+    def caixa(self, titulo, texto_esperado=None, botao="OK"):
+        """Waits for the message box with this caption, checks its text when given,
+        presses the button and waits for the box to go. Returns the text shown."""
+        caixa = self.esperar_janela(titulo, ("alert", "dialog"))
+        mostrado = self.texto_caixa(caixa)
+        if texto_esperado is not None and mostrado != texto_esperado:
+            raise Falha(f"box {titulo!r} shows\n{mostrado!r}\nexpected\n{texto_esperado!r}")
+        clicar(self.botao(caixa, botao))
+        self.esperar_fechar(caixa, f"the box {titulo!r}")
+        return mostrado
+
+    def texto_caixa(self, caixa):
+        rotulos = [d.get_name() for d in descendentes(caixa) if papel(d) == "label" and d.get_name()]
+        if len(rotulos) > 1:
+            raise Falha(f"box {caixa.get_name()!r} holds labels {rotulos!r}")
+        return rotulos[0] if rotulos else ""  # some boxes show an empty text
+
+    def botao(self, janela, rotulo):
+        for d in descendentes(janela):
+            if papel(d) == "push button" and d.get_name() == rotulo:
+                return d
+        raise Falha(f"no button {rotulo!r} in {janela.get_name()!r}")
+
+    def de_papel(self, janela, tipo):
+        """The widgets of one role inside a window, top to bottom, then left to right."""
+        achados = [d for d in descendentes(janela) if papel(d) == tipo]
+        return sorted(achados, key=lambda d: (retangulo(d)[1], retangulo(d)[0]))
+
+    # ------------------------------------------------------------ menus
+
+    def menu(self, *caminho):
+        """Opens the menus along the path with the mouse and clicks the last item."""
+        atual = self.janela
+        for n, nome in enumerate(caminho):
+            item = esperar(lambda: self._item_visivel(atual, nome), f"the menu item {nome!r}",
+                           diagnostico=self.resumo)
+            if not habilitado(item):
+                raise Falha(f"menu item {nome!r} is disabled")
+            if n == len(caminho) - 1 or n == 0:
+                clicar(item)
+            else:
+                xdotool("mousemove", *centro(item))  # a submenu opens on hover
+            atual = item
+
+    def _item_visivel(self, raiz, nome):
+        for d in descendentes(raiz):
+            if papel(d) == "menu item" and d.get_name() == nome and visivel(d):
+                x, y, w, h = retangulo(d)
+                if w > 0 and h > 0:
+                    return d
+        return None
+
+    def item_menu(self, nome):
+        for d in descendentes(self.janela):
+            if papel(d) == "menu item" and d.get_name() == nome:
+                return d
+        raise Falha(f"no menu item {nome!r}")
+
+    # ------------------------------------------------------------ status bar and image
+
+    def painel(self, indice):
+        barra = next(d for d in filhos(self.janela) if papel(d) == "status bar")
+        rotulos = [d for d in filhos(barra) if papel(d) == "label"]
+        return rotulos[indice].get_name()
+
+    def esperar_painel(self, indice, esperado):
+        esperar(lambda: self.painel(indice) == esperado,
+                f"status panel {indice} to read {esperado!r} (it reads {self.painel(indice)!r})")
+
+    def focar(self):
+        """Gives the main window the keyboard focus by clicking a status panel that
+        does nothing."""
+        barra = next(d for d in filhos(self.janela) if papel(d) == "status bar")
+        rotulos = [d for d in filhos(barra) if papel(d) == "label"]
+        clicar(rotulos[5])
+
+    def maximizar(self):
+        """Maximises the main window through the window manager, as a person would with
+        the title bar's button: after loading a picture the program does not always come
+        back maximised (sometimes a normal window, sometimes one as large as the
+        picture, running off the screen)."""
+        largura, altura = map(int, subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
+                                                  text=True, check=True).stdout.split())
+        def maximizada():
+            x, y, w, h = retangulo(self.janela)
+            return w == largura and y + h <= altura
+        if maximizada():
+            return
+        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.processo.pid),
+                              "--name", "^Mapirel$"], capture_output=True, text=True).stdout.split()
+        if len(ids) != 1:
+            raise Falha(f"expected one main window on the display, found {ids}")
+        subprocess.run(["wmctrl", "-i", "-r", ids[0], "-b", "add,maximized_vert,maximized_horz"], check=True)
+        esperar(maximizada, "the main window to be maximised",
+                diagnostico=lambda: f"it lies at {retangulo(self.janela)}")
+
+    def _area_imagem(self):
+        """The scroll area's viewport and the image inside it (its top-left corner
+        moves off the screen as the view scrolls)."""
+        rolagem = next(d for d in filhos(self.janela) if papel(d) == "filler")
+        vista = next(d for d in filhos(rolagem) if papel(d) == "filler")
+        imagem = next(d for d in filhos(vista) if papel(d) == "filler")
+        return retangulo(vista), retangulo(imagem)
+
+    def mostrar_pixel(self, px, py, margem=60):
+        """Scrolls by dragging with the right button, as a person does, until the image
+        pixel lies inside the view; returns its screen position."""
+        for _ in range(8):
+            (vx, vy, vw, vh), (ix, iy, _, _) = self._area_imagem()
+            sx, sy = ix + px, iy + py
+            if vx + margem <= sx < vx + vw - margem and vy + margem <= sy < vy + vh - margem:
+                return sx, sy
+            # Move the pixel to the middle of the view, at most a view's width per drag.
+            dx = max(-(vw - 2 * margem), min(vw - 2 * margem, sx - (vx + vw // 2)))
+            dy = max(-(vh - 2 * margem), min(vh - 2 * margem, sy - (vy + vh // 2)))
+            ax = vx + vw - margem if dx > 0 else vx + margem
+            ay = vy + vh - margem if dy > 0 else vy + margem
+            if dx == 0:
+                ax = vx + vw // 2
+            if dy == 0:
+                ay = vy + vh // 2
+            xdotool("mousemove", ax, ay, "mousedown", 3, "mousemove", ax - dx // 2, ay - dy // 2,
+                    "mousemove", ax - dx, ay - dy, "mouseup", 3)
+            esperar(lambda: self._area_imagem()[1][:2] != (ix, iy), "the view to scroll")
+        raise Falha(f"could not bring image pixel ({px}, {py}) into view")
+
+    def apontar_pixel(self, px, py):
+        """Puts the mouse on the image pixel and checks, in the status bar, that the
+        program sees it there."""
+        sx, sy = self.mostrar_pixel(px, py)
+        xdotool("mousemove", sx, sy)
+        esperar(lambda: self.painel(0) == f" Xt= {px}" and self.painel(1) == f" Yt= {py}",
+                f"the status bar to show pixel ({px}, {py})",
+                diagnostico=lambda: f"it shows {self.painel(0)!r} {self.painel(1)!r}")
+
+    def clicar_pixel(self, px, py):
+        self.apontar_pixel(px, py)
+        xdotool("click", 1)
