@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QDialog>
 #include <QTest>
 
 #include "app/Imagem.h"
@@ -145,6 +146,23 @@ TEST_F(JanelaPrincipal, ItemDeMenuIndisponivelNaoExecuta) {
   QTest::keyClick(&Form1, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(ui.caixas.empty());
   EXPECT_EQ(Form1.Painel(6), " Função corrente: NENHUMA ");
+}
+
+TEST_F(JanelaPrincipal, CtrlZDesfazQuandoOMenuDigitalizarEstaDisponivel) {
+  Form1.Lista_pontos.Acrescentar(Ponto_digitalizado{1, -1, 10, 20, 30, 40, 5});
+  Form1.Proximo_ponto = 2;
+  Form1.Digitalizar2->setEnabled(true);
+  Form1.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form1));
+  ui.No_modal([](QDialog& dialogo) { dialogo.reject(); });
+  QTest::keyClick(&Form1, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(ui.modais, 1);
+  EXPECT_EQ(Form1.Painel(6), " Função corrente: Nenhuma");
+
+  Form1.Desfazer1->setEnabled(false);
+  QTest::keyClick(&Form1, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(ui.modais, 1);
+  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 1);
 }
 
 TEST_F(JanelaPrincipal, MarcaDeVerificacaoPertenceAoComando) {
