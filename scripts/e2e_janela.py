@@ -163,8 +163,8 @@ class Programa:
             return None
         return esperar(achar, f"a window titled {titulo!r}", diagnostico=self.resumo)
 
-    def esperar_fechar(self, janela, descricao):
-        esperar(lambda: not visivel(janela), f"{descricao} to close", diagnostico=self.resumo)
+    def esperar_fechar(self, janela, descricao, espera=ESPERA_PADRAO):
+        esperar(lambda: not visivel(janela), f"{descricao} to close", espera, diagnostico=self.resumo)
 
     def caixa(self, titulo, texto_esperado=None, botao="OK"):
         """Waits for the message box with this caption, checks its text when given,
@@ -211,8 +211,13 @@ class Programa:
             atual = item
 
     def _item_visivel(self, raiz, nome):
+        """The item, once it and the popup holding it are on the screen (a click that
+        came too early would fall through to the image)."""
         for d in descendentes(raiz):
             if papel(d) == "menu item" and d.get_name() == nome and visivel(d):
+                dono = d.get_parent()
+                if papel(dono) == "popup menu" and (not visivel(dono) or retangulo(dono)[2] == 0):
+                    return None
                 x, y, w, h = retangulo(d)
                 if w > 0 and h > 0:
                     return d
@@ -244,9 +249,10 @@ class Programa:
 
     def maximizar(self):
         """Maximises the main window through the window manager, as a person would with
-        the title bar's button: after loading a picture the program does not always come
-        back maximised (sometimes a normal window, sometimes one as large as the
-        picture, running off the screen)."""
+        the title bar's button. After loading a picture the program does not always
+        come back maximised: sometimes a normal window, sometimes one as large as the
+        picture, and now and then one the window manager lost track of (hidden and
+        shown again too quickly), undecorated and running off the screen."""
         largura, altura = map(int, subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
                                                   text=True, check=True).stdout.split())
         def maximizada():
@@ -258,9 +264,19 @@ class Programa:
                               "--name", "^Mapirel$"], capture_output=True, text=True).stdout.split()
         if len(ids) != 1:
             raise Falha(f"expected one main window on the display, found {ids}")
-        subprocess.run(["wmctrl", "-i", "-r", ids[0], "-b", "add,maximized_vert,maximized_horz"], check=True)
-        esperar(maximizada, "the main window to be maximised",
-                diagnostico=lambda: f"it lies at {retangulo(self.janela)}")
+        pedir = ["wmctrl", "-i", "-r", ids[0], "-b", "add,maximized_vert,maximized_horz"]
+        subprocess.run(pedir, check=True)
+        try:
+            esperar(maximizada, "the main window to be maximised", espera=3)
+        except Falha:
+            # Mapping the window again hands it back to the window manager.
+            print(f"e2e: note: the main window lies at {retangulo(self.janela)}, unmanaged; mapping it again",
+                  flush=True)
+            xdotool("windowunmap", "--sync", ids[0])
+            xdotool("windowmap", "--sync", ids[0])
+            subprocess.run(pedir, check=True)
+            esperar(maximizada, "the main window to be maximised",
+                    diagnostico=lambda: f"it lies at {retangulo(self.janela)}")
 
     def _area_imagem(self):
         """The scroll area's viewport and the image inside it (its top-left corner

@@ -115,7 +115,7 @@ class Trabalho:
             os.path.join(args.raiz, "samples", "carta_exemplo.txt"))
         self.controle = []      # (E, N, x, y) as typed and clicked
         self.pontos = []        # the job's points: n, E, N (exact), x, y, h, text typed
-        self.execucao = {}
+        self.salvamentos = []
 
     def iniciar(self):
         ambiente = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -143,7 +143,12 @@ class Trabalho:
         digitar(caminho)
         esperar(lambda: texto(campo) == caminho, f"the file name field to hold {caminho}")
         tecla("Return")
-        self.p.esperar_fechar(dialogo, "the file dialog")
+        # Should the field's completion list have taken the first Return, give another.
+        try:
+            self.p.esperar_fechar(dialogo, "the file dialog", espera=3)
+        except Falha:
+            tecla("Return")
+            self.p.esperar_fechar(dialogo, "the file dialog")
 
     def abrir_imagem(self):
         self.p.menu("Arquivo", "Abrir imagem")
@@ -155,7 +160,8 @@ class Trabalho:
                             ("Nova digitalização", True), ("Ler coord. de  carta", True)):
             if habilitado(self.p.item_menu(item)) != ativo:
                 raise Falha(f"after opening the image, {item!r} should be {'en' if ativo else 'dis'}abled")
-        self.p.apontar_pixel(1500, 1100)
+        # The mouse on the first control point: the status bar shows its pixel.
+        self.p.apontar_pixel(*self.cruzamentos[CONTROLE[0]])
         foto(os.path.join(self.fotos, "janela_carta.png"))
         passo("Abrir imagem: the chart is shown at 3000 x 2300 pixels")
 
@@ -339,22 +345,26 @@ class Trabalho:
         self.pontos.pop()
         passo(f"Desfazer (Ctrl+Z): point {ultimo['n']} removed")
 
-    def salvar(self):
+    def salvar(self, digitado, nome):
+        """Saves through the save dialog, typing the name as given (the dialog adds the
+        default extension when it has none), and notes what the files must hold."""
         self.p.menu("Arquivo", "Salvar")
         self.p.caixa(" Salvar pontos digitalizados",
                      " Ha %d pontos a armazenar !!!\n\n Salvar    OK \n\n Cancelar   CANCEL" % len(self.pontos))
-        # Typed without extension: the dialog adds the default one.
-        self.dialogo_arquivo(os.path.join(self.pasta, "folha_e2e"))
-        self.enh = os.path.join(self.pasta, "folha_e2e.ENh")
-        self.reserva = os.path.join(self.pasta, "folha_e2e_RESERVA.ENh")
-        self.p.caixa(" NOme arquivo ", self.enh)
-        self.p.caixa(" NOme do arquivo Reserva", self.reserva)
+        self.dialogo_arquivo(os.path.join(self.pasta, digitado))
+        enh = os.path.join(self.pasta, nome + ".ENh")
+        reserva = os.path.join(self.pasta, nome + "_RESERVA.ENh")
+        self.p.caixa(" NOme arquivo ", enh)
+        self.p.caixa(" NOme do arquivo Reserva", reserva)
         self.p.caixa(" DAdos gravadaos", " Dados gravados em arquivo ")
-        for caminho in (self.enh, self.reserva):
+        for caminho in (enh, reserva):
             if not os.path.isfile(caminho):
                 raise Falha(f"{caminho} was not written")
-        self.execucao["salvos"] = [dict(p) for p in self.pontos]
-        passo(f"Salvar: {os.path.basename(self.enh)} and {os.path.basename(self.reserva)} written")
+        self.salvamentos.append(dict(enh=enh, reserva=reserva, pontos=[
+            dict(n=p["n"], x=p["x"], y=p["y"], h=p["h"], marca=p.get("marca", -1), reaberto=p.get("reaberto", False))
+            for p in self.pontos]))
+        self.reserva = reserva
+        passo(f"Salvar: {os.path.basename(enh)} and {os.path.basename(reserva)} written")
 
     def nova_digitalizacao(self):
         self.p.menu("Arquivo", "Nova digitalização")
@@ -373,7 +383,7 @@ class Trabalho:
         self.p.esperar_painel(4, " Escala aprox.  1 / %d" % self.escala)
         # The points come back as the file holds them: rounded to the millimetre.
         for p in self.pontos:
-            p["E"], p["N"] = round(float(p["E"]), 3), round(float(p["N"]), 3)
+            p["E"], p["N"], p["reaberto"] = round(float(p["E"]), 3), round(float(p["N"]), 3), True
         passo("Abrir dados: the saved job is back, orientation and points restored")
 
     def digitalizar_sondagem(self):
@@ -460,12 +470,13 @@ class Trabalho:
             self.ajustar()
             self.digitalizar_altitudes()
             self.desfazer()
-            self.salvar()
+            self.salvar("folha_e2e", "folha_e2e")
             self.nova_digitalizacao()
             self.abrir_dados()
             self.digitalizar_sondagem()
             self.poligono()
             self.inspecionar()
+            self.salvar("folha_e2e_continuada.ENh", "folha_e2e_continuada")
             self.sair()
         except Exception:
             foto(os.path.join(self.pasta, "falha.png"))
@@ -473,14 +484,9 @@ class Trabalho:
         finally:
             if self.processo.poll() is None:
                 self.processo.kill()
-            self.execucao.update(
-                controle=self.controle,
-                coeficientes=[str(v) for v in getattr(self, "coef", [])],
-                enh=getattr(self, "enh", None), reserva=getattr(self, "reserva", None),
-                imagem=self.imagem, escala=getattr(self, "escala", None),
-                finais=[dict(p, E=float(p["E"]), N=float(p["N"])) for p in self.pontos])
+            execucao = dict(imagem=self.imagem, controle=self.controle, salvamentos=self.salvamentos)
             with open(os.path.join(self.pasta, "execucao.json"), "w") as f:
-                json.dump(self.execucao, f, indent=1, default=float)
+                json.dump(execucao, f, indent=1)
 
 
 def main():
