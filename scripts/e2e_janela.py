@@ -249,10 +249,9 @@ class Programa:
 
     def maximizar(self):
         """Maximises the main window through the window manager, as a person would with
-        the title bar's button. After loading a picture the program does not always
-        come back maximised: sometimes a normal window, sometimes one as large as the
-        picture, and now and then one the window manager lost track of (hidden and
-        shown again too quickly), undecorated and running off the screen."""
+        the title bar's button: after loading a picture the program does not always
+        come back maximised (sometimes a normal window, sometimes one as large as the
+        picture, running off the screen)."""
         largura, altura = map(int, subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
                                                   text=True, check=True).stdout.split())
         def maximizada():
@@ -264,19 +263,9 @@ class Programa:
                               "--name", "^Mapirel$"], capture_output=True, text=True).stdout.split()
         if len(ids) != 1:
             raise Falha(f"expected one main window on the display, found {ids}")
-        pedir = ["wmctrl", "-i", "-r", ids[0], "-b", "add,maximized_vert,maximized_horz"]
-        subprocess.run(pedir, check=True)
-        try:
-            esperar(maximizada, "the main window to be maximised", espera=3)
-        except Falha:
-            # Mapping the window again hands it back to the window manager.
-            print(f"e2e: note: the main window lies at {retangulo(self.janela)}, unmanaged; mapping it again",
-                  flush=True)
-            xdotool("windowunmap", "--sync", ids[0])
-            xdotool("windowmap", "--sync", ids[0])
-            subprocess.run(pedir, check=True)
-            esperar(maximizada, "the main window to be maximised",
-                    diagnostico=lambda: f"it lies at {retangulo(self.janela)}")
+        subprocess.run(["wmctrl", "-i", "-r", ids[0], "-b", "add,maximized_vert,maximized_horz"], check=True)
+        esperar(maximizada, "the main window to be maximised",
+                diagnostico=lambda: f"it lies at {retangulo(self.janela)}")
 
     def _area_imagem(self):
         """The scroll area's viewport and the image inside it (its top-left corner
