@@ -263,9 +263,18 @@ class Programa:
                               "--name", "^Mapirel$"], capture_output=True, text=True).stdout.split()
         if len(ids) != 1:
             raise Falha(f"expected one main window on the display, found {ids}")
-        subprocess.run(["wmctrl", "-i", "-r", ids[0], "-b", "add,maximized_vert,maximized_horz"], check=True)
-        esperar(maximizada, "the main window to be maximised",
-                diagnostico=lambda: f"it lies at {retangulo(self.janela)}")
+        # The window manager may hold it as maximised already while the program gave it
+        # another size: take the state away first, then ask again.
+        for tentativa in range(3):
+            for acao in ("remove", "add"):
+                subprocess.run(["wmctrl", "-i", "-r", ids[0], "-b", f"{acao},maximized_vert,maximized_horz"],
+                               check=True)
+            try:
+                esperar(maximizada, "the main window to be maximised", espera=3)
+                return
+            except Falha:
+                pass
+        raise Falha(f"the main window could not be maximised; it lies at {retangulo(self.janela)}")
 
     def _area_imagem(self):
         """The scroll area's viewport and the image inside it (its top-left corner

@@ -423,7 +423,7 @@ class Trabalho:
             self.pontos[i]["marca"] = k + 1
         passo(f"Polig. convexo: limit polygon of type {tipo}, vertices {iW} {iN} {iE} {iS}")
 
-    def inspecionar(self):
+    def inspecionar(self, mostrar=True):
         self.p.menu("Dados", "Inspecionar")
         janela = self.p.esperar_janela("Dados Digitalizados")
         lista = self.p.de_papel(janela, "list")[0]
@@ -442,14 +442,31 @@ class Trabalho:
             if esperado not in barra:
                 raise Falha(f"the inspection window's status bar has no {esperado!r}: {barra!r}")
         self.p.esperar_painel(6, " Função corrente: Inspeção / Edição de pontos")
-        foto(os.path.join(self.fotos, "inspecao.png"))
-        # A click on the third line is reported.
-        clicar(lista.get_child_at_index(2))
-        self.p.caixa(" Item selecionado da lista ", " Clicou no ponto  eli=2  elf=0")
+        if mostrar:
+            foto(os.path.join(self.fotos, "inspecao.png"))
+            # A click on the third line is reported.
+            clicar(lista.get_child_at_index(2))
+            self.p.caixa(" Item selecionado da lista ", " Clicou no ponto  eli=2  elf=0")
+        else:
+            clicar(self.p.de_papel(janela, "label")[0])  # the column header: focus, no report
         tecla("Escape")
         self.p.esperar_fechar(janela, "the inspection window")
         self.p.esperar_painel(6, " Função corrente: Nenhuma")
         passo(f"Inspecionar: {len(self.pontos)} lines checked, polygon SIM")
+
+    def abrir_amostra(self):
+        """The sample job in samples/ reopens from the checkout (its reserve file names
+        the chart relative to the repository's root, where the program was started)
+        with its points and polygon marks."""
+        self.nova_digitalizacao()
+        self.p.menu("Arquivo", "Abrir dados")
+        self.dialogo_arquivo(os.path.join(self.args.raiz, "samples", "carta_exemplo_RESERVA.ENh"))
+        self.p.caixa("ATENÇÃO !!!! ", ATENCAO_ABRIR_DADOS)
+        esperar(lambda: self.p._area_imagem()[1][2:] == (3000, 2300), "the chart at its natural size")
+        self.p.esperar_painel(4, " Escala aprox.  1 / %d" % self.escala)
+        self.pontos = [dict(p, E=round(float(p["E"]), 3), N=round(float(p["N"]), 3)) for p in self.pontos]
+        self.inspecionar(mostrar=False)
+        passo("Abrir dados: the sample job in samples/ reopens on the chart, points and marks as saved")
 
     def sair(self):
         self.p.menu("Arquivo", "Sair")
@@ -477,6 +494,7 @@ class Trabalho:
             self.poligono()
             self.inspecionar()
             self.salvar("folha_e2e_continuada.ENh", "folha_e2e_continuada")
+            self.abrir_amostra()
             self.sair()
         except Exception:
             foto(os.path.join(self.pasta, "falha.png"))
