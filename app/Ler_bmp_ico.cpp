@@ -1,4 +1,4 @@
-// Windows bitmaps and icons through Qt's image readers.
+// Icons through Qt's image reader.
 
 #include <fmt/printf.h>
 
@@ -11,8 +11,8 @@
 
 namespace {
 
-// Transparent parts of an icon show white, as on a sheet of paper; opaque pictures
-// are only converted (a no-op for the usual 24- and 32-bit bitmaps).
+// Transparent parts of an icon show white, as on a sheet of paper; opaque entries are
+// only converted.
 QImage Em_rgb32(const std::string& caminho, const QImage& figura) {
   if (!figura.hasAlphaChannel()) {
     QImage raster = figura.convertToFormat(QImage::Format_RGB32);
@@ -27,9 +27,9 @@ QImage Em_rgb32(const std::string& caminho, const QImage& figura) {
 
 // Icons hold several entries and Qt reads the first (often 16 x 16): every entry is
 // read and the largest kept, the deeper one between two of the same size.
-QImage Ler_maior_entrada(const std::string& caminho, QImageReader& leitor, const char* nome) {
+QImage Ler_maior_entrada(const std::string& caminho, QImageReader& leitor) {
   const auto falhar = [&] {
-    Falhar_leitura(caminho, fmt::sprintf("arquivo %s inválido ou danificado (%s)", nome,
+    Falhar_leitura(caminho, fmt::sprintf("arquivo ICO inválido ou danificado (%s)",
                                          leitor.errorString().toStdString()));
   };
   QImage maior;
@@ -49,23 +49,15 @@ QImage Ler_maior_entrada(const std::string& caminho, QImageReader& leitor, const
   return maior;
 }
 
-QImage Ler_com_qt(const std::string& caminho, const char* formato, const char* nome) {
+}  // namespace
+
+QImage Ler_ico(const std::string& caminho) {
   // Qt refuses pictures over 128 MB by default; the loader's own cap replaces that.
   QImageReader::setAllocationLimit(static_cast<int>(Maximo_bytes_raster >> 20));
   const Arquivo arquivo = Abrir_arquivo(caminho);  // by the bytes of its name
   QFile dispositivo;
   if (!dispositivo.open(arquivo.get(), QIODevice::ReadOnly))
     Falhar_leitura(caminho, "erro de leitura do arquivo");
-  QImageReader leitor(&dispositivo, formato);
-  return Em_rgb32(caminho, Ler_maior_entrada(caminho, leitor, nome));
-}
-
-}  // namespace
-
-QImage Ler_bmp(const std::string& caminho) {
-  return Ler_com_qt(caminho, "bmp", "BMP");
-}
-
-QImage Ler_ico(const std::string& caminho) {
-  return Ler_com_qt(caminho, "ico", "ICO");
+  QImageReader leitor(&dispositivo, "ico");
+  return Em_rgb32(caminho, Ler_maior_entrada(caminho, leitor));
 }
