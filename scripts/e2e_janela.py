@@ -284,13 +284,22 @@ class Programa:
         imagem = next(d for d in filhos(vista) if papel(d) == "filler")
         return retangulo(vista), retangulo(imagem)
 
-    def mostrar_pixel(self, px, py, margem=60):
+    def mostrar_pixel(self, px, py, margem=60, centrar=False):
         """Scrolls by dragging with the right button, as a person does, until the image
-        pixel lies inside the view; returns its screen position."""
+        pixel lies inside the view (or, centrar, near its middle, as far as the image
+        allows); returns its screen position."""
         for _ in range(8):
-            (vx, vy, vw, vh), (ix, iy, _, _) = self._area_imagem()
+            (vx, vy, vw, vh), (ix, iy, iw, ih) = self._area_imagem()
             sx, sy = ix + px, iy + py
-            if vx + margem <= sx < vx + vw - margem and vy + margem <= sy < vy + vh - margem:
+            dentro = vx + margem <= sx < vx + vw - margem and vy + margem <= sy < vy + vh - margem
+            if centrar:
+                # Near the middle, or against an edge of the image that cannot scroll further.
+                perto_x = abs(sx - (vx + vw // 2)) < vw // 4 or (sx < vx + vw // 2 and ix >= vx) \
+                    or (sx > vx + vw // 2 and ix + iw <= vx + vw)
+                perto_y = abs(sy - (vy + vh // 2)) < vh // 4 or (sy < vy + vh // 2 and iy >= vy) \
+                    or (sy > vy + vh // 2 and iy + ih <= vy + vh)
+                dentro = dentro and perto_x and perto_y
+            if dentro:
                 return sx, sy
             # Move the pixel to the middle of the view, at most a view's width per drag.
             dx = max(-(vw - 2 * margem), min(vw - 2 * margem, sx - (vx + vw // 2)))

@@ -424,6 +424,10 @@ class Trabalho:
         passo(f"Polig. convexo: limit polygon of type {tipo}, vertices {iW} {iN} {iE} {iS}")
 
     def inspecionar(self, mostrar=True):
+        if mostrar:
+            # The south-west of the chart behind the window: control point 104 in blue,
+            # reopened points in green.
+            self.p.mostrar_pixel(650, 1700, centrar=True)
         self.p.menu("Dados", "Inspecionar")
         janela = self.p.esperar_janela("Dados Digitalizados")
         lista = self.p.de_papel(janela, "list")[0]
