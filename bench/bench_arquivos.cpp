@@ -11,8 +11,6 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,6 +23,7 @@
 #include "datafiles/Formato_reserva.h"
 #include "datafiles/Gravacao_segura.h"
 #include "datafiles/Leitura_reserva.h"
+#include "bench/apoio/Medicao.h"
 
 namespace {
 
@@ -60,23 +59,6 @@ std::string Pasta_temporaria() {
   return mkdtemp(modelo.data());
 }
 
-double Segundos(const auto& acao) {
-  const auto inicio = std::chrono::steady_clock::now();
-  acao();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
-}
-
-double Mediana(std::vector<double> valores) {
-  std::nth_element(valores.begin(), valores.begin() + valores.size() / 2, valores.end());
-  return valores[valores.size() / 2];
-}
-
-void Registrar(benchmark::State& estado, const std::vector<double>& programa, const std::vector<double>& base) {
-  estado.counters["ms_programa"] = 1e3 * Mediana(programa);
-  estado.counters["ms_base"] = 1e3 * Mediana(base);
-  estado.counters["razao"] = Mediana(programa) / Mediana(base);
-}
-
 // ---- Saving ----------------------------------------------------------------------
 
 void Salvar_programa(const Trabalho& t, const std::string& caminho) {
@@ -106,12 +88,12 @@ void Salvar_fprintf(const Trabalho& t, const std::string& caminho) {
 void Salvar(benchmark::State& estado) {
   const Trabalho t = Criar_trabalho();
   const std::string pasta = Pasta_temporaria();
-  std::vector<double> programa, base;
+  medicao::Comparacao comparacao;
   for (auto _ : estado) {
-    programa.push_back(Segundos([&] { Salvar_programa(t, pasta + "/programa.ENh"); }));
-    base.push_back(Segundos([&] { Salvar_fprintf(t, pasta + "/base.ENh"); }));
+    comparacao.Programa([&] { Salvar_programa(t, pasta + "/programa.ENh"); });
+    comparacao.Base([&] { Salvar_fprintf(t, pasta + "/base.ENh"); });
   }
-  Registrar(estado, programa, base);
+  comparacao.Registrar(estado, "ms_programa", "ms_base");
   std::filesystem::remove_all(pasta);
 }
 
@@ -168,12 +150,12 @@ void Ler(benchmark::State& estado) {
   const std::string pasta = Pasta_temporaria();
   Salvar_programa(t, pasta + "/folha12.ENh");
   const std::string reserva = Caminho_reserva(pasta + "/folha12.ENh");
-  std::vector<double> programa, base;
+  medicao::Comparacao comparacao;
   for (auto _ : estado) {
-    programa.push_back(Segundos([&] { benchmark::DoNotOptimize(Ler_programa(reserva)); }));
-    base.push_back(Segundos([&] { benchmark::DoNotOptimize(Ler_fgets(reserva)); }));
+    comparacao.Programa([&] { benchmark::DoNotOptimize(Ler_programa(reserva)); });
+    comparacao.Base([&] { benchmark::DoNotOptimize(Ler_fgets(reserva)); });
   }
-  Registrar(estado, programa, base);
+  comparacao.Registrar(estado, "ms_programa", "ms_base");
   std::filesystem::remove_all(pasta);
 }
 

@@ -9,23 +9,18 @@
 //    and for Qt's way ("pico_qt_MiB").
 
 #include <benchmark/benchmark.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QImageReader>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/Ler_figura.h"
+#include "bench/apoio/Medicao.h"
 
 namespace {
 
@@ -66,83 +61,28 @@ QImage Ler_com_ler_figura() {
   return Ler_figura(Arquivo_bmp, 96);
 }
 
-struct Tempo {
-  double relogio, cpu;  // seconds: wall clock, and the process's CPU (user + kernel)
-};
-
-double Cpu_agora() {
-  timespec agora;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &agora);
-  return agora.tv_sec + agora.tv_nsec * 1e-9;
-}
-
-Tempo Medir(QImage (*ler)()) {
-  const auto inicio = std::chrono::steady_clock::now();
-  const double cpu_inicio = Cpu_agora();
-  const QImage raster = ler();
-  benchmark::DoNotOptimize(raster.constBits());
-  if (raster.isNull()) std::abort();
-  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count(),
-          Cpu_agora() - cpu_inicio};
-}
-
-double Mediana(std::vector<double> valores) {
-  std::nth_element(valores.begin(), valores.begin() + valores.size() / 2, valores.end());
-  return valores[valores.size() / 2];
-}
-
 void Carregar_bmp(benchmark::State& estado) {
-  std::vector<double> relogio_programa, relogio_qt, cpu_programa, cpu_qt;
+  medicao::Comparacao comparacao;
+  const auto medir = [](QImage (*ler)()) {
+    return [ler] {
+      const QImage raster = ler();
+      if (raster.isNull()) std::abort();
+      benchmark::DoNotOptimize(raster.constBits());
+    };
+  };
   for (auto _ : estado) {
-    const Tempo qt = Medir(Ler_com_qt);
-    const Tempo programa = Medir(Ler_com_ler_figura);
-    relogio_qt.push_back(qt.relogio), cpu_qt.push_back(qt.cpu);
-    relogio_programa.push_back(programa.relogio), cpu_programa.push_back(programa.cpu);
+    comparacao.Base(medir(Ler_com_qt));
+    comparacao.Programa(medir(Ler_com_ler_figura));
   }
-  estado.counters["s_qt"] = Mediana(relogio_qt);
-  estado.counters["s_Ler_figura"] = Mediana(relogio_programa);
-  estado.counters["razao"] = Mediana(relogio_programa) / Mediana(relogio_qt);
-  estado.counters["razao_cpu"] = Mediana(cpu_programa) / Mediana(cpu_qt);
-}
-
-long Kib_de(const char* campo) {
-  std::FILE* status = std::fopen("/proc/self/status", "r");
-  char linha[256];
-  long kib = -1;
-  while (std::fgets(linha, sizeof linha, status))
-    if (std::strncmp(linha, campo, std::strlen(campo)) == 0)
-      kib = std::atol(linha + std::strlen(campo));
-  std::fclose(status);
-  return kib;
-}
-
-// In a child process, so that nothing the parent allocated counts: the peak resident
-// size is reset ("5" to clear_refs), the file loaded, and the growth of the peak over
-// the resident size before loading is sent back through a pipe.
-long Kib_de_pico(QImage (*ler)()) {
-  int tubo[2];
-  if (pipe(tubo) != 0) return -1;
-  const pid_t filho = fork();
-  if (filho == 0) {
-    std::FILE* limpar = std::fopen("/proc/self/clear_refs", "w");
-    if (limpar) std::fputs("5", limpar), std::fclose(limpar);
-    const long antes = Kib_de("VmRSS:");
-    const QImage raster = ler();
-    const long pico = raster.isNull() ? -1 : Kib_de("VmHWM:") - antes;
-    if (write(tubo[1], &pico, sizeof pico) != sizeof pico) _exit(1);
-    _exit(0);
-  }
-  long pico = -1;
-  if (read(tubo[0], &pico, sizeof pico) != sizeof pico) pico = -1;
-  close(tubo[0]);
-  close(tubo[1]);
-  waitpid(filho, nullptr, 0);
-  return pico;
+  comparacao.Registrar(estado, "ms_Ler_figura", "ms_qt");
 }
 
 void Memoria_pico(benchmark::State& estado) {
   long kib = -1, kib_qt = -1;
-  for (auto _ : estado) kib = Kib_de_pico(Ler_com_ler_figura), kib_qt = Kib_de_pico(Ler_com_qt);
+  for (auto _ : estado) {
+    kib = medicao::Kib_de_pico([] { return !Ler_com_ler_figura().isNull(); });
+    kib_qt = medicao::Kib_de_pico([] { return !Ler_com_qt().isNull(); });
+  }
   const double limite = double{Lado} * Lado * 4 / (1 << 20) + 64;
   estado.counters["pico_MiB"] = kib / 1024.0;
   estado.counters["pico_qt_MiB"] = kib_qt / 1024.0;

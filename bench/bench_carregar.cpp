@@ -8,15 +8,10 @@
 //    process; "pico_MiB" against "limite_MiB" = width x height x 4 bytes + 64 MiB.
 
 #include <benchmark/benchmark.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QImage>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -26,6 +21,7 @@
 // clang-format on
 
 #include "app/Ler_figura.h"
+#include "bench/apoio/Medicao.h"
 
 namespace {
 
@@ -93,89 +89,23 @@ std::unique_ptr<unsigned char[]> Decodificar_puro() {
   return pixels;
 }
 
-struct Tempo {
-  double relogio, cpu;  // seconds: wall clock, and the process's CPU (user + kernel)
-};
-
-double Cpu_agora() {
-  timespec agora;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &agora);
-  return agora.tv_sec + agora.tv_nsec * 1e-9;
-}
-
-// The CPU time is reported beside the wall clock: on a machine shared with other work
-// it shows whether a difference of wall clock came from the code or from the neighbours.
-template <typename Funcao>
-Tempo Medir(Funcao funcao) {
-  const auto inicio = std::chrono::steady_clock::now();
-  const double cpu_inicio = Cpu_agora();
-  funcao();
-  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count(),
-          Cpu_agora() - cpu_inicio};
-}
-
-double Mediana(std::vector<double> valores) {
-  std::nth_element(valores.begin(), valores.begin() + valores.size() / 2, valores.end());
-  return valores[valores.size() / 2];
-}
-
 void Carregar_jpeg(benchmark::State& estado) {
-  std::vector<double> relogio_programa, relogio_puro, cpu_programa, cpu_puro;
+  medicao::Comparacao comparacao;
   for (auto _ : estado) {
-    const Tempo puro = Medir([] { benchmark::DoNotOptimize(Decodificar_puro().get()); });
-    const Tempo programa = Medir([] {
+    comparacao.Base([] { benchmark::DoNotOptimize(Decodificar_puro().get()); });
+    comparacao.Programa([] {
       const QImage raster = Ler_figura(Arquivo_jpeg, 96);
       benchmark::DoNotOptimize(raster.constBits());
     });
-    relogio_puro.push_back(puro.relogio), cpu_puro.push_back(puro.cpu);
-    relogio_programa.push_back(programa.relogio), cpu_programa.push_back(programa.cpu);
   }
   estado.counters["MB_arquivo"] = std::filesystem::file_size(Arquivo_jpeg) / 1e6;
-  estado.counters["s_libjpeg"] = Mediana(relogio_puro);
-  estado.counters["s_Ler_figura"] = Mediana(relogio_programa);
-  estado.counters["razao"] = Mediana(relogio_programa) / Mediana(relogio_puro);
-  estado.counters["razao_cpu"] = Mediana(cpu_programa) / Mediana(cpu_puro);
-}
-
-long Kib_de(const char* campo) {
-  std::FILE* status = std::fopen("/proc/self/status", "r");
-  char linha[256];
-  long kib = -1;
-  while (std::fgets(linha, sizeof linha, status))
-    if (std::strncmp(linha, campo, std::strlen(campo)) == 0)
-      kib = std::atol(linha + std::strlen(campo));
-  std::fclose(status);
-  return kib;
-}
-
-// In a child process, so that nothing the parent allocated counts: the peak resident
-// size is reset ("5" to clear_refs), the file loaded, and the growth of the peak over
-// the resident size before loading is sent back through a pipe.
-long Kib_de_pico_ao_carregar() {
-  int tubo[2];
-  if (pipe(tubo) != 0) return -1;
-  const pid_t filho = fork();
-  if (filho == 0) {
-    std::FILE* limpar = std::fopen("/proc/self/clear_refs", "w");
-    if (limpar) std::fputs("5", limpar), std::fclose(limpar);
-    const long antes = Kib_de("VmRSS:");
-    const QImage raster = Ler_figura(Arquivo_jpeg, 96);
-    long pico = Kib_de("VmHWM:") - antes;
-    if (raster.isNull()) pico = -1;
-    if (write(tubo[1], &pico, sizeof pico) != sizeof pico) _exit(1);
-    _exit(0);
-  }
-  long pico = -1;
-  if (read(tubo[0], &pico, sizeof pico) != sizeof pico) pico = -1;
-  close(tubo[0]);
-  close(tubo[1]);
-  waitpid(filho, nullptr, 0);
-  return pico;
+  comparacao.Registrar(estado, "ms_Ler_figura", "ms_libjpeg");
 }
 
 void Memoria_pico(benchmark::State& estado) {
   long kib = -1;
-  for (auto _ : estado) kib = Kib_de_pico_ao_carregar();
+  for (auto _ : estado)
+    kib = medicao::Kib_de_pico([] { return !Ler_figura(Arquivo_jpeg, 96).isNull(); });
   const double limite = double{Lado} * Lado * 4 / (1 << 20) + 64;
   estado.counters["pico_MiB"] = kib / 1024.0;
   estado.counters["limite_MiB"] = limite;

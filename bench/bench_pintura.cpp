@@ -7,13 +7,11 @@
 
 #include <QApplication>
 #include <QImage>
-#include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
-#include <vector>
 
 #include "app/Imagem.h"
+#include "bench/apoio/Medicao.h"
 
 namespace {
 
@@ -27,30 +25,22 @@ std::unique_ptr<TImagem> Vista(int lado) {
   return imagem;
 }
 
-double Segundos_para_pintar(TImagem& imagem, QImage& tela) {
-  const auto inicio = std::chrono::steady_clock::now();
-  imagem.render(&tela, QPoint(), QRegion(Exposto), QWidget::DrawChildren);
-  benchmark::DoNotOptimize(tela.constBits());
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
-}
-
-double Mediana(std::vector<double> valores) {
-  std::nth_element(valores.begin(), valores.begin() + valores.size() / 2, valores.end());
-  return valores[valores.size() / 2];
-}
-
 void Pintura_exposta(benchmark::State& estado) {
   auto pequena = Vista(2000);
   auto grande = Vista(10000);
   QImage tela(Exposto.size(), QImage::Format_RGB32);
-  std::vector<double> tempos_pequena, tempos_grande;
+  const auto pintar = [&tela](TImagem& imagem) {
+    return [&] {
+      imagem.render(&tela, QPoint(), QRegion(Exposto), QWidget::DrawChildren);
+      benchmark::DoNotOptimize(tela.constBits());
+    };
+  };
+  medicao::Comparacao comparacao;
   for (auto _ : estado) {
-    tempos_pequena.push_back(Segundos_para_pintar(*pequena, tela));
-    tempos_grande.push_back(Segundos_para_pintar(*grande, tela));
+    comparacao.Base(pintar(*pequena));
+    comparacao.Programa(pintar(*grande));
   }
-  estado.counters["ms_2000"] = 1e3 * Mediana(tempos_pequena);
-  estado.counters["ms_10000"] = 1e3 * Mediana(tempos_grande);
-  estado.counters["razao"] = Mediana(tempos_grande) / Mediana(tempos_pequena);
+  comparacao.Registrar(estado, "ms_10000", "ms_2000");
 }
 
 BENCHMARK(Pintura_exposta)->Iterations(200)->Unit(benchmark::kMillisecond);
