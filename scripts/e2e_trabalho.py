@@ -3,7 +3,8 @@
 Opens the sample chart, orients it on four labelled grid crossings, digitizes spot
 heights (one of them first with a value typed with a decimal comma), undoes one, saves,
 starts a new digitization, reopens the saved job, adds a sounding, builds the limit
-polygon, inspects the points and quits. Every box is waited for by its caption and its
+polygon, inspects the points, saves again, reopens the sample job from samples/ and
+quits. Every box is waited for by its caption and its
 text is checked; what the program shows is held against values computed here from the
 clicked pixels and the control points. What was clicked and typed goes to
 execucao.json for the check of the files (e2e_conferir.py).
@@ -90,8 +91,8 @@ def extremos(pontos):
 
 
 def tipo_regiao(pontos, iW, iN, iE, iS):
-    """Type and sub-region count of a polygon with four distinct extremes, with its two
-    auxiliary corners (types 1 to 4)."""
+    """Type and sub-region count of a polygon with four distinct extremes, with the
+    auxiliary corner that types 1 to 4 list after the vertices."""
     nW, nE = pontos[iW]["N"], pontos[iE]["N"]
     eN, eS = pontos[iN]["E"], pontos[iS]["E"]
     if nW == nE:
