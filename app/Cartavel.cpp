@@ -14,7 +14,9 @@
 
 namespace {
 
-QString Q(const char* texto) { return QString::fromUtf8(texto); }
+QString Q(const char* texto) {
+  return QString::fromUtf8(texto);
+}
 
 }  // namespace
 
@@ -81,8 +83,10 @@ void TForm1::Criar_menus() {
 
   QMenu* orientacao = barra->addMenu(Q("Orientação"));
   Orientacao1 = orientacao->menuAction();
-  Coord_de_carta = Comando(orientacao, "Ler coord. de  carta", &TForm1::Coord_de_cartaClick, Orientacao1);
-  Coord_de_imagem = Comando(orientacao, "Digit. coord. imagem", &TForm1::Coord_de_imagemClick, Orientacao1);
+  Coord_de_carta =
+      Comando(orientacao, "Ler coord. de  carta", &TForm1::Coord_de_cartaClick, Orientacao1);
+  Coord_de_imagem =
+      Comando(orientacao, "Digit. coord. imagem", &TForm1::Coord_de_imagemClick, Orientacao1);
   Ajustar = Comando(orientacao, "Calcular orientação", &TForm1::AjustarClick, Orientacao1);
 
   QMenu* digitalizar = barra->addMenu(Q("Digitalizar"));
@@ -96,7 +100,8 @@ void TForm1::Criar_menus() {
   Linhas1->setVisible(false);
   Desfazer1 = Comando(digitalizar, "Desfazer", &TForm1::Desfazer1Click, Digitalizar2);
   Desfazer1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  Parardigit1 = Comando(digitalizar, "Parar digitalização", &TForm1::Parardigit1Click, Digitalizar2);
+  Parardigit1 =
+      Comando(digitalizar, "Parar digitalização", &TForm1::Parardigit1Click, Digitalizar2);
 
   QMenu* operacoes = barra->addMenu(Q("Operacoes"));
   Operacoes1 = operacoes->menuAction();
@@ -132,7 +137,8 @@ void TForm1::Estado_inicial() {
   Raio_marca = {5, 5};
   Coord_carta_lidas = false;
   Orientada = false;
-  for (QAction* item : {Novadigit1, Orientacao1, Coord_de_carta, Coord_de_imagem, Digitalizar2, Ajustar})
+  for (QAction* item :
+       {Novadigit1, Orientacao1, Coord_de_carta, Coord_de_imagem, Digitalizar2, Ajustar})
     item->setEnabled(false);
   Tem_lista_coord = false;
   Imagem_aberta = false;
@@ -155,19 +161,31 @@ void TForm1::Escrever_painel(int painel, const std::string& texto) {
   Paineis.at(painel)->setText(QString::fromStdString(texto));
 }
 
-std::string TForm1::Painel(int painel) const { return Paineis.at(painel)->text().toStdString(); }
+std::string TForm1::Painel(int painel) const {
+  return Paineis.at(painel)->text().toStdString();
+}
 
 void TForm1::Definir_cursor(Cursor_imagem cursor) {
   Cursor_atual = cursor;
   switch (cursor) {
-    case Cursor_imagem::Padrao: Image1->unsetCursor(); break;
-    case Cursor_imagem::Cruz: Image1->setCursor(Qt::CrossCursor); break;
-    case Cursor_imagem::Mao: Image1->setCursor(Qt::PointingHandCursor); break;
-    case Cursor_imagem::Seta: Image1->setCursor(Qt::ArrowCursor); break;
+    case Cursor_imagem::Padrao:
+      Image1->unsetCursor();
+      break;
+    case Cursor_imagem::Cruz:
+      Image1->setCursor(Qt::CrossCursor);
+      break;
+    case Cursor_imagem::Mao:
+      Image1->setCursor(Qt::PointingHandCursor);
+      break;
+    case Cursor_imagem::Seta:
+      Image1->setCursor(Qt::ArrowCursor);
+      break;
   }
 }
 
-void TForm1::Executar(const std::function<void()>& comando) { Protegido(ui, comando); }
+void TForm1::Executar(const std::function<void()>& comando) {
+  Protegido(ui, comando);
+}
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
   if (objeto == ScrollBox1->viewport() && evento->type() == QEvent::Wheel) {

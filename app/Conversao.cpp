@@ -1,20 +1,23 @@
 #include "app/Conversao.h"
 
+#include <fmt/printf.h>
+#include <locale.h>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <clocale>
-#include <cstdlib>
 #include <cmath>
-#include <fmt/printf.h>
+#include <cstdlib>
 #include <limits>
-#include <locale.h>
 
 #include "app/Erro.h"
 
 namespace {
 
-bool Digito(char c) { return c >= '0' && c <= '9'; }
+bool Digito(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::size_t Pular_brancos(const std::string& t, std::size_t i) {
   while (i < t.size() && t[i] == ' ') ++i;
@@ -84,7 +87,8 @@ int32_t Texto_para_inteiro(const std::string& texto) {
   int64_t valor = 0;
   for (std::size_t k = digitos; k < i; ++k) {
     valor = valor * 10 + (texto[k] - '0');
-    if (valor > int64_t{std::numeric_limits<int32_t>::max()} + 1) throw Erro::Inteiro_invalido(texto);
+    if (valor > int64_t{std::numeric_limits<int32_t>::max()} + 1)
+      throw Erro::Inteiro_invalido(texto);
   }
   if (negativo) valor = -valor;
   if (valor > std::numeric_limits<int32_t>::max() || valor < std::numeric_limits<int32_t>::min())

@@ -1,7 +1,8 @@
 #include "app/Erro.h"
 
-#include <cmath>
 #include <fmt/printf.h>
+
+#include <cmath>
 
 namespace {
 
@@ -33,9 +34,15 @@ Erro Erro::Extensao_figura(const std::string& extensao) {
   return Erro(fmt::sprintf("Unknown picture file extension (.%s)", extensao));
 }
 
-Erro Erro::Divisao_por_zero() { return Erro("Floating point division by zero"); }
-Erro Erro::Overflow() { return Erro("Floating point overflow"); }
-Erro Erro::Operacao_invalida() { return Erro("Invalid floating point operation"); }
+Erro Erro::Divisao_por_zero() {
+  return Erro("Floating point division by zero");
+}
+Erro Erro::Overflow() {
+  return Erro("Floating point overflow");
+}
+Erro Erro::Operacao_invalida() {
+  return Erro("Invalid floating point operation");
+}
 
 double Verificado(double valor) {
   if (std::isnan(valor)) throw Erro::Operacao_invalida();

@@ -8,9 +8,13 @@
 
 namespace {
 
-QString Q(const std::string& texto) { return QString::fromStdString(texto); }
+QString Q(const std::string& texto) {
+  return QString::fromStdString(texto);
+}
 
-QString Titulo_aplicacao() { return QApplication::applicationName(); }
+QString Titulo_aplicacao() {
+  return QApplication::applicationName();
+}
 
 QString Padrao_qt(QString padrao) {
   QStringList partes;
@@ -87,6 +91,10 @@ std::optional<std::string> Interacao_qt::Salvar_arquivo(const std::string& filtr
   return caminho;
 }
 
-int Interacao_qt::Exibir_modal(QDialog& janela) { return janela.exec(); }
+int Interacao_qt::Exibir_modal(QDialog& janela) {
+  return janela.exec();
+}
 
-void Interacao_qt::Bip() { QApplication::beep(); }
+void Interacao_qt::Bip() {
+  QApplication::beep();
+}

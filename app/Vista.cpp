@@ -1,11 +1,12 @@
 // The image view's mouse handling: position display, wheel and right-button drag, the
 // dispatch of a button press, and the point markers painted into the raster.
 
+#include <fmt/printf.h>
+
 #include <QColor>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <fmt/printf.h>
 
 #include "app/Cartavel.h"
 #include "app/Conversao.h"

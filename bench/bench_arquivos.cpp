@@ -19,11 +19,11 @@
 
 #include "app/Lista.h"
 #include "app/Registros.h"
+#include "bench/apoio/Medicao.h"
 #include "datafiles/Formato_ENh.h"
 #include "datafiles/Formato_reserva.h"
 #include "datafiles/Gravacao_segura.h"
 #include "datafiles/Leitura_reserva.h"
-#include "bench/apoio/Medicao.h"
 
 namespace {
 
@@ -70,7 +70,8 @@ void Salvar_programa(const Trabalho& t, const std::string& caminho) {
 
 void Salvar_fprintf(const Trabalho& t, const std::string& caminho) {
   std::FILE* f = std::fopen(caminho.c_str(), "w");
-  for (const auto& p : t.pontos) std::fprintf(f, "%6d %10.3f %11.3f %7.2f\n", p.Numero, p.E, p.N, p.h);
+  for (const auto& p : t.pontos)
+    std::fprintf(f, "%6d %10.3f %11.3f %7.2f\n", p.Numero, p.E, p.N, p.h);
   std::fclose(f);
   f = std::fopen(Caminho_reserva(caminho).c_str(), "w");
   std::fprintf(f, "%s\n%d\n", "/mapas/folha12.jpg", t.controle.Quantidade());

@@ -24,13 +24,16 @@ class Receptor_abertura : public Receptor_reserva {
     janela_.Marcar_ponto(ponto.x, ponto.y, Cor_marca::Azul);
   }
   void Fim_pontos_controle(int quantidade) override { Mostrar_escala(quantidade); }
-  void Coeficientes_lidos(const Coeficientes& ate_agora) override { janela_.Coef_orientacao = ate_agora; }
+  void Coeficientes_lidos(const Coeficientes& ate_agora) override {
+    janela_.Coef_orientacao = ate_agora;
+  }
   void Fim_coeficientes() override { janela_.Orientada = true; }
   void Ponto(const Ponto_digitalizado& ponto) override {
     // The vertex names the point by the position it takes in the list, which stays
     // right when the list already held points or the file's numbers have gaps.
     if (ponto.Marca_pconv != -1)
-      janela_.Lista_pconv.Acrescentar(Vertice_pconv{ponto.Marca_pconv, janela_.Lista_pontos.Quantidade()});
+      janela_.Lista_pconv.Acrescentar(
+          Vertice_pconv{ponto.Marca_pconv, janela_.Lista_pontos.Quantidade()});
     janela_.Lista_pontos.Acrescentar(ponto);
     janela_.Marcar_ponto(ponto.x, ponto.y, Cor_marca::Verde);
   }

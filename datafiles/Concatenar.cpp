@@ -42,17 +42,21 @@ void Acrescentar_arquivo(TForm1& janela, const std::string& caminho, bool base) 
 void Acrescentar_mais_arquivos(TForm1& janela) {
   Interacao& ui = janela.ui;
   for (;;) {
-    if (ui.Caixa_mensagem(" Adicionar mais arquivos ao arquivo BASE ??? \n\n  Sim -> OK\n\n  Nao -> Cancel\n\n ",
-                          "Concatenar mais arquivos ??? ", Botoes::OK_Cancelar) != Resposta::OK) {
-      ui.Caixa_mensagem(" Termino da concatenacao. Salvar dados concatenados", "SAlvar concatenacao",
-                        Botoes::OK_Cancelar);
+    if (ui.Caixa_mensagem(
+            " Adicionar mais arquivos ao arquivo BASE ??? \n\n  Sim -> OK\n\n  Nao -> Cancel\n\n ",
+            "Concatenar mais arquivos ??? ", Botoes::OK_Cancelar) != Resposta::OK) {
+      ui.Caixa_mensagem(" Termino da concatenacao. Salvar dados concatenados",
+                        "SAlvar concatenacao", Botoes::OK_Cancelar);
       return;
     }
-    const auto caminho = ui.Abrir_arquivo(" Arquivos Coordenadas (*_RESERVA.ENh)|*_RESERVA.ENh", "ENh");
+    const auto caminho =
+        ui.Abrir_arquivo(" Arquivos Coordenadas (*_RESERVA.ENh)|*_RESERVA.ENh", "ENh");
     if (caminho) {
       Acrescentar_arquivo(janela, *caminho, false);
-    } else if (ui.Caixa_mensagem(" Abertura de arquivos a concatenar ???\n\n  OK -> Terminar \n\n  Cancel -> Continuar",
-                                 "Termina abertura de dados", Botoes::OK_Cancelar) == Resposta::OK) {
+    } else if (ui.Caixa_mensagem(" Abertura de arquivos a concatenar ???\n\n  OK -> Terminar \n\n  "
+                                 "Cancel -> Continuar",
+                                 "Termina abertura de dados",
+                                 Botoes::OK_Cancelar) == Resposta::OK) {
       return;
     }
   }
@@ -63,7 +67,8 @@ bool Concatenar_e_gravar(TForm1& janela) {
   Interacao& ui = janela.ui;
   const auto base = ui.Abrir_arquivo(" Arquivos BASE (*_RESERVA.ENh)|*_RESERVA.ENh", "ENh");
   if (!base) {
-    ui.Caixa_mensagem("\n\n  Cancelou abertura do arquivo BASE   \n\n    ", "Cancelou ", Botoes::OK_Cancelar);
+    ui.Caixa_mensagem("\n\n  Cancelou abertura do arquivo BASE   \n\n    ", "Cancelou ",
+                      Botoes::OK_Cancelar);
     return true;
   }
   Acrescentar_arquivo(janela, *base, true);
@@ -74,8 +79,10 @@ bool Concatenar_e_gravar(TForm1& janela) {
 }  // namespace
 
 void TForm1::Homogeneizar1Click() {
-  ui.Caixa_mensagem(" Concatenação de arquivos de pontos digitalizados \n\n Será solicitado o nome do arquivo BASE \n\n",
-                    "Concatenação de arquivos", Botoes::OK_Cancelar);
+  ui.Caixa_mensagem(
+      " Concatenação de arquivos de pontos digitalizados \n\n Será solicitado o nome do arquivo "
+      "BASE \n\n",
+      "Concatenação de arquivos", Botoes::OK_Cancelar);
   Funcao_corrente("Concatenar arquivos");
   if (!Concatenar_e_gravar(*this)) return;
   Funcao_corrente("Nenhuma ");

@@ -1,7 +1,8 @@
 #include "datafiles/Formato_reserva.h"
 
-#include <cmath>
 #include <fmt/printf.h>
+
+#include <cmath>
 #include <limits>
 
 #include "app/Erro.h"
@@ -26,7 +27,8 @@ void Escrever_pontos_controle(std::FILE* arquivo, const Lista<Ponto_orientacao>&
 }
 
 void Escrever_coeficientes(std::FILE* arquivo, const Coeficientes& c) {
-  for (const double valor : {c.a, c.b, c.c, c.d, c.e, c.f}) fmt::fprintf(arquivo, "%20.10f\n", valor);
+  for (const double valor : {c.a, c.b, c.c, c.d, c.e, c.f})
+    fmt::fprintf(arquivo, "%20.10f\n", valor);
 }
 
 void Escrever_pontos(std::FILE* arquivo, const Lista<Ponto_digitalizado>& pontos) {
@@ -36,7 +38,9 @@ void Escrever_pontos(std::FILE* arquivo, const Lista<Ponto_digitalizado>& pontos
                  p.y, p.Marca_pconv);
 }
 
-bool Continuacao_utf8(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool Continuacao_utf8(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 }  // namespace
 

@@ -1,12 +1,12 @@
 #include "datafiles/Gravacao_segura.h"
 
 #include <fcntl.h>
+#include <fmt/format.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <fmt/format.h>
 #include <memory>
 #include <optional>
 

@@ -39,4 +39,5 @@ inline constexpr Avisos_gravacao Avisos_reserva{
 
 // Writes the file through Gravar_arquivo; a failure shows its box. True when written.
 bool Gravar_com_aviso(Interacao& ui, const std::string& caminho,
-                      const std::function<void(std::FILE*)>& escrever, const Avisos_gravacao& avisos);
+                      const std::function<void(std::FILE*)>& escrever,
+                      const Avisos_gravacao& avisos);

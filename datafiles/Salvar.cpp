@@ -21,13 +21,16 @@ void TForm1::Salvar1Click() {
 
   const std::string reserva = Caminho_reserva(gravacao.caminho);
   ui.Caixa_mensagem(reserva, " NOme do arquivo Reserva", Botoes::OK_Cancelar);
-  const std::string nome_imagem = Nome_arquivo.empty() ? ui.Nome_na_abertura_de_figura() : Nome_arquivo;
+  const std::string nome_imagem =
+      Nome_arquivo.empty() ? ui.Nome_na_abertura_de_figura() : Nome_arquivo;
   // Save is available only once an orientation exists; zeros would at least keep the
   // file readable should that ever not hold.
   const Coeficientes coeficientes = Coef_orientacao.value_or(Coeficientes{});
   const bool gravada = Gravar_com_aviso(
       ui, reserva,
-      [&](std::FILE* f) { Escrever_reserva(f, nome_imagem, *OLista_coord, coeficientes, Lista_pontos); },
+      [&](std::FILE* f) {
+        Escrever_reserva(f, nome_imagem, *OLista_coord, coeficientes, Lista_pontos);
+      },
       Avisos_reserva);
   if (!gravada) return;
 

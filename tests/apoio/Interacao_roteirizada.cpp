@@ -79,13 +79,13 @@ std::optional<std::string> Interacao_roteirizada::Abrir_figura(const std::string
   return caminho;
 }
 
-std::optional<std::string> Interacao_roteirizada::Abrir_arquivo(const std::string& filtro,
-                                                                const std::string& extensao_padrao) {
+std::optional<std::string> Interacao_roteirizada::Abrir_arquivo(
+    const std::string& filtro, const std::string& extensao_padrao) {
   return Arquivo({Dialogo_arquivo_mostrado::Tipo::Abrir, filtro, extensao_padrao});
 }
 
-std::optional<std::string> Interacao_roteirizada::Salvar_arquivo(const std::string& filtro,
-                                                                 const std::string& extensao_padrao) {
+std::optional<std::string> Interacao_roteirizada::Salvar_arquivo(
+    const std::string& filtro, const std::string& extensao_padrao) {
   return Arquivo({Dialogo_arquivo_mostrado::Tipo::Salvar, filtro, extensao_padrao});
 }
 

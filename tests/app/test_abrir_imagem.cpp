@@ -178,11 +178,12 @@ TEST_F(AbrirImagem, NovaDigitalizacaoReiniciaTudoMenosAImagem) {
   EXPECT_EQ(Form1.Desc_regiao.Tipo_regiao, 300);
   EXPECT_TRUE(Form1.Desc_regiao.Textos_regiao[0].empty());
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Padrao);
-  for (QAction* item : {Form1.Abririmagem, Form1.Abrirdados1, Form1.Homogeneizar1, Form1.Novadigit1})
+  for (QAction* item :
+       {Form1.Abririmagem, Form1.Abrirdados1, Form1.Homogeneizar1, Form1.Novadigit1})
     EXPECT_TRUE(item->isEnabled());
-  for (QAction* item : {Form1.Salvar1, Form1.Orientacao1, Form1.Coord_de_carta, Form1.Coord_de_imagem,
-                        Form1.Digitalizar2, Form1.Ajustar, Form1.Operacoes1, Form1.Dados1,
-                        Form1.Parardigit1})
+  for (QAction* item :
+       {Form1.Salvar1, Form1.Orientacao1, Form1.Coord_de_carta, Form1.Coord_de_imagem,
+        Form1.Digitalizar2, Form1.Ajustar, Form1.Operacoes1, Form1.Dados1, Form1.Parardigit1})
     EXPECT_FALSE(item->isEnabled());
   EXPECT_FALSE(Form1.Abririmagem->isChecked() || Form1.Salvar1->isChecked());
   EXPECT_EQ(Form1.Painel(2), " E = ");

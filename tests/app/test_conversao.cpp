@@ -1,8 +1,8 @@
+#include <fmt/printf.h>
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
-#include <fmt/printf.h>
 #include <string>
 
 #include "app/Conversao.h"
@@ -26,12 +26,23 @@ TEST(Conversao, RealAceitaSinalDigitosPontoEExpoente) {
     const char* texto;
     double valor;
   } casos[] = {
-      {"12", 12},          {"12.5", 12.5},      {".5", 0.5},        {"5.", 5},
-      {"-3", -3},          {"+7.25", 7.25},     {"1e3", 1000},      {"2.5E-2", 0.025},
-      {"  42", 42},        {"42  ", 42},        {" 7.25 ", 7.25},   {"-0", 0},
-      {"1234567.125", 1234567.125},             {"1e-400", 0},
+      {"12", 12},
+      {"12.5", 12.5},
+      {".5", 0.5},
+      {"5.", 5},
+      {"-3", -3},
+      {"+7.25", 7.25},
+      {"1e3", 1000},
+      {"2.5E-2", 0.025},
+      {"  42", 42},
+      {"42  ", 42},
+      {" 7.25 ", 7.25},
+      {"-0", 0},
+      {"1234567.125", 1234567.125},
+      {"1e-400", 0},
   };
-  for (const auto& caso : casos) EXPECT_DOUBLE_EQ(Texto_para_real(caso.texto), caso.valor) << caso.texto;
+  for (const auto& caso : casos)
+    EXPECT_DOUBLE_EQ(Texto_para_real(caso.texto), caso.valor) << caso.texto;
 }
 
 TEST(Conversao, RealRecusaOQueNaoENumero) {
@@ -102,7 +113,8 @@ TEST(Erros, TextoLongoCortadoNaMensagem) {
   const std::string mensagem = Erro::Real_invalido(longo).what();
   EXPECT_EQ(mensagem, "'" + std::string(199, 'x') + "...' is not a valid floating point value");
   const std::string curto(200, 'z');
-  EXPECT_EQ(std::string(Erro::Inteiro_invalido(curto).what()), "'" + curto + "' is not a valid integer value");
+  EXPECT_EQ(std::string(Erro::Inteiro_invalido(curto).what()),
+            "'" + curto + "' is not a valid integer value");
 }
 
 TEST(Conversao, PixelTruncadoDentroDoQueAVistaEndereca) {

@@ -1,10 +1,10 @@
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QDialog>
 #include <QTest>
 
 #include "app/Imagem.h"
@@ -34,8 +34,10 @@ TEST_F(JanelaPrincipal, BarraDeMenusComLegendasEOrdemExatas) {
             QStringList({"Ler coord. de  carta", "Digit. coord. imagem", "Calcular orientação"}));
   EXPECT_EQ(Legendas(barra[2]->menu()->actions()),
             QStringList({"Pontos", "Linhas", "Desfazer", "Parar digitalização"}));
-  EXPECT_EQ(Legendas(Form1.Pontos1->menu()->actions()), QStringList({"Altitudes", "Profundidades"}));
-  EXPECT_EQ(Legendas(barra[3]->menu()->actions()), QStringList({"Polig. convexo", "Rep. p convexo"}));
+  EXPECT_EQ(Legendas(Form1.Pontos1->menu()->actions()),
+            QStringList({"Altitudes", "Profundidades"}));
+  EXPECT_EQ(Legendas(barra[3]->menu()->actions()),
+            QStringList({"Polig. convexo", "Rep. p convexo"}));
   EXPECT_EQ(Legendas(barra[4]->menu()->actions()), QStringList({"Inspecionar"}));
 
   EXPECT_EQ(Form1.Homogeneizar1->toolTip(), "Concatenar arquivos de uma mesma carta");
@@ -75,18 +77,20 @@ TEST_F(JanelaPrincipal, EstadoInicial) {
   for (QAction* disponivel : {Form1.Arquivo1, Form1.Abririmagem, Form1.Abrirdados1,
                               Form1.Homogeneizar1, Form1.Sair1, Form1.Ajuda1, Form1.v1})
     EXPECT_TRUE(disponivel->isEnabled()) << disponivel->text().toStdString();
-  for (QAction* indisponivel : {Form1.Novadigit1, Form1.Salvar1, Form1.Orientacao1,
-                                Form1.Coord_de_carta, Form1.Coord_de_imagem, Form1.Ajustar,
-                                Form1.Digitalizar2, Form1.Parardigit1, Form1.Operacoes1, Form1.Dados1})
+  for (QAction* indisponivel :
+       {Form1.Novadigit1, Form1.Salvar1, Form1.Orientacao1, Form1.Coord_de_carta,
+        Form1.Coord_de_imagem, Form1.Ajustar, Form1.Digitalizar2, Form1.Parardigit1,
+        Form1.Operacoes1, Form1.Dados1})
     EXPECT_FALSE(indisponivel->isEnabled()) << indisponivel->text().toStdString();
-  for (QAction* item : {Form1.Abririmagem, Form1.Abrirdados1, Form1.Salvar1, Form1.Coord_de_carta,
-                        Form1.Coord_de_imagem, Form1.Ajustar, Form1.Altitudes1, Form1.Profundidades1})
+  for (QAction* item :
+       {Form1.Abririmagem, Form1.Abrirdados1, Form1.Salvar1, Form1.Coord_de_carta,
+        Form1.Coord_de_imagem, Form1.Ajustar, Form1.Altitudes1, Form1.Profundidades1})
     EXPECT_FALSE(item->isChecked());
 }
 
 TEST_F(JanelaPrincipal, SetePaineisComLargurasETextos) {
-  const char* textos[] = {" Xt =", " Yt =", " E =", " N =", " Escala 1 / ", "Ptos =",
-                          " Função corrente: NENHUMA "};
+  const char* textos[] = {
+      " Xt =", " Yt =", " E =", " N =", " Escala 1 / ", "Ptos =", " Função corrente: NENHUMA "};
   const int larguras[] = {70, 70, 110, 112, 140, 80};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(Form1.Painel(i), textos[i]) << i;
   for (int i = 0; i < 6; ++i) EXPECT_EQ(Form1.Paineis[i]->width(), larguras[i]) << i;

@@ -1,8 +1,9 @@
+#include <fmt/printf.h>
+
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
-#include <fmt/printf.h>
 
 #include "app/Imagem.h"
 #include "app/Passo_rolagem.h"

@@ -61,8 +61,9 @@ class Abrir_dados : public Comandos_arquivos {
   }
 };
 
-const Lista<Ponto_digitalizado> Tres_pontos = Lista_de(
-    {Ponto_clicado(1, 40, 60, 12.5), Ponto_clicado(2, 300, 200, -3.25, 2), Ponto_clicado(3, 550, 580, 0, 1)});
+const Lista<Ponto_digitalizado> Tres_pontos =
+    Lista_de({Ponto_clicado(1, 40, 60, 12.5), Ponto_clicado(2, 300, 200, -3.25, 2),
+              Ponto_clicado(3, 550, 580, 0, 1)});
 
 }  // namespace
 
@@ -102,11 +103,11 @@ TEST_F(Abrir_dados, RestauraOTrabalhoEDeixaDigitalizar) {
   EXPECT_FALSE(Form1.Modo_profundidade);
   EXPECT_FALSE(Form1.Imagem_aberta);
 
-  for (QAction* item : {Form1.Salvar1, Form1.Novadigit1, Form1.Digitalizar2, Form1.Pontos1, Form1.Abrirdados1,
-                        Form1.Operacoes1, Form1.Dados1})
+  for (QAction* item : {Form1.Salvar1, Form1.Novadigit1, Form1.Digitalizar2, Form1.Pontos1,
+                        Form1.Abrirdados1, Form1.Operacoes1, Form1.Dados1})
     EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
-  for (QAction* item : {Form1.Orientacao1, Form1.Coord_de_carta, Form1.Coord_de_imagem, Form1.Abririmagem,
-                        Form1.Homogeneizar1})
+  for (QAction* item : {Form1.Orientacao1, Form1.Coord_de_carta, Form1.Coord_de_imagem,
+                        Form1.Abririmagem, Form1.Homogeneizar1})
     EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
   EXPECT_TRUE(Form1.Abrirdados1->isChecked());
   EXPECT_FALSE(Form1.Abririmagem->isChecked());
@@ -123,8 +124,9 @@ TEST_F(Abrir_dados, RestauraOTrabalhoEDeixaDigitalizar) {
 TEST_F(Abrir_dados, DialogoCanceladoAindaOrdenaOPoligonoEEscreveOPainel) {
   for (const int ordem : {3, 1, 2}) Form1.Lista_pconv.Acrescentar(Vertice_pconv{ordem, ordem * 10});
   Abrir_e_cancelar_o_aviso(std::nullopt);
-  EXPECT_EQ(Caixas(), (Caixas_esperadas{{" CAncelou abertuda do arquivo com\n dados já digitalizados.",
-                                         "Cancelou abertura"}}));
+  EXPECT_EQ(Caixas(),
+            (Caixas_esperadas{{" CAncelou abertuda do arquivo com\n dados já digitalizados.",
+                               "Cancelou abertura"}}));
   EXPECT_EQ(Form1.Lista_pconv.Item(0).Ordem, 1);
   EXPECT_EQ(Form1.Lista_pconv.Item(2).Indice, 30);
   EXPECT_EQ(Form1.Painel(6), Painel_final);
@@ -171,7 +173,8 @@ TEST_F(Abrir_dados, SegundaAberturaAcrescentaEApontaAsNovasPosicoes) {
   std::vector<std::pair<int, int>> vertices;
   for (const auto& v : Form1.Lista_pconv) vertices.emplace_back(v.Ordem, v.Indice);
   EXPECT_EQ(vertices, (std::vector<std::pair<int, int>>{{1, 2}, {1, 5}, {2, 1}, {2, 4}}));
-  for (const auto& v : Form1.Lista_pconv) EXPECT_EQ(Form1.Lista_pontos.Item(v.Indice).Marca_pconv, v.Ordem);
+  for (const auto& v : Form1.Lista_pconv)
+    EXPECT_EQ(Form1.Lista_pontos.Item(v.Indice).Marca_pconv, v.Ordem);
 }
 
 TEST_F(Abrir_dados, LinhaRuimParaNaLinhaEFechaOArquivo) {
@@ -195,9 +198,11 @@ TEST_F(Abrir_dados, LinhaRuimParaNaLinhaEFechaOArquivo) {
 TEST_F(Abrir_dados, CoeficienteRuimDeixaONovoConjuntoPreenchidoAteAli) {
   Form1.Coef_orientacao = Coeficientes{9, 9, 9, 9, 9, 9};
   Abrir(Reserva_alterada(Tres_pontos, "\n       75.0000000000\n", "\n       75,0000000000\n"));
-  EXPECT_EQ(ui.Erros(), std::vector<std::string>{"'       75,0000000000' is not a valid floating point value"});
+  EXPECT_EQ(ui.Erros(),
+            std::vector<std::string>{"'       75,0000000000' is not a valid floating point value"});
   const Coeficientes& c = *Form1.Coef_orientacao;
-  EXPECT_EQ((std::vector<double>{c.a, c.b, c.c, c.d, c.e, c.f}), (std::vector<double>{0.25, 0, 0, 0, 0, 0}));
+  EXPECT_EQ((std::vector<double>{c.a, c.b, c.c, c.d, c.e, c.f}),
+            (std::vector<double>{0.25, 0, 0, 0, 0, 0}));
   EXPECT_FALSE(Form1.Orientada);
   EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
   EXPECT_TRUE(Form1.Lista_pontos.Vazia());
@@ -215,11 +220,13 @@ TEST_F(Abrir_dados, ImagemQueNaoCarregaParaDepoisDeTrocarONome) {
 }
 
 TEST_F(Abrir_dados, EscalaIndefinidaDeixaOPainelEContinua) {
-  const std::string quatro_controles = "\n4\n101     100.000     300.000 100 100\n102     200.000     300.000 500 100\n"
-                                    "103     200.000     200.000 500 500\n104     100.000     200.000 100 500\n";
+  const std::string quatro_controles =
+      "\n4\n101     100.000     300.000 100 100\n102     200.000     300.000 500 100\n"
+      "103     200.000     200.000 500 500\n104     100.000     200.000 100 500\n";
   for (const std::string& controle :
        {std::string("\n0\n"), std::string("\n1\n101     100.000     300.000 100 100\n"),
-        std::string("\n2\n101     100.000     300.000 100 100\n102     200.000     300.000 100 100\n")}) {
+        std::string(
+            "\n2\n101     100.000     300.000 100 100\n102     200.000     300.000 100 100\n")}) {
     ui.caixas.clear();
     Form1.Reiniciar();
     Abrir(Reserva_alterada(Tres_pontos, quatro_controles, controle));

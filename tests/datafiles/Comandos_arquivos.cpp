@@ -44,13 +44,16 @@ Ponto_digitalizado Ponto_clicado(int numero, int x, int y, double h, int marca) 
 void Comandos_arquivos::Digitalizar_pontos(int quantos) {
   for (int i = 0; i < quantos; ++i) {
     const int n = Form1.Proximo_ponto++;
-    Form1.Lista_pontos.Acrescentar(Ponto_clicado(n, 20 + (n * 37) % 560, 20 + (n * 53) % 560, n * 1.25 - 7));
+    Form1.Lista_pontos.Acrescentar(
+        Ponto_clicado(n, 20 + (n * 37) % 560, 20 + (n * 53) % 560, n * 1.25 - 7));
   }
 }
 
-std::string Comandos_arquivos::Reserva(const std::string& nome, const Lista<Ponto_digitalizado>& pontos) const {
-  const auto controle = Lista_de({Controle(101, 100, 300, 100, 100), Controle(102, 200, 300, 500, 100),
-                                  Controle(103, 200, 200, 500, 500), Controle(104, 100, 200, 100, 500)});
+std::string Comandos_arquivos::Reserva(const std::string& nome,
+                                       const Lista<Ponto_digitalizado>& pontos) const {
+  const auto controle =
+      Lista_de({Controle(101, 100, 300, 100, 100), Controle(102, 200, 300, 500, 100),
+                Controle(103, 200, 200, 500, 500), Controle(104, 100, 200, 100, 500)});
   const std::string caminho = Caminho(nome);
   Gravar_conteudo(caminho, Texto_escrito([&](std::FILE* f) {
                     Escrever_reserva(f, Caminho("mapa.bmp"), controle, Coef_exemplo, pontos);

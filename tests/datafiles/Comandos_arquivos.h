@@ -49,10 +49,11 @@ class Comandos_arquivos : public Programa_teste {
 using Caixas_esperadas = std::vector<Caixa>;
 
 // Texts of boxes that several tests expect.
-inline const Caixa Caixa_cancelou_gravacao{
-    " Cancelou gravacao das\n coordenadas digitalizadas", " Cancelou !!!"};
+inline const Caixa Caixa_cancelou_gravacao{" Cancelou gravacao das\n coordenadas digitalizadas",
+                                           " Cancelou !!!"};
 inline const Caixa Caixa_sem_pontos{" NAO HA PONTOS A SALVAR ", "NULL"};
 inline Caixa Caixa_confirmar(int pontos) {
-  return {" Ha " + std::to_string(pontos) + " pontos a armazenar !!!\n\n Salvar    OK \n\n Cancelar   CANCEL",
+  return {" Ha " + std::to_string(pontos) +
+              " pontos a armazenar !!!\n\n Salvar    OK \n\n Cancelar   CANCEL",
           " Salvar pontos digitalizados"};
 }

@@ -2,16 +2,19 @@
 #include <filesystem>
 
 #include "app/Imagem.h"
-
 #include "tests/datafiles/Comandos_arquivos.h"
 
 namespace {
 
-const Caixa Caixa_inicio{" Concatenação de arquivos de pontos digitalizados \n\n Será solicitado o nome do arquivo BASE \n\n",
-                         "Concatenação de arquivos"};
-const Caixa Caixa_mais{" Adicionar mais arquivos ao arquivo BASE ??? \n\n  Sim -> OK\n\n  Nao -> Cancel\n\n ",
-                       "Concatenar mais arquivos ??? "};
-const Caixa Caixa_termino{" Termino da concatenacao. Salvar dados concatenados", "SAlvar concatenacao"};
+const Caixa Caixa_inicio{
+    " Concatenação de arquivos de pontos digitalizados \n\n Será solicitado o nome do arquivo BASE "
+    "\n\n",
+    "Concatenação de arquivos"};
+const Caixa Caixa_mais{
+    " Adicionar mais arquivos ao arquivo BASE ??? \n\n  Sim -> OK\n\n  Nao -> Cancel\n\n ",
+    "Concatenar mais arquivos ??? "};
+const Caixa Caixa_termino{" Termino da concatenacao. Salvar dados concatenados",
+                          "SAlvar concatenacao"};
 const Caixa Caixa_erro_abertura{"Erro ao abrir arquivo ", "E R R O  ! !"};
 const char* const Filtro_base = " Arquivos BASE (*_RESERVA.ENh)|*_RESERVA.ENh";
 const char* const Filtro_mais = " Arquivos Coordenadas (*_RESERVA.ENh)|*_RESERVA.ENh";
@@ -34,7 +37,8 @@ class Concatenar : public Comandos_arquivos {
 
   std::vector<int> Numeros_gravados(const std::string& caminho) const {
     std::vector<int> numeros;
-    for (const auto& linha : Linhas_do_arquivo(caminho)) numeros.push_back(std::stoi(linha.substr(0, 6)));
+    for (const auto& linha : Linhas_do_arquivo(caminho))
+      numeros.push_back(std::stoi(linha.substr(0, 6)));
     return numeros;
   }
 
@@ -65,8 +69,12 @@ TEST_F(Concatenar, CinquentaMaisTrintaDaOitentaNumeradosEmSequencia) {
   Concatenar_arquivos(Reserva("base_RESERVA.ENh", Pontos_numerados(1, 50)),
                       {Reserva("mais_RESERVA.ENh", Pontos_numerados(1, 30))}, saida);
 
-  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_inicio, Caixa_mais, Caixa_mais, Caixa_termino, Caixa_confirmar(80),
-                                         {saida, " NOme arquivo "}}));
+  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_inicio,
+                                        Caixa_mais,
+                                        Caixa_mais,
+                                        Caixa_termino,
+                                        Caixa_confirmar(80),
+                                        {saida, " NOme arquivo "}}));
   ASSERT_EQ(ui.dialogos_arquivo.size(), 3u);
   EXPECT_EQ(ui.dialogos_arquivo[0].filtro, Filtro_base);
   EXPECT_EQ(ui.dialogos_arquivo[1].filtro, Filtro_mais);
@@ -77,7 +85,8 @@ TEST_F(Concatenar, CinquentaMaisTrintaDaOitentaNumeradosEmSequencia) {
   EXPECT_EQ(Numeros_gravados(saida), De_ate(1, 80));
   const auto linhas = Linhas_do_arquivo(saida);
   EXPECT_EQ(linhas[1], "     2     84.250     314.250   -1.50") << "the base keeps its depths";
-  EXPECT_EQ(linhas[50], "    51     82.500     315.000   -0.75") << "the further file's first point";
+  EXPECT_EQ(linhas[50], "    51     82.500     315.000   -0.75")
+      << "the further file's first point";
   EXPECT_EQ(linhas[79], "    80    133.250     293.250  -22.50");
   EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 80);
   EXPECT_EQ(Form1.Proximo_ponto, 81);
@@ -101,7 +110,8 @@ TEST_F(Concatenar, DoisArquivosAMaisNumeradosUmDepoisDoOutro) {
                        Reserva("seis_RESERVA.ENh", Pontos_numerados(101, 6))},
                       saida);
   EXPECT_EQ(Numeros_gravados(saida), De_ate(1, 20));
-  EXPECT_EQ(Linhas_do_arquivo(saida)[14].substr(30), " -75.75") << "point 101's depth, now number 15";
+  EXPECT_EQ(Linhas_do_arquivo(saida)[14].substr(30), " -75.75")
+      << "point 101's depth, now number 15";
 }
 
 TEST_F(Concatenar, SoABaseQuandoNaoHaMaisArquivos) {
@@ -115,38 +125,51 @@ TEST_F(Concatenar, SoABaseQuandoNaoHaMaisArquivos) {
 TEST_F(Concatenar, BaseCanceladaVaiDiretoAoFim) {
   ui.Responder(Resposta::OK).Escolher_arquivo(std::nullopt).Responder(Resposta::OK);
   Form1.Homogeneizar1->trigger();
-  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_inicio, {"\n\n  Cancelou abertura do arquivo BASE   \n\n    ", "Cancelou "}}));
+  EXPECT_EQ(Caixas(), (Caixas_esperadas{
+                          Caixa_inicio,
+                          {"\n\n  Cancelou abertura do arquivo BASE   \n\n    ", "Cancelou "}}));
   EXPECT_EQ(ui.dialogos_arquivo.size(), 1u);
   Esperar_fim_do_comando();
 }
 
 TEST_F(Concatenar, BaseQueNaoAbreNaoParaOComando) {
   const std::string saida = Caminho("juntos.ENh");
-  ui.Responder(Resposta::OK).Escolher_arquivo(Caminho("nao_existe_RESERVA.ENh")).Responder(Resposta::OK);
+  ui.Responder(Resposta::OK)
+      .Escolher_arquivo(Caminho("nao_existe_RESERVA.ENh"))
+      .Responder(Resposta::OK);
   ui.Responder(Resposta::OK).Escolher_arquivo(Reserva("mais_RESERVA.ENh", Pontos_numerados(7, 3)));
   ui.Responder(Resposta::Cancelar).Responder(Resposta::OK);
   Salvar_em(saida);
   Form1.Homogeneizar1->trigger();
   EXPECT_EQ(Caixas()[1], Caixa_erro_abertura);
-  EXPECT_EQ(Numeros_gravados(saida), De_ate(1, 3)) << "numbered from the next number of a fresh start";
+  EXPECT_EQ(Numeros_gravados(saida), De_ate(1, 3))
+      << "numbered from the next number of a fresh start";
   Esperar_fim_do_comando();
 }
 
 TEST_F(Concatenar, ArquivoAMaisQueNaoAbreEPuladoEPerguntaDeNovo) {
   const std::string saida = Caminho("juntos.ENh");
   ui.Responder(Resposta::OK).Escolher_arquivo(Reserva("base_RESERVA.ENh", Pontos_numerados(1, 2)));
-  ui.Responder(Resposta::OK).Escolher_arquivo(Caminho("sumiu_RESERVA.ENh")).Responder(Resposta::Cancelar);
+  ui.Responder(Resposta::OK)
+      .Escolher_arquivo(Caminho("sumiu_RESERVA.ENh"))
+      .Responder(Resposta::Cancelar);
   ui.Responder(Resposta::Cancelar).Responder(Resposta::OK);
   Salvar_em(saida);
   Form1.Homogeneizar1->trigger();
-  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_inicio, Caixa_mais, Caixa_erro_abertura, Caixa_mais, Caixa_termino,
-                                         Caixa_confirmar(2), {saida, " NOme arquivo "}}));
+  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_inicio,
+                                        Caixa_mais,
+                                        Caixa_erro_abertura,
+                                        Caixa_mais,
+                                        Caixa_termino,
+                                        Caixa_confirmar(2),
+                                        {saida, " NOme arquivo "}}));
   EXPECT_EQ(Numeros_gravados(saida), De_ate(1, 2));
 }
 
 TEST_F(Concatenar, DialogoCanceladoPerguntaSeTermina) {
-  const Caixa termina{" Abertura de arquivos a concatenar ???\n\n  OK -> Terminar \n\n  Cancel -> Continuar",
-                      "Termina abertura de dados"};
+  const Caixa termina{
+      " Abertura de arquivos a concatenar ???\n\n  OK -> Terminar \n\n  Cancel -> Continuar",
+      "Termina abertura de dados"};
   const std::string saida = Caminho("juntos.ENh");
   ui.Responder(Resposta::OK).Escolher_arquivo(Reserva("base_RESERVA.ENh", Pontos_numerados(1, 2)));
   ui.Responder(Resposta::OK).Escolher_arquivo(std::nullopt).Responder(Resposta::Cancelar);  // go on
@@ -154,8 +177,14 @@ TEST_F(Concatenar, DialogoCanceladoPerguntaSeTermina) {
   ui.Responder(Resposta::OK).Escolher_arquivo(std::nullopt).Responder(Resposta::OK);  // finish
   Salvar_em(saida);
   Form1.Homogeneizar1->trigger();
-  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_inicio, Caixa_mais, termina, Caixa_mais, Caixa_mais, termina,
-                                         Caixa_confirmar(3), {saida, " NOme arquivo "}}));
+  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_inicio,
+                                        Caixa_mais,
+                                        termina,
+                                        Caixa_mais,
+                                        Caixa_mais,
+                                        termina,
+                                        Caixa_confirmar(3),
+                                        {saida, " NOme arquivo "}}));
   EXPECT_EQ(Numeros_gravados(saida), De_ate(1, 3));
 }
 
@@ -197,7 +226,8 @@ TEST_F(Concatenar, GravacaoRecusadaTerminaOComandoComOsPontosNaMemoria) {
 }
 
 TEST_F(Concatenar, FalhaAoGravarTerminaNaHora) {
-  if (!Como_usuario_comum::Possivel()) GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
+  if (!Como_usuario_comum::Possivel())
+    GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
   std::filesystem::create_directory(Caminho("protegida"));
   ::chmod(Caminho("protegida").c_str(), 0555);
   ui.Responder(Resposta::OK).Escolher_arquivo(Reserva("base_RESERVA.ENh", Pontos_numerados(1, 3)));

@@ -37,7 +37,8 @@ TEST(Formato_ENh, UmaLinhaPorPontoNaOrdemDaLista) {
 TEST(Formato_ENh, PontoDecimalQualquerQueSejaALocalidade) {
   const char* anterior = std::setlocale(LC_NUMERIC, nullptr);
   const std::string guardada = anterior ? anterior : "C";
-  if (!std::setlocale(LC_NUMERIC, "pt_BR.UTF-8")) GTEST_SKIP() << "locale pt_BR.UTF-8 is not installed";
+  if (!std::setlocale(LC_NUMERIC, "pt_BR.UTF-8"))
+    GTEST_SKIP() << "locale pt_BR.UTF-8 is not installed";
   const std::string linha = Linha(Ponto(1, 0.5, 1.5, 2.5));
   std::setlocale(LC_NUMERIC, guardada.c_str());
   EXPECT_EQ(linha, "     1      0.500       1.500    2.50\n");

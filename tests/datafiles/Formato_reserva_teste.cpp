@@ -25,11 +25,11 @@ const std::string Linhas_coef_exemplo =
 }  // namespace
 
 TEST(Formato_reserva, ArquivoCompletoNaOrdemEFormatos) {
-  const auto controle = Lista_de({Controle(101, 100, 300, 100, 100), Controle(102, 200, 300, 500.7, 100.2),
-                                  Controle(103, 200, 200, 312, 145.9),
-                                  Controle(104, -5.5, 200, -3.7, 500)});
-  const auto pontos = Lista_de({Ponto(1, 100.25, 300.125, 12.5, 101.4, 99.6),
-                                Ponto(2, 150, 250, -3.25, 200, 300, 2)});
+  const auto controle =
+      Lista_de({Controle(101, 100, 300, 100, 100), Controle(102, 200, 300, 500.7, 100.2),
+                Controle(103, 200, 200, 312, 145.9), Controle(104, -5.5, 200, -3.7, 500)});
+  const auto pontos = Lista_de(
+      {Ponto(1, 100.25, 300.125, 12.5, 101.4, 99.6), Ponto(2, 150, 250, -3.25, 200, 300, 2)});
   EXPECT_EQ(Reserva("/mapas/folha 12.bmp", controle, Coef_exemplo, pontos),
             "/mapas/folha 12.bmp\n"
             "4\n"
@@ -51,7 +51,8 @@ TEST(Formato_reserva, UmPontoDaContagemComQuatroBrancos) {
 
 TEST(Formato_reserva, CamposLargosAlargamAsLinhas) {
   const auto controle = Lista_de({Controle(101, 12345678.5, -98765432.25, 123456, 7)});
-  const auto pontos = Lista_de({Ponto(123456789, 12345678.5, 123456789.5, -123456.5, 123456, 7, 12)});
+  const auto pontos =
+      Lista_de({Ponto(123456789, 12345678.5, 123456789.5, -123456.5, 123456, 7, 12)});
   const Coeficientes grandes{123456789.5, -1e9, 0, 0, 0, 0};
   const std::string texto = Reserva("x", controle, grandes, pontos);
   EXPECT_NE(texto.find("\n101 12345678.500 -98765432.250 123456 7\n"), std::string::npos) << texto;

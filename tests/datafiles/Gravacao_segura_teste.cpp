@@ -21,7 +21,9 @@ class Gravacao_segura : public ::testing::Test {
     ::chmod(pasta_.path().toStdString().c_str(), 0755);
   }
 
-  std::string Caminho(const std::string& nome) const { return pasta_.path().toStdString() + "/" + nome; }
+  std::string Caminho(const std::string& nome) const {
+    return pasta_.path().toStdString() + "/" + nome;
+  }
 
   static Resultado_gravacao Gravar(const std::string& caminho, const std::string& texto,
                                    const Abrir_fluxo& abrir = {}) {
@@ -66,7 +68,8 @@ TEST_F(Gravacao_segura, SubstituiOArquivoExistenteMantendoAsPermissoes) {
 }
 
 TEST_F(Gravacao_segura, PastaSomenteLeituraFalhaNaAberturaEGuardaOArquivoAntigo) {
-  if (!Como_usuario_comum::Possivel()) GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
+  if (!Como_usuario_comum::Possivel())
+    GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
   std::filesystem::create_directory(Caminho("protegida"));
   Gravar_conteudo(Caminho("protegida/a.ENh"), "antigo\n");
   ::chmod(Caminho("protegida").c_str(), 0555);
@@ -81,7 +84,8 @@ TEST_F(Gravacao_segura, PastaSomenteLeituraFalhaNaAberturaEGuardaOArquivoAntigo)
 }
 
 TEST_F(Gravacao_segura, ArquivoSomenteLeituraNaoESubstituido) {
-  if (!Como_usuario_comum::Possivel()) GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
+  if (!Como_usuario_comum::Possivel())
+    GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
   std::filesystem::create_directory(Caminho("aberta"));
   ::chmod(Caminho("aberta").c_str(), 0777);
   Gravar_conteudo(Caminho("aberta/a.ENh"), "antigo\n");

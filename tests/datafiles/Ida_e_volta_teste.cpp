@@ -32,7 +32,10 @@ class Ida_e_volta : public Comandos_arquivos {
   }
 
   void Salvar_reiniciar_e_abrir() {
-    ui.Responder(Resposta::OK).Escolher_arquivo(Caminho("folha12.ENh")).Responder(Resposta::OK).Responder(Resposta::OK);
+    ui.Responder(Resposta::OK)
+        .Escolher_arquivo(Caminho("folha12.ENh"))
+        .Responder(Resposta::OK)
+        .Responder(Resposta::OK);
     Form1.Salvar1->trigger();
     ASSERT_EQ(Caixas().back().first, " Dados gravados em arquivo ");
     Form1.Reiniciar();
@@ -45,8 +48,8 @@ class Ida_e_volta : public Comandos_arquivos {
     return Form1.Image1->Raster.pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF;
   }
 
-  static constexpr Coeficientes Coef_irregular{0.2512345678901, -0.00012345, 75.123456789012,
-                                               0.0001, -0.2498765432109, 325.98765432101};
+  static constexpr Coeficientes Coef_irregular{0.2512345678901, -0.00012345,      75.123456789012,
+                                               0.0001,          -0.2498765432109, 325.98765432101};
 };
 
 }  // namespace

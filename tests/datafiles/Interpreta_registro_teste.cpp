@@ -33,20 +33,22 @@ TEST(Interpreta_registro, LinhaDePontoComoOGravadorEscreve) {
 }
 
 TEST(Interpreta_registro, HVemAntesDeXeY) {
-  Esperar_ponto(Interpreta_registro("7 1 2 -3.25 40 50 3", Modo_registro::Ponto), 7, 1, 2, -3.25, 40,
-                50, 3);
+  Esperar_ponto(Interpreta_registro("7 1 2 -3.25 40 50 3", Modo_registro::Ponto), 7, 1, 2, -3.25,
+                40, 50, 3);
 }
 
 TEST(Interpreta_registro, LinhaDeControleTerminaEmXeY) {
-  const auto p = Interpreta_registro("103     200.000     200.000 312 145", Modo_registro::Controle);
+  const auto p =
+      Interpreta_registro("103     200.000     200.000 312 145", Modo_registro::Controle);
   Esperar_ponto(p, 103, 200, 200, 0, 312, 145, -1);
   EXPECT_DOUBLE_EQ(Interpreta_registro("104 1 2 145.9 -3", Modo_registro::Controle).x, 145.9);
 }
 
 TEST(Interpreta_registro, CamposLargosSeparadosSoPorUmBranco) {
-  Esperar_ponto(Interpreta_registro(" 123456789 12345678.500 123456789.500 -123456.50 123456     7 12",
-                                    Modo_registro::Ponto),
-                123456789, 12345678.5, 123456789.5, -123456.5, 123456, 7, 12);
+  Esperar_ponto(
+      Interpreta_registro(" 123456789 12345678.500 123456789.500 -123456.50 123456     7 12",
+                          Modo_registro::Ponto),
+      123456789, 12345678.5, 123456789.5, -123456.5, 123456, 7, 12);
 }
 
 TEST(Interpreta_registro, DoisBrancosValemUm) {
@@ -64,7 +66,8 @@ TEST(Interpreta_registro, CamposAlemDoUltimoSaoIgnorados) {
 }
 
 TEST(Interpreta_registro, BrancosEControlesNasPontasSaoIgnorados) {
-  Esperar_ponto(Interpreta_registro("\t  1 2 3 4 5 6 7 \r", Modo_registro::Ponto), 1, 2, 3, 4, 5, 6, 7);
+  Esperar_ponto(Interpreta_registro("\t  1 2 3 4 5 6 7 \r", Modo_registro::Ponto), 1, 2, 3, 4, 5, 6,
+                7);
 }
 
 TEST(Interpreta_registro, TabulacaoNoMeioFazParteDoCampo) {

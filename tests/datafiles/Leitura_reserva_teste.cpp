@@ -20,12 +20,16 @@ struct Receptor_gravador : Receptor_reserva {
   void Ponto_controle(const Ponto_orientacao& p) override {
     controle.push_back(p), chamadas.push_back("controle");
   }
-  void Fim_pontos_controle(int n) override { chamadas.push_back("fim controle " + std::to_string(n)); }
+  void Fim_pontos_controle(int n) override {
+    chamadas.push_back("fim controle " + std::to_string(n));
+  }
   void Coeficientes_lidos(const Coeficientes& c) override {
     coeficientes.push_back(c), chamadas.push_back("coeficientes");
   }
   void Fim_coeficientes() override { chamadas.push_back("fim coeficientes"); }
-  void Ponto(const Ponto_digitalizado& p) override { pontos.push_back(p), chamadas.push_back("ponto"); }
+  void Ponto(const Ponto_digitalizado& p) override {
+    pontos.push_back(p), chamadas.push_back("ponto");
+  }
   void Fim_pontos(int n) override { chamadas.push_back("fim pontos " + std::to_string(n)); }
 };
 
@@ -60,11 +64,11 @@ std::string Trocar_LF_por_CRLF(std::string texto) {
 TEST(Leitura_reserva, CompletaEntregaTudoNaOrdemDoArquivo) {
   Receptor_gravador r;
   ASSERT_EQ(Ler(Reserva_exemplo, Leitura_reserva::Completa, r), "");
-  EXPECT_EQ(r.chamadas, (std::vector<std::string>{
-                            "nome", "controle", "controle", "fim controle 2", "coeficientes",
-                            "coeficientes", "coeficientes", "coeficientes", "coeficientes",
-                            "coeficientes", "coeficientes", "fim coeficientes", "ponto", "ponto",
-                            "fim pontos 2"}));
+  EXPECT_EQ(r.chamadas,
+            (std::vector<std::string>{
+                "nome", "controle", "controle", "fim controle 2", "coeficientes", "coeficientes",
+                "coeficientes", "coeficientes", "coeficientes", "coeficientes", "coeficientes",
+                "fim coeficientes", "ponto", "ponto", "fim pontos 2"}));
   EXPECT_EQ(r.nome, "/mapas/folha 12.bmp");
   ASSERT_EQ(r.controle.size(), 2u);
   EXPECT_EQ(r.controle[1].Numero, 102);
@@ -100,7 +104,8 @@ TEST(Leitura_reserva, ContagemDeControleComoRealTruncado) {
 }
 
 TEST(Leitura_reserva, SomentePontosPulaControleECoeficientesSemLer) {
-  const std::string texto = "qualquer\n3\nlixo\n\nmais lixo\na\nb\nc\nd\ne\nf\n    1\n 9 1 2 3 4 5 -1\n";
+  const std::string texto =
+      "qualquer\n3\nlixo\n\nmais lixo\na\nb\nc\nd\ne\nf\n    1\n 9 1 2 3 4 5 -1\n";
   Receptor_gravador r;
   ASSERT_EQ(Ler(texto, Leitura_reserva::Somente_pontos, r), "");
   EXPECT_EQ(r.chamadas, (std::vector<std::string>{"nome", "ponto", "fim pontos 1"}));
@@ -119,7 +124,8 @@ TEST(Leitura_reserva, LinhaRuimParaALeituraMantendoOQueVeioAntes) {
   std::string texto = Reserva_exemplo;
   texto.replace(texto.find("   -3.25"), 8, "   -3,25");
   Receptor_gravador r;
-  EXPECT_EQ(Ler(texto, Leitura_reserva::Completa, r), "'-3,25' is not a valid floating point value");
+  EXPECT_EQ(Ler(texto, Leitura_reserva::Completa, r),
+            "'-3,25' is not a valid floating point value");
   EXPECT_EQ(r.pontos.size(), 1u);
   EXPECT_EQ(r.chamadas.back(), "ponto");
 }
@@ -132,7 +138,8 @@ TEST(Leitura_reserva, CoeficienteRuimDeixaOsLidosAntes) {
             "'       75.00000000O0' is not a valid floating point value");
   ASSERT_EQ(r.coeficientes.size(), 3u) << "zeros, then after a, then after b";
   const Coeficientes& c = r.coeficientes.back();
-  EXPECT_EQ((std::vector<double>{c.a, c.b, c.c, c.d, c.e, c.f}), (std::vector<double>{0.25, 0, 0, 0, 0, 0}));
+  EXPECT_EQ((std::vector<double>{c.a, c.b, c.c, c.d, c.e, c.f}),
+            (std::vector<double>{0.25, 0, 0, 0, 0, 0}));
   EXPECT_EQ(r.chamadas.back(), "coeficientes");
 }
 
@@ -146,7 +153,8 @@ TEST(Leitura_reserva, ArquivoCortadoNoMeioDeUmaLinha) {
 }
 
 TEST(Leitura_reserva, ArquivoENhNoLugarDaReserva) {
-  const std::string ENh = "     1   1234.568 7654321.000   12.50\n     2    100.000     200.000   -3.25\n";
+  const std::string ENh =
+      "     1   1234.568 7654321.000   12.50\n     2    100.000     200.000   -3.25\n";
   Receptor_gravador completa, pontos;
   EXPECT_EQ(Ler(ENh, Leitura_reserva::Completa, completa),
             "'     2    100.000     200.000   -3.25' is not a valid floating point value");
@@ -191,9 +199,12 @@ TEST(Leitura_reserva, ContagensEnormesComTresLinhasAtras) {
 
 TEST(Leitura_reserva, ContagemNegativaOuForaDoAlcanceERecusada) {
   Receptor_gravador r;
-  EXPECT_EQ(Ler("m\n-1\n", Leitura_reserva::Completa, r), "'-1' is not a valid floating point value");
-  EXPECT_EQ(Ler("m\n1e10\n", Leitura_reserva::Completa, r), "'1e10' is not a valid floating point value");
-  EXPECT_EQ(Ler("m\n-1\n", Leitura_reserva::Somente_pontos, r), "'-1' is not a valid integer value");
+  EXPECT_EQ(Ler("m\n-1\n", Leitura_reserva::Completa, r),
+            "'-1' is not a valid floating point value");
+  EXPECT_EQ(Ler("m\n1e10\n", Leitura_reserva::Completa, r),
+            "'1e10' is not a valid floating point value");
+  EXPECT_EQ(Ler("m\n-1\n", Leitura_reserva::Somente_pontos, r),
+            "'-1' is not a valid integer value");
   EXPECT_EQ(Ler("m\n0\n" + Coef_texto + "   -2\n", Leitura_reserva::Completa, r),
             "'   -2' is not a valid integer value");
   EXPECT_EQ(Ler("m\n0\n" + Coef_texto + "2147483648\n", Leitura_reserva::Completa, r),

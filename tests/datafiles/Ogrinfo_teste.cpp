@@ -52,20 +52,24 @@ const char* const Descricao_vrt = R"(<OGRVRTDataSource>
 
 TEST(ENh_no_ogrinfo, OgrinfoLeOsPontosGravados) {
   if (!Programa_disponivel("ogrinfo"))
-    GTEST_SKIP() << "ogrinfo not found: install gdal-bin (scripts/setup) to read the ENh file with GDAL";
+    GTEST_SKIP()
+        << "ogrinfo not found: install gdal-bin (scripts/setup) to read the ENh file with GDAL";
   QTemporaryDir pasta;
   const std::string base = pasta.path().toStdString();
   Lista<Ponto_digitalizado> pontos;
-  for (int i = 1; i <= 25; ++i) pontos.Acrescentar(Ponto(i, 500000 + i * 10.5, 7400000 + i * 3.25, i - 12.5));
+  for (int i = 1; i <= 25; ++i)
+    pontos.Acrescentar(Ponto(i, 500000 + i * 10.5, 7400000 + i * 3.25, i - 12.5));
   pontos.Acrescentar(Ponto(26, 123456.789, 7654321.123, -3.25));
   ASSERT_EQ(Gravar_arquivo(base + "/folha12.ENh", [&](std::FILE* f) { Escrever_ENh(f, pontos); }),
             Resultado_gravacao::Gravado);
   Gravar_conteudo(base + "/folha12.vrt", Descricao_vrt);
 
-  const std::string saida = Saida_do_comando("(echo 'c n E N h'; cat '" + base + "/folha12.ENh') | ogrinfo -ro -al -q '" +
-                                             base + "/folha12.vrt' 2>&1");
+  const std::string saida =
+      Saida_do_comando("(echo 'c n E N h'; cat '" + base + "/folha12.ENh') | ogrinfo -ro -al -q '" +
+                       base + "/folha12.vrt' 2>&1");
   const std::regex feicao(R"(OGRFeature\(pontos\):\d+)");
-  const auto quantas = std::distance(std::sregex_iterator(saida.begin(), saida.end(), feicao), std::sregex_iterator());
+  const auto quantas = std::distance(std::sregex_iterator(saida.begin(), saida.end(), feicao),
+                                     std::sregex_iterator());
   EXPECT_EQ(quantas, 26) << saida;
   EXPECT_NE(saida.find("  n (Integer) = 26\n"
                        "  E (Real) = 123456.789\n"

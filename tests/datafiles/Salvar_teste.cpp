@@ -39,7 +39,10 @@ class Salvar : public Comandos_arquivos {
 
   // Confirms, chooses the path and answers the two boxes that show the names.
   void Roteiro_completo(const std::string& caminho) {
-    ui.Responder(Resposta::OK).Escolher_arquivo(caminho).Responder(Resposta::OK).Responder(Resposta::OK);
+    ui.Responder(Resposta::OK)
+        .Escolher_arquivo(caminho)
+        .Responder(Resposta::OK)
+        .Responder(Resposta::OK);
   }
 
   std::string Texto_ENh() const {
@@ -47,7 +50,8 @@ class Salvar : public Comandos_arquivos {
   }
   std::string Texto_reserva() const {
     return Texto_escrito([&](std::FILE* f) {
-      Escrever_reserva(f, Form1.Nome_arquivo, *Form1.OLista_coord, *Form1.Coef_orientacao, Form1.Lista_pontos);
+      Escrever_reserva(f, Form1.Nome_arquivo, *Form1.OLista_coord, *Form1.Coef_orientacao,
+                       Form1.Lista_pontos);
     });
   }
 };
@@ -69,14 +73,15 @@ TEST_F(Salvar, ConfirmacaoRecusadaOuDialogoCanceladoNaoCriaArquivo) {
   Form1.Salvar1->trigger();
   ui.Responder(Resposta::OK).Escolher_arquivo(std::nullopt).Responder(Resposta::Cancelar);
   Form1.Salvar1->trigger();
-  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_confirmar(3), Caixa_cancelou_gravacao, Caixa_confirmar(3),
-                                         Caixa_cancelou_gravacao}));
+  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_confirmar(3), Caixa_cancelou_gravacao,
+                                        Caixa_confirmar(3), Caixa_cancelou_gravacao}));
   ASSERT_EQ(ui.dialogos_arquivo.size(), 1u);
   EXPECT_EQ(ui.dialogos_arquivo[0].tipo, Dialogo_arquivo_mostrado::Tipo::Salvar);
   EXPECT_EQ(ui.dialogos_arquivo[0].filtro, "Dados ENh|ENh");
   EXPECT_EQ(ui.dialogos_arquivo[0].extensao_padrao, "ENh");
   EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()), std::vector<std::string>{"mapa.bmp"});
-  EXPECT_EQ(Form1.Modo_clique, 1) << "only a refusal for want of points or a save ends the clicking";
+  EXPECT_EQ(Form1.Modo_clique, 1)
+      << "only a refusal for want of points or a save ends the clicking";
 }
 
 TEST_F(Salvar, GravaOsDoisArquivosComAsCaixasNaOrdem) {
@@ -84,13 +89,17 @@ TEST_F(Salvar, GravaOsDoisArquivosComAsCaixasNaOrdem) {
   Form1.Funcao_corrente("Digitalização de ALTITUDES ");
   const std::string caminho = Caminho("folha12.ENh");
   // Cancel in the boxes that show the names does not stop the saving.
-  ui.Responder(Resposta::OK).Escolher_arquivo(caminho).Responder(Resposta::Cancelar).Responder(Resposta::Cancelar);
+  ui.Responder(Resposta::OK)
+      .Escolher_arquivo(caminho)
+      .Responder(Resposta::Cancelar)
+      .Responder(Resposta::Cancelar);
   Form1.Salvar1->trigger();
 
-  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_confirmar(37),
-                                         {caminho, " NOme arquivo "},
-                                         {Caminho("folha12_RESERVA.ENh"), " NOme do arquivo Reserva"},
-                                         {" Dados gravados em arquivo ", " DAdos gravadaos"}}));
+  EXPECT_EQ(Caixas(),
+            (Caixas_esperadas{Caixa_confirmar(37),
+                              {caminho, " NOme arquivo "},
+                              {Caminho("folha12_RESERVA.ENh"), " NOme do arquivo Reserva"},
+                              {" Dados gravados em arquivo ", " DAdos gravadaos"}}));
   EXPECT_EQ(ui.caixas.back().botoes, Botoes::OK);
   EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()),
             (std::vector<std::string>{"folha12.ENh", "folha12_RESERVA.ENh", "mapa.bmp"}));
@@ -146,18 +155,23 @@ TEST_F(Salvar, SemNomeDeImagemUsaODoDialogoDeFiguras) {
 }
 
 TEST_F(Salvar, PastaSomenteLeituraDaOErroDeAberturaDoENh) {
-  if (!Como_usuario_comum::Possivel()) GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
+  if (!Como_usuario_comum::Possivel())
+    GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
   Digitalizar_pontos(2);
   std::filesystem::create_directory(Caminho("protegida"));
   ::chmod(Caminho("protegida").c_str(), 0555);
-  ui.Responder(Resposta::OK).Escolher_arquivo(Caminho("protegida/a.ENh")).Responder(Resposta::OK).Responder(Resposta::OK);
+  ui.Responder(Resposta::OK)
+      .Escolher_arquivo(Caminho("protegida/a.ENh"))
+      .Responder(Resposta::OK)
+      .Responder(Resposta::OK);
   {
     Como_usuario_comum usuario;
     Form1.Salvar1->trigger();
   }
-  EXPECT_EQ(Caixas(), (Caixas_esperadas{Caixa_confirmar(2),
-                                         {Caminho("protegida/a.ENh"), " NOme arquivo "},
-                                         {"Erro ao abrir arquivo (n E N h) ", "Erro ao execuar fopen!!!"}}));
+  EXPECT_EQ(Caixas(),
+            (Caixas_esperadas{Caixa_confirmar(2),
+                              {Caminho("protegida/a.ENh"), " NOme arquivo "},
+                              {"Erro ao abrir arquivo (n E N h) ", "Erro ao execuar fopen!!!"}}));
   EXPECT_TRUE(Conteudo_pasta(Caminho("protegida")).empty());
   EXPECT_EQ(Form1.Modo_clique, 1);
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
@@ -169,8 +183,8 @@ TEST_F(Salvar, ReservaQueNaoAbreDeixaOENhGravado) {
   Roteiro_completo(Caminho("a.ENh"));
   ui.Responder(Resposta::OK);
   Form1.Salvar1->trigger();
-  EXPECT_EQ(Caixas().back(), Caixa("Erro ao abrir arquivo RESERVA !!!! ",
-                                                                  "Erro ao execuar fopen!!!"));
+  EXPECT_EQ(Caixas().back(),
+            Caixa("Erro ao abrir arquivo RESERVA !!!! ", "Erro ao execuar fopen!!!"));
   EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), Texto_ENh());
   EXPECT_EQ(Form1.Modo_clique, 1);
 }
@@ -178,19 +192,24 @@ TEST_F(Salvar, ReservaQueNaoAbreDeixaOENhGravado) {
 TEST_F(Salvar, FalhaAoEscreverOENhNaoEDadaComoSucessoEGuardaOAntigo) {
   Digitalizar_pontos(37);
   Gravar_conteudo(Caminho("a.ENh"), "antigo\n");
-  ui.Responder(Resposta::OK).Escolher_arquivo(Caminho("a.ENh")).Responder(Resposta::OK).Responder(Resposta::OK);
+  ui.Responder(Resposta::OK)
+      .Escolher_arquivo(Caminho("a.ENh"))
+      .Responder(Resposta::OK)
+      .Responder(Resposta::OK);
   {
     Limite_de_tamanho disco_cheio(100);
     Form1.Salvar1->trigger();
   }
-  EXPECT_EQ(Caixas().back(),
-            Caixa(
-                "Erro ao gravar arquivo (n E N h) \n\n Os dados NAO foram gravados. Um arquivo anterior\n"
-                " com o mesmo nome continua como estava.",
-                "Erro ao gravar!!!"));
+  EXPECT_EQ(
+      Caixas().back(),
+      Caixa(
+          "Erro ao gravar arquivo (n E N h) \n\n Os dados NAO foram gravados. Um arquivo anterior\n"
+          " com o mesmo nome continua como estava.",
+          "Erro ao gravar!!!"));
   EXPECT_EQ(ui.caixas.size(), 3u) << "neither the reserve name nor success is shown";
   EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), "antigo\n");
-  EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()), (std::vector<std::string>{"a.ENh", "mapa.bmp"}));
+  EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()),
+            (std::vector<std::string>{"a.ENh", "mapa.bmp"}));
   EXPECT_EQ(Form1.Modo_clique, 1);
 }
 
@@ -203,11 +222,12 @@ TEST_F(Salvar, FalhaAoEscreverAReservaNaoEDadaComoSucesso) {
     Limite_de_tamanho disco_cheio(200);  // the ENh file fits, the reserve file does not
     Form1.Salvar1->trigger();
   }
-  EXPECT_EQ(Caixas().back(),
-            Caixa(
-                "Erro ao gravar arquivo RESERVA !!!! \n\n O arquivo RESERVA NAO foi gravado. Um arquivo\n"
-                " anterior com o mesmo nome continua como estava.",
-                "Erro ao gravar!!!"));
+  EXPECT_EQ(
+      Caixas().back(),
+      Caixa(
+          "Erro ao gravar arquivo RESERVA !!!! \n\n O arquivo RESERVA NAO foi gravado. Um arquivo\n"
+          " anterior com o mesmo nome continua como estava.",
+          "Erro ao gravar!!!"));
   EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), Texto_ENh());
   EXPECT_EQ(Ler_conteudo(Caminho("a_RESERVA.ENh")), "antiga\n");
   EXPECT_EQ(Form1.Modo_clique, 1);
