@@ -46,7 +46,6 @@ void TForm1::Carregar_imagem() {
   // Hiding and showing again lays the scroll box out for the new picture, maximised.
   hide();
   setWindowState(Qt::WindowNoState);
-  setWindowState(Qt::WindowMaximized);
-  show();
+  showMaximized();  // a hidden window asked for the maximised state alone may not get it
   Abririmagem->setChecked(true);
 }

@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QWheelEvent>
 
+#include "app/Fonte_formularios.h"
 #include "app/Imagem.h"
 #include "app/Protegido.h"
 
@@ -22,6 +23,7 @@ QString Q(const char* texto) {
 
 TForm1::TForm1(Interacao& interacao) : ui(interacao) {
   setWindowTitle(Q("Mapirel"));
+  setFont(Fonte_formularios());
   setGeometry(229, 157, 837, 659);
   Criar_componentes();
   Criar_menus();
@@ -119,12 +121,15 @@ void TForm1::Criar_menus() {
 }
 
 void TForm1::Criar_barra_de_estado() {
+  statusBar()->setFont(font());  // the platform gives status bars a font of their own
   const int larguras[7] = {70, 70, 110, 112, 140, 80, 0};
   const char* textos[7] = {" Xt =", " Yt =", " E =", " N =", " Escala 1 / ", "Ptos =", ""};
   for (int i = 0; i < 7; ++i) {
     auto* painel = new QLabel(Q(textos[i]), statusBar());
     painel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    if (larguras[i] > 0) painel->setFixedWidth(larguras[i]);
+    // A width is a minimum: a text longer than its panel (a large scale denominator,
+    // a wide coordinate) widens it rather than being cut.
+    if (larguras[i] > 0) painel->setMinimumWidth(larguras[i]);
     statusBar()->addWidget(painel, larguras[i] > 0 ? 0 : 1);  // the last one takes the rest
     Paineis[i] = painel;
   }

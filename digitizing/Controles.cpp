@@ -5,10 +5,13 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/Fonte_formularios.h"
+
 Dialogo_centrado::Dialogo_centrado(QWidget* parent, const char* titulo, int largura, int altura)
     : QDialog(parent) {
   setWindowTitle(QString::fromUtf8(titulo));
   setFixedSize(largura, altura);
+  setFont(Fonte_formularios());
 }
 
 void Dialogo_centrado::showEvent(QShowEvent* evento) {

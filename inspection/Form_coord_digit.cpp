@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 
+#include "app/Fonte_formularios.h"
 #include "app/Protegido.h"
 #include "inspection/Caixa_lista.h"
 
@@ -45,7 +46,7 @@ TForm2::TForm2(Interacao& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(Largura_cliente + 2 * Borda, Altura_cliente + 2 * Borda);
   move(424, 126);
-  setFont(Fonte("MS Sans Serif", 11));
+  setFont(Fonte_formularios());
 
   // The border width insets the client area, where the components are placed.
   auto* area = new QWidget(this);
@@ -93,13 +94,11 @@ void TForm2::Criar_barra_de_estado(QWidget* area) {
   StatusBar1->setGeometry(0, Altura_cliente - 19, Largura_cliente, 19);
   for (int i = 0; i < 7; ++i) {
     auto* painel = new QLabel(Q(paineis[i].texto), StatusBar1);
+    painel->setFont(font());  // under the bar's style sheet the form's font is not inherited
     painel->setFrameStyle(paineis[i].chanfro ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-    const bool ultimo = i == 6;  // the last panel runs to the end of the bar
-    if (ultimo)
-      painel->setMinimumWidth(paineis[i].largura);
-    else
-      painel->setFixedWidth(paineis[i].largura);
-    StatusBar1->addWidget(painel, ultimo ? 1 : 0);
+    // Widths are minimums, so that a text is never cut; the last panel runs to the end.
+    painel->setMinimumWidth(paineis[i].largura);
+    StatusBar1->addWidget(painel, i == 6 ? 1 : 0);
     Paineis[i] = painel;
   }
 }

@@ -1,7 +1,6 @@
 // The control point dialog's components: positions, texts, tab order and the wiring
 // of their events.
 
-#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/Protegido.h"
+#include "app/Fonte_formularios.h"
 #include "orientation/DlgOrientacao.h"
 
 namespace {
@@ -36,15 +36,7 @@ QLineEdit* Edicao(QWidget* pai, int x, int y, int largura, int altura) {
 void TOKBottomDlg::Criar_componentes() {
   setWindowTitle(QStringLiteral("Coordenadas para orientacao da folha"));
   setFixedSize(421, 205);
-  // The positions were laid out for the 8-point "MS Sans Serif" of the program's forms,
-  // 11 pixels high on a 96 ppi screen; where it is missing, a font of Helvetica's
-  // widths keeps the texts and the list lines inside their controls.
-  QFont fonte;
-  fonte.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                     QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                     QStringLiteral("Nimbus Sans")});
-  fonte.setPixelSize(11);
-  setFont(fonte);
+  setFont(Fonte_formularios());
 
   Panel1 = new QFrame(this);
   Panel1->setGeometry(8, 8, 169, 185);

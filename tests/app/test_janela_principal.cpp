@@ -99,6 +99,11 @@ TEST_F(JanelaPrincipal, SetePaineisComLargurasETextos) {
   Form1.show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return Form1.Paineis[6]->width() > 200; }));
   EXPECT_GT(Form1.Paineis[6]->width(), 1000 - 70 - 70 - 110 - 112 - 140 - 80 - 100);
+  // A text longer than its panel widens it instead of being cut.
+  Form1.Escrever_painel(4, " Escala aprox.  1 / 123456789");
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Form1.Paineis[4]->width() >= Form1.Paineis[4]->sizeHint().width(); }));
+  EXPECT_GT(Form1.Paineis[4]->width(), 140);
 }
 
 TEST_F(JanelaPrincipal, SairComCancelarNaoMudaNada) {
