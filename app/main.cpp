@@ -1,6 +1,9 @@
 // Mapirel: digitizing spot heights and soundings from scanned maps and charts.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <clocale>
 #include <exception>
 
@@ -11,6 +14,11 @@ int main(int argc, char** argv) {
   QApplication aplicacao(argc, argv);
   // Qt adopts the environment's locale: numbers are read and written with a full stop.
   std::setlocale(LC_NUMERIC, "C");
+  // Qt's own texts (the file dialogs) in Portuguese, like the rest of the program.
+  QTranslator traducao_qt;
+  if (traducao_qt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    aplicacao.installTranslator(&traducao_qt);
   Interacao_qt ui;
   try {
     Programa programa(ui);

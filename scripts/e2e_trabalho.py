@@ -134,7 +134,7 @@ class Trabalho:
         """Types the full path into Qt's file dialog and accepts it with Return."""
         def achar():
             for j in self.p.janelas():
-                campos = [d for d in self.p.de_papel(j, "text") if d.get_name() == "File name:"]
+                campos = [d for d in self.p.de_papel(j, "text") if d.get_name() == "Nome do arquivo:"]
                 if campos:
                     return j, campos[0]
             return None
