@@ -17,7 +17,13 @@ std::string Texto_escrito(const std::function<void(std::FILE*)>& escrever) {
   char* dados = nullptr;
   std::size_t tamanho = 0;
   std::FILE* fluxo = open_memstream(&dados, &tamanho);
-  escrever(fluxo);
+  try {
+    escrever(fluxo);
+  } catch (...) {
+    std::fclose(fluxo);
+    std::free(dados);
+    throw;
+  }
   std::fclose(fluxo);
   std::string texto(dados, tamanho);
   std::free(dados);

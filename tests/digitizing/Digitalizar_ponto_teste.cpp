@@ -73,9 +73,9 @@ TEST_F(Digitalizacao, ValoresAceitosComOSinalDoModo) {
 
 TEST_F(Digitalizacao, ValoresRecusadosMostramAsDuasMensagensENadaGuardam) {
   const std::string longo = std::string(200, '7') + " m";  // shown whole
-  for (auto [modo, grandeza] : {std::pair{&TForm1::Altitudes1Click, "ALTITUDE"},
-                                std::pair{&TForm1::Profundidades1Click, "PROFUNDIDADE"}}) {
-    (Form1.*modo)();
+  for (const bool altitudes : {true, false}) {
+    const std::string grandeza = altitudes ? "ALTITUDE" : "PROFUNDIDADE";
+    altitudes ? Form1.Altitudes1Click() : Form1.Profundidades1Click();
     for (const std::string valor : {"-3", "1,5", "1e3", "12 m", longo.c_str()}) {
       ui.caixas.clear();
       Digitar(valor, true);
@@ -86,7 +86,7 @@ TEST_F(Digitalizacao, ValoresRecusadosMostramAsDuasMensagensENadaGuardam) {
       EXPECT_EQ(ui.caixas[1].texto, "Valor digitado   `" + valor + "`  para a " + grandeza +
                                         " é inválido. \n\n Repita a operações de \n\n "
                                         "DIGITALIZAÇÃO e DIGITAÇÃO.\n\n");
-      EXPECT_EQ(ui.caixas[1].titulo, std::string(" Erro ao digitar o valor da ") + grandeza);
+      EXPECT_EQ(ui.caixas[1].titulo, " Erro ao digitar o valor da " + grandeza);
       EXPECT_EQ(ui.caixas[1].botoes, Botoes::OK_Cancelar);
     }
   }

@@ -51,12 +51,12 @@ TEST_F(Modos, PontosAltitudesEProfundidades) {
 
 TEST_F(Modos, PoligonoConvexoOkApagaAsMarcasCancelMantem) {
   Form1.Lista_pconv.Acrescentar({1, 0});
-  for (auto comando : {&TForm1::Altitudes1Click, &TForm1::Profundidades1Click}) {
+  for (const bool altitudes : {true, false}) {
     for (const Resposta resposta : {Resposta::Cancelar, Resposta::OK}) {
       Com_pol_convexo(Form1);
       ui.caixas.clear();
       ui.Responder(resposta);
-      (Form1.*comando)();
+      altitudes ? Form1.Altitudes1Click() : Form1.Profundidades1Click();
       ASSERT_EQ(ui.caixas.size(), 1u);
       EXPECT_EQ(ui.caixas[0].texto,
                 " ATENÇÃO: Já há polígono convexo determinado!!!\n\n"
@@ -68,8 +68,8 @@ TEST_F(Modos, PoligonoConvexoOkApagaAsMarcasCancelMantem) {
       const std::vector<int> esperadas =
           resposta == Resposta::OK ? std::vector<int>{-1, -1, -1} : std::vector<int>{1, -1, 2};
       EXPECT_EQ(Marcas(Form1), esperadas);
-      EXPECT_EQ(Form1.Modo_altitude, comando == &TForm1::Altitudes1Click);  // set either way
-      EXPECT_EQ(Form1.Lista_pconv.Quantidade(), 1);                         // only the marks go
+      EXPECT_EQ(Form1.Modo_altitude, altitudes);     // set either way
+      EXPECT_EQ(Form1.Lista_pconv.Quantidade(), 1);  // only the marks go
     }
   }
 }
