@@ -29,30 +29,28 @@ std::unique_ptr<TImagem> Vista(int lado) {
   return imagem;
 }
 
+void Pintar_exposto(TImagem& imagem, QImage& tela) {
+  imagem.render(&tela, QPoint(), QRegion(Exposto), QWidget::DrawChildren);
+  benchmark::DoNotOptimize(tela.constBits());
+}
+
 void Pintar(benchmark::State& estado, bool alternada) {
   auto pequena = Vista(2000);
   auto grande = Vista(10000);
   QImage tela(Exposto.size(), QImage::Format_RGB32);
-  const auto pintar = [&tela](TImagem& imagem) {
-    return [&] {
-      imagem.render(&tela, QPoint(), QRegion(Exposto), QWidget::DrawChildren);
-      benchmark::DoNotOptimize(tela.constBits());
-    };
-  };
+  const auto pinta_pequena = [&] { Pintar_exposto(*pequena, tela); };
+  const auto pinta_grande = [&] { Pintar_exposto(*grande, tela); };
   constexpr int vezes = 200;
   medicao::Comparacao comparacao;
   for (auto _ : estado) {
     if (alternada) {
       for (int i = 0; i < vezes; ++i)
-        comparacao.Base(pintar(*pequena)), comparacao.Programa(pintar(*grande));
+        comparacao.Base(pinta_pequena), comparacao.Programa(pinta_grande);
     } else {
       // The first paints fault the pages in; the view has long done that when it repaints.
-      for (int i = 0; i < 10; ++i) {
-        pintar (*pequena)();
-        pintar (*grande)();
-      }
-      for (int i = 0; i < vezes; ++i) comparacao.Base(pintar(*pequena));
-      for (int i = 0; i < vezes; ++i) comparacao.Programa(pintar(*grande));
+      for (int i = 0; i < 10; ++i) pinta_pequena(), pinta_grande();
+      for (int i = 0; i < vezes; ++i) comparacao.Base(pinta_pequena);
+      for (int i = 0; i < vezes; ++i) comparacao.Programa(pinta_grande);
     }
   }
   comparacao.Registrar(estado, "ms_10000", "ms_2000");
