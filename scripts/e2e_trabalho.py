@@ -448,7 +448,7 @@ class Trabalho:
                 raise Falha(f"the inspection window's status bar has no {esperado!r}: {barra!r}")
         self.p.esperar_painel(6, " Função corrente: Inspeção / Edição de pontos")
         if mostrar:
-            foto(os.path.join(self.fotos, "inspecao.png"))
+            foto(os.path.join(self.fotos, "dados_digitalizados.png"))
             # A click on the third line is reported.
             clicar(lista.get_child_at_index(2))
             self.p.caixa(" Item selecionado da lista ", " Clicou no ponto  eli=2  elf=0")
