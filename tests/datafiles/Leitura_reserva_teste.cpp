@@ -53,10 +53,13 @@ std::string Ler(const std::string& texto, Leitura_reserva leitura, Receptor_grav
   return Mensagem_de_erro([&] { Ler_reserva(fluxo.get(), leitura, receptor); });
 }
 
-std::string Trocar_LF_por_CRLF(std::string texto) {
-  for (std::size_t i = texto.find('\n'); i != std::string::npos; i = texto.find('\n', i + 2))
-    texto.insert(i, "\r");
-  return texto;
+std::string Trocar_LF_por_CRLF(const std::string& texto) {
+  std::string crlf;
+  for (const char c : texto) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return crlf;
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <fmt/printf.h>
+
 #include <QLineEdit>
 
 #include "digitizing/DlgRemocao.h"
@@ -42,7 +44,7 @@ TEST_F(Desfazer, RemoveEmOrdemInversaEDevolveONumero) {
 
   for (const int numero : {3, 2, 1}) {
     Remocao(true, [&](TOKRightDlg& dlg) {
-      EXPECT_EQ(Texto(dlg.Edit1), " " + std::to_string(numero));
+      EXPECT_EQ(Texto(dlg.Edit1), fmt::sprintf(" %d", numero));
       EXPECT_EQ(Form1.Painel(6), " Função corrente: Desfazer/eliminar último ponto da lista");
     });
     Form1.Desfazer1Click();
