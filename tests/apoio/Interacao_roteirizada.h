@@ -52,7 +52,6 @@ class Interacao_roteirizada : public Interacao {
   std::vector<std::string> Textos() const;
   // The error boxes' texts only.
   std::vector<std::string> Erros() const;
-  bool Roteiro_vazio() const { return roteiro_.empty(); }
 
   // ---- Interacao ----
   Resposta Caixa_mensagem(const std::string& texto, const std::string& titulo,

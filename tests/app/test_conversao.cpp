@@ -7,19 +7,7 @@
 
 #include "app/Conversao.h"
 #include "app/Erro.h"
-
-namespace {
-
-std::string Erro_de(auto&& conversao, const std::string& texto) {
-  try {
-    conversao(texto);
-  } catch (const Erro& erro) {
-    return erro.what();
-  }
-  return "";
-}
-
-}  // namespace
+#include "tests/apoio/Mensagem_de_erro.h"
 
 TEST(Conversao, RealAceitaSinalDigitosPontoEExpoente) {
   const struct {
@@ -48,7 +36,7 @@ TEST(Conversao, RealAceitaSinalDigitosPontoEExpoente) {
 TEST(Conversao, RealRecusaOQueNaoENumero) {
   for (const char* texto : {"", " ", "   ", ".", "1.2.3", "1,5", "12 m", "inf", "nan", "0x1A", "e5",
                             "1e", "1e+", "--1", "+", "- 1", "1 2", "\t1", "1e999"}) {
-    EXPECT_EQ(Erro_de(Texto_para_real, texto),
+    EXPECT_EQ(Mensagem_de_erro([&] { Texto_para_real(texto); }),
               fmt::sprintf("'%s' is not a valid floating point value", texto))
         << texto;
   }
@@ -67,7 +55,7 @@ TEST(Conversao, InteiroAceitaSinalEDigitosNaFaixaDe32Bits) {
 TEST(Conversao, InteiroRecusaBrancosAposPontoHexEForaDaFaixa) {
   for (const char* texto : {"42 ", "", " ", "4.0", "1e3", "0x10", "$10", "2147483648",
                             "-2147483649", "99999999999999999999", "1,0", "abc", "+", "- 4"}) {
-    EXPECT_EQ(Erro_de(Texto_para_inteiro, texto),
+    EXPECT_EQ(Mensagem_de_erro([&] { Texto_para_inteiro(texto); }),
               fmt::sprintf("'%s' is not a valid integer value", texto))
         << texto;
   }
@@ -127,14 +115,7 @@ TEST(Conversao, PixelTruncadoDentroDoQueAVistaEndereca) {
 
 TEST(Erros, DivisaoVerificada) {
   EXPECT_DOUBLE_EQ(Dividir(1.0, 4.0), 0.25);
-  const auto mensagem = [](double a, double b) -> std::string {
-    try {
-      Dividir(a, b);
-    } catch (const Erro& e) {
-      return e.what();
-    }
-    return "";
-  };
+  const auto mensagem = [](double a, double b) { return Mensagem_de_erro([&] { Dividir(a, b); }); };
   EXPECT_EQ(mensagem(1.0, 0.0), "Floating point division by zero");
   EXPECT_EQ(mensagem(0.0, 0.0), "Invalid floating point operation");
   EXPECT_EQ(mensagem(1e300, 1e-300), "Floating point overflow");

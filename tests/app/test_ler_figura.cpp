@@ -21,6 +21,7 @@
 
 #include "app/Erro.h"
 #include "app/Ler_figura.h"
+#include "tests/apoio/Mensagem_de_erro.h"
 
 namespace {
 
@@ -70,13 +71,7 @@ void Conferir_opaca(const QImage& imagem) {
 }
 
 std::string Mensagem_do_erro(const std::string& caminho) {
-  try {
-    Ler_figura(caminho, 96);
-  } catch (const Erro& erro) {
-    return erro.what();
-  }
-  ADD_FAILURE() << caminho << " was loaded";
-  return "";
+  return Mensagem_de_erro([&] { Ler_figura(caminho, 96); });
 }
 
 // ---- Files written by the tests ---------------------------------------------------

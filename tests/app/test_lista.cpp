@@ -1,16 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/Lista.h"
+#include "tests/apoio/Mensagem_de_erro.h"
 
 TEST(Lista, PosicoesVerificadas) {
   Lista<int> lista;
   EXPECT_THROW(lista.Item(-1), Erro);
-  try {
-    lista.Item(0);
-    FAIL();
-  } catch (const Erro& erro) {
-    EXPECT_STREQ(erro.what(), "List index out of bounds (0)");
-  }
+  EXPECT_EQ(Mensagem_de_erro([&] { lista.Item(0); }), "List index out of bounds (0)");
   lista.Acrescentar(1);
   lista.Acrescentar(3);
   lista.Inserir(1, 2);

@@ -82,15 +82,6 @@ Como_usuario_comum::~Como_usuario_comum() {
   setfsgid(0);
 }
 
-std::string Mensagem_de_erro(const std::function<void()>& acao) {
-  try {
-    acao();
-  } catch (const Erro& erro) {
-    return erro.what();
-  }
-  return {};
-}
-
 Ponto_digitalizado Ponto(int numero, double E, double N, double h, double x, double y, int marca) {
   Ponto_digitalizado p;
   p.Numero = numero;

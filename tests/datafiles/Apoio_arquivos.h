@@ -9,6 +9,7 @@
 
 #include "app/Lista.h"
 #include "app/Registros.h"
+#include "tests/apoio/Mensagem_de_erro.h"
 
 // What a writer puts into a stream, as text.
 std::string Texto_escrito(const std::function<void(std::FILE*)>& escrever);
@@ -40,9 +41,6 @@ class Como_usuario_comum {
  private:
   bool trocou_ = false;
 };
-
-// The message of the Erro that acao raises; empty when it raises none.
-std::string Mensagem_de_erro(const std::function<void()>& acao);
 
 Ponto_digitalizado Ponto(int numero, double E, double N, double h, double x = 0, double y = 0,
                          int marca = -1);

@@ -10,6 +10,7 @@
 
 #include "app/Erro.h"
 #include "orientation/Ajustamento.h"
+#include "tests/apoio/Mensagem_de_erro.h"
 #include "tests/orientation/Exemplos_orientacao.h"
 
 namespace {
@@ -29,15 +30,6 @@ void Esperar_residuos_nulos(const std::vector<Ponto_orientacao>& pontos, const C
     EXPECT_NEAR(r.DeltaN, 0.0, 1e-9);
     EXPECT_NEAR(r.DeltaD, 0.0, 1e-9);
   }
-}
-
-std::string Erro_de(const std::function<void()>& acao) {
-  try {
-    acao();
-  } catch (const Erro& erro) {
-    return erro.what();
-  }
-  return "no error";
 }
 
 }  // namespace
@@ -113,7 +105,7 @@ TEST(Ajustamento, EstatisticasDividemPorNMenosUm) {
   EXPECT_EQ(est.desvio.DeltaN, 0.0);
   EXPECT_EQ(est.desvio.DeltaD, 0.0);
   // One residual has no deviation: an error, not a NaN.
-  EXPECT_EQ(Erro_de([] {
+  EXPECT_EQ(Mensagem_de_erro([] {
               Calcular_estatisticas({{0.5, 0, 0.5}});
             }),
             "Invalid floating point operation");
@@ -170,7 +162,8 @@ TEST(Ajustamento, ToleranciaRelativaAoTamanhoDasCoordenadas) {
 TEST(Ajustamento, SistemaSingularAcusaErroEmVezDeNaN) {
   auto repetidos = Quadrado_100m();
   for (auto& p : repetidos) p.E = 100, p.N = 300;
-  EXPECT_EQ(Erro_de([&] { Ajustar_orientacao(repetidos); }), "Invalid floating point operation");
+  EXPECT_EQ(Mensagem_de_erro([&] { Ajustar_orientacao(repetidos); }),
+            "Invalid floating point operation");
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include "app/Erro.h"
 #include "orientation/Escala.h"
+#include "tests/apoio/Mensagem_de_erro.h"
 #include "tests/orientation/Exemplos_orientacao.h"
 
 TEST(Escala, QuadradoDoExemplo) {
@@ -35,10 +36,6 @@ TEST(Escala, PoligonoFechadoNaOrdemDaLista) {
 TEST(Escala, SemPerimetroNaImagemAcusaErro) {
   const std::vector<Ponto_orientacao> sem_imagem = {{101, 0, 0, 0, 0}, {102, 3, 0, 0, 0}};
   EXPECT_EQ(Perimetro_imagem(sem_imagem), 0.0);
-  try {
-    Denominador_escala(Perimetro_carta(sem_imagem), 0.0, 96);
-    FAIL() << "no error";
-  } catch (const Erro& erro) {
-    EXPECT_STREQ(erro.what(), "Floating point division by zero");
-  }
+  EXPECT_EQ(Mensagem_de_erro([&] { Denominador_escala(Perimetro_carta(sem_imagem), 0.0, 96); }),
+            "Floating point division by zero");
 }

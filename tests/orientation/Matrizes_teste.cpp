@@ -6,6 +6,7 @@
 
 #include "app/Erro.h"
 #include "orientation/Matrizes.h"
+#include "tests/apoio/Mensagem_de_erro.h"
 
 namespace {
 
@@ -24,15 +25,6 @@ void Esperar_identidade(const Matriz& M, double tolerancia) {
   for (int i = 0; i < M.linhas; ++i)
     for (int j = 0; j < M.colunas; ++j)
       EXPECT_NEAR(M(i, j), i == j ? 1.0 : 0.0, tolerancia) << "at " << i << "," << j;
-}
-
-std::string Mensagem_de_erro(const std::function<void()>& acao) {
-  try {
-    acao();
-  } catch (const Erro& erro) {
-    return erro.what();
-  }
-  return "no error";
 }
 
 }  // namespace
