@@ -2,22 +2,74 @@
 
 #include <fmt/printf.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <utility>
+
 #include "app/Ler_formatos.h"
 
 void Falhar_leitura(const std::string& caminho, const std::string& problema) {
   throw Erro(fmt::sprintf("Não foi possível ler a imagem \"%s\": %s", caminho, problema));
 }
 
+namespace {
+
+// The first number after `campo` in a file of the system (the whole file's first number
+// when `campo` is empty); -1 when the file or the field is missing or holds no number
+// (a control group without a limit says "max").
+int64_t Numero_do_sistema(const char* arquivo, const char* campo) {
+  std::FILE* f = std::fopen(arquivo, "r");
+  if (!f) return -1;
+  char linha[256];
+  int64_t numero = -1;
+  while (numero < 0 && std::fgets(linha, sizeof linha, f)) {
+    if (std::strncmp(linha, campo, std::strlen(campo)) != 0) continue;
+    char* fim = nullptr;
+    const long long lido = std::strtoll(linha + std::strlen(campo), &fim, 10);
+    if (fim != linha + std::strlen(campo)) numero = lido;
+    if (*campo == '\0') break;
+  }
+  std::fclose(f);
+  return numero;
+}
+
+}  // namespace
+
+int64_t Memoria_livre_do_sistema() {
+  const int64_t kib = Numero_do_sistema("/proc/meminfo", "MemAvailable:");
+  int64_t livre = kib >= 0 ? kib * 1024 : std::numeric_limits<int64_t>::max();
+  // A control group's limit (version 2, then 1) binds before the machine's memory does.
+  const std::pair<const char*, const char*> grupos[] = {
+      {"/sys/fs/cgroup/memory.max", "/sys/fs/cgroup/memory.current"},
+      {"/sys/fs/cgroup/memory/memory.limit_in_bytes",
+       "/sys/fs/cgroup/memory/memory.usage_in_bytes"}};
+  for (const auto& [limite, uso] : grupos) {
+    const int64_t l = Numero_do_sistema(limite, ""), u = Numero_do_sistema(uso, "");
+    if (l >= 0 && u >= 0) livre = std::min(livre, std::max<int64_t>(0, l - u));
+  }
+  return livre;
+}
+
+int64_t (*Memoria_disponivel)() = Memoria_livre_do_sistema;
+
 Erro Erro_grande_demais(int64_t largura, int64_t altura) {
+  const double mib = std::ceil(4.0 * static_cast<double>(largura) * static_cast<double>(altura) /
+                               (1 << 20));  // four bytes a pixel
   return Erro(
-      fmt::sprintf("Imagem grande demais para a memória (%d x %d pixels)", largura, altura));
+      fmt::sprintf("Imagem grande demais para a memória disponível (%d x %d pixels, %d MiB)",
+                   largura, altura, static_cast<int64_t>(mib)));
 }
 
 void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura) {
   if (largura <= 0 || altura <= 0)
     Falhar_leitura(caminho, fmt::sprintf("dimensões inválidas (%d x %d pixels)", largura, altura));
-  // Compared by division, so that a header claiming huge sides cannot overflow.
-  if (largura > Maximo_bytes_raster / 4 / altura) throw Erro_grande_demais(largura, altura);
+  // QImage counts rows and the bytes of a row in int; the size is compared by division,
+  // so that a header claiming huge sides cannot overflow.
+  if (largura > INT32_MAX / 4 || altura > INT32_MAX || largura > Memoria_disponivel() / 4 / altura)
+    throw Erro_grande_demais(largura, altura);
 }
 
 QImage Criar_raster(const std::string& caminho, int64_t largura, int64_t altura) {

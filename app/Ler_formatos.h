@@ -14,12 +14,16 @@
 
 #include "app/Erro.h"
 
-// A raster above 2 GiB is refused before it is allocated: a damaged or hostile header
-// could otherwise claim tens of gigabytes and take the machine's memory with it.
-inline constexpr int64_t Maximo_bytes_raster = int64_t{2} << 30;
+// The bytes the system can still give this process now: its available memory, within
+// its control group's limit. A damaged or hostile header may claim tens of gigabytes,
+// and a real sheet (an A0 scan at 600 dpi takes 2.2 GB) may still fit: what counts is
+// the machine. A variable, so that tests can stand in for a machine of a given size.
+extern int64_t (*Memoria_disponivel)();
+int64_t Memoria_livre_do_sistema();
 
 // Raises Erro for a raster size that is not positive (a reading error of the file) or
-// beyond the cap ("Imagem grande demais para a memória (%d x %d pixels)").
+// that does not fit in the available memory, before anything is allocated ("Imagem
+// grande demais para a memória disponível (%d x %d pixels, %d MiB)").
 void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura);
 Erro Erro_grande_demais(int64_t largura, int64_t altura);
 

@@ -52,8 +52,10 @@ QImage Ler_maior_entrada(const std::string& caminho, QImageReader& leitor) {
 }  // namespace
 
 QImage Ler_ico(const std::string& caminho) {
-  // Qt refuses pictures over 128 MB by default; the loader's own cap replaces that.
-  QImageReader::setAllocationLimit(static_cast<int>(Maximo_bytes_raster >> 20));
+  // Qt refuses pictures over 128 MB by default; the loader's own check of the size
+  // against the available memory replaces that.
+  QImageReader::setAllocationLimit(
+      static_cast<int>(std::min<int64_t>(Memoria_disponivel() >> 20, INT32_MAX)));
   const Arquivo arquivo = Abrir_arquivo(caminho);  // by the bytes of its name
   QFile dispositivo;
   if (!dispositivo.open(arquivo.get(), QIODevice::ReadOnly))

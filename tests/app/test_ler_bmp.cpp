@@ -18,6 +18,7 @@
 
 #include "app/Erro.h"
 #include "app/Ler_figura.h"
+#include "tests/apoio/Memoria_simulada.h"
 
 namespace {
 
@@ -288,6 +289,7 @@ TEST_F(Ler_bmp_teste, FigurasGravadasPeloQt) {
 // ---- Bad input ----------------------------------------------------------------------
 
 TEST_F(Ler_bmp_teste, ArquivosDanificadosRecusadosComOProblema) {
+  const Memoria_simulada dois_gib(int64_t{2} << 30);
   const Pixel cinza = [](int x, int y) { return uint32_t(x * 40 + y) * 0x010101; };
   const Pixel zero = [](int, int) { return 0u; };
   const Bmp direto = Direto(6, 3, 24, 40, cinza);  // rows of 20 bytes
@@ -301,7 +303,7 @@ TEST_F(Ler_bmp_teste, ArquivosDanificadosRecusadosComOProblema) {
     return com([m](Bmp& f) { f.bits = 16, f.compressao = 3, f.mascaras = {m, 0, 0}; });
   };
   const auto grande = [](const std::string& lados) {
-    return "Imagem grande demais para a memória (" + lados + " pixels)";
+    return "Imagem grande demais para a memória disponível (" + lados + ")";
   };
   const auto danificado = [](const std::string& detalhe) {
     return "arquivo BMP inválido ou danificado (" + detalhe + ")";
@@ -331,9 +333,11 @@ TEST_F(Ler_bmp_teste, ArquivosDanificadosRecusadosComOProblema) {
       {com([](Bmp& f) { f.largura = 0; }), "dimensões inválidas (0 x 3 pixels)"},
       {com([](Bmp& f) { f.largura = -5; }), "dimensões inválidas (-5 x 3 pixels)"},
       {com([](Bmp& f) { f.altura = 0; }), "dimensões inválidas (6 x 0 pixels)"},
-      {com([](Bmp& f) { f.largura = f.altura = 60000; }), grande("60000 x 60000")},
-      {com([](Bmp& f) { f.largura = 1, f.altura = INT32_MIN; }), grande("1 x 2147483648")},
-      {Montar(Rle(8, 50000, 50000, "00 01")), grande("50000 x 50000")},
+      {com([](Bmp& f) { f.largura = f.altura = 60000; }),
+       grande("60000 x 60000 pixels, 13733 MiB")},
+      {com([](Bmp& f) { f.largura = 1, f.altura = INT32_MIN; }),
+       grande("1 x 2147483648 pixels, 8192 MiB")},
+      {Montar(Rle(8, 50000, 50000, "00 01")), grande("50000 x 50000 pixels, 9537 MiB")},
       // Within the cap, but the file cannot hold the rows: refused before allocating.
       {com([](Bmp& f) { f.largura = f.altura = 20000, f.pixels = {}; }),
        "arquivo BMP incompleto (0 bytes de pixels, 1200000000 esperados)"},

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 // clang-format off
@@ -21,6 +22,7 @@
 
 #include "app/Erro.h"
 #include "app/Ler_figura.h"
+#include "tests/apoio/Memoria_simulada.h"
 #include "tests/apoio/Mensagem_de_erro.h"
 
 namespace {
@@ -419,7 +421,22 @@ TEST_F(Ler_figura_teste, JpegDanificadoOuIncompletoERecusado) {
 }
 
 TEST_F(Ler_figura_teste, TamanhoAlemDaMemoriaRecusadoAntesDeAlocar) {
+  // What fits the available memory is read, to the last byte; one byte less is refused.
   Gravar_jpeg_colorido(Caminho("pequeno.jpg"));
+  const int64_t bytes_64x48 = 64 * 48 * 4;
+  {
+    const Memoria_simulada justa(bytes_64x48);
+    EXPECT_EQ(Ler_figura(Caminho("pequeno.jpg"), 96).size(), QSize(64, 48));
+  }
+  {
+    const Memoria_simulada falta_um(bytes_64x48 - 1);
+    EXPECT_EQ(Mensagem_do_erro(Caminho("pequeno.jpg")),
+              "Imagem grande demais para a memória disponível (64 x 48 pixels, 1 MiB)");
+  }
+  EXPECT_GT(Memoria_livre_do_sistema(), 0);
+  EXPECT_LT(Memoria_livre_do_sistema(), std::numeric_limits<int64_t>::max());
+
+  const Memoria_simulada um_gib(int64_t{1} << 30);
   Bytes jpeg = Ler(Caminho("pequeno.jpg"));
   for (size_t i = 0; i + 8 < jpeg.size(); ++i)
     if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
@@ -430,7 +447,7 @@ TEST_F(Ler_figura_teste, TamanhoAlemDaMemoriaRecusadoAntesDeAlocar) {
     }
   Gravar(Caminho("enorme.jpg"), jpeg);
   EXPECT_EQ(Mensagem_do_erro(Caminho("enorme.jpg")),
-            "Imagem grande demais para a memória (60000 x 60000 pixels)");
+            "Imagem grande demais para a memória disponível (60000 x 60000 pixels, 13733 MiB)");
 
   // A bitmap header with the same claim and no pixels.
   Escritor bmp;
@@ -439,7 +456,7 @@ TEST_F(Ler_figura_teste, TamanhoAlemDaMemoriaRecusadoAntesDeAlocar) {
   bmp.u32(0).u32(2835).u32(2835).u32(0).u32(0);
   Gravar(Caminho("enorme.bmp"), bmp.b);
   EXPECT_EQ(Mensagem_do_erro(Caminho("enorme.bmp")),
-            "Imagem grande demais para a memória (60000 x 60000 pixels)");
+            "Imagem grande demais para a memória disponível (60000 x 60000 pixels, 13733 MiB)");
 
   // A metafile frame of 100 m by 100 m.
   Gravar(Caminho("enorme.emf"), Emf_com_retangulo(10000000, 10000000));
