@@ -3,16 +3,22 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 #include "app/Erro.h"
 #include "orientation/Matrizes.h"
 
 namespace {
 
-// Positions closer than this fraction of the largest coordinate count as one
-// position, and a configuration thinner than it counts as a line. Exactly repeated or
-// collinear points come out some 1e-16 of the coordinates apart after rounding.
-constexpr double Tolerancia_relativa = 1e-9;
+// A configuration thinner than this fraction of its length counts as a line. Judged
+// against the points' own spread, so that the origin of the grid does not matter: a
+// 50 m layout far up a UTM zone is as good as one near its origin.
+constexpr double Espessura_relativa = 1e-9;
+
+// Exactly repeated or collinear points still come out a few units in the last place
+// of their coordinates apart after rounding (a few nanometres at ten million metres);
+// gaps below this fraction of the largest coordinate are that noise.
+constexpr double Arredondamento_relativo = 64 * std::numeric_limits<double>::epsilon();
 
 struct Posicao {
   double u = 0.0;
@@ -27,8 +33,8 @@ double Distancia(const Posicao& p, const Posicao& q) {
 
 // True when the positions do not hold three points clear of one line. Measured
 // against the line from the first position to the one farthest from it, which is at
-// least half the configuration's extent: the cross products then lose only rounding
-// of the size of the coordinates themselves.
+// least half the configuration's extent: the cross products then lose only the
+// rounding of the coordinates themselves.
 bool Degenerada(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao) {
   std::vector<Posicao> p;
   double maior_coordenada = 0.0;
@@ -36,26 +42,42 @@ bool Degenerada(const std::vector<Ponto_orientacao>& pontos, const Projecao& pos
     p.push_back(posicao(ponto));
     maior_coordenada = std::max({maior_coordenada, std::fabs(p.back().u), std::fabs(p.back().v)});
   }
-  const double limite = Tolerancia_relativa * maior_coordenada;
+  const double ruido = Arredondamento_relativo * maior_coordenada;
   const Posicao a = p.front();
   const Posicao b = *std::max_element(p.begin(), p.end(), [&](const Posicao& x, const Posicao& y) {
     return Distancia(a, x) < Distancia(a, y);
   });
   const double base = Distancia(a, b);
-  if (!(base > limite)) return true;
+  if (!(base > ruido)) return true;
+  const double espessura_minima = std::max(Espessura_relativa * base, ruido);
   return std::none_of(p.begin(), p.end(), [&](const Posicao& c) {
     const double produto = (b.u - a.u) * (c.v - a.v) - (b.v - a.v) * (c.u - a.u);
-    return std::fabs(produto) / base > limite;
+    return std::fabs(produto) / base > espessura_minima;
   });
 }
 
-// Rows: the two coordinates of each point, then ones; one column per point.
-Matriz Matriz_coordenadas(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao) {
+Posicao Media(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao) {
+  Posicao soma;
+  for (const auto& ponto : pontos) {
+    soma.u += posicao(ponto).u;
+    soma.v += posicao(ponto).v;
+  }
+  const double n = static_cast<double>(pontos.size());
+  return {Dividir(soma.u, n), Dividir(soma.v, n)};
+}
+
+// Rows: the two coordinates of each point less the reference, then ones; one column per
+// point. Taken from the mean, the coordinates keep their digits in the normal
+// equations: grid coordinates of millions of metres squared beside 1 would leave only
+// a few of them. The row of ones stays, so the fit finds its own offset and a mean
+// off by rounding costs nothing.
+Matriz Matriz_coordenadas(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao,
+                          const Posicao& referencia) {
   Matriz M(3, static_cast<int>(pontos.size()));
   for (int i = 0; i < M.colunas; ++i) {
     const Posicao p = posicao(pontos[static_cast<std::size_t>(i)]);
-    M(0, i) = p.u;
-    M(1, i) = p.v;
+    M(0, i) = p.u - referencia.u;
+    M(1, i) = p.v - referencia.v;
     M(2, i) = 1.0;
   }
   return M;
@@ -79,17 +101,22 @@ Configuracao Verificar_configuracao(const std::vector<Ponto_orientacao>& pontos)
 }
 
 Coeficientes Ajustar_orientacao(const std::vector<Ponto_orientacao>& pontos) {
-  const Matriz A = Matriz_coordenadas(pontos, Na_carta);
-  const Matriz B = Matriz_coordenadas(pontos, Na_imagem);
+  const Posicao carta = Media(pontos, Na_carta);
+  const Posicao imagem = Media(pontos, Na_imagem);
+  const Matriz A = Matriz_coordenadas(pontos, Na_carta, carta);
+  const Matriz B = Matriz_coordenadas(pontos, Na_imagem, imagem);
   const Matriz At = Transpor_matriz(A);
 
   const Matriz M1 = Multiplicar_matrizes(B, At);
   const Matriz M2 = Multiplicar_matrizes(A, At);  // the normal matrix
   const Matriz M3 = Inverter_matriz(M2);
-  const Matriz T = Multiplicar_matrizes(M1, M3);  // chart to image
-  const Matriz C = Inverter_matriz(T);            // image to chart
+  const Matriz T = Multiplicar_matrizes(M1, M3);  // chart to image, both from their means
+  const Matriz C = Inverter_matriz(T);            // image to chart, both from their means
 
-  return Coeficientes{C(0, 0), C(0, 1), C(0, 2), C(1, 0), C(1, 1), C(1, 2)};
+  // Back to the origins of the coordinates: E - Em = a (x - xm) + b (y - ym) + C02.
+  const double a = C(0, 0), b = C(0, 1), d = C(1, 0), e = C(1, 1);
+  return Coeficientes{a, b, Verificado(carta.u + C(0, 2) - (a * imagem.u + b * imagem.v)),
+                      d, e, Verificado(carta.v + C(1, 2) - (d * imagem.u + e * imagem.v))};
 }
 
 std::vector<Residuo> Calcular_residuos(const std::vector<Ponto_orientacao>& pontos,
