@@ -15,6 +15,29 @@
 
 namespace {
 
+// Back to the clicking of the control points from the first one: no coefficients, no
+// digitizing, a fresh picture without the old markers, so that every click associates
+// a point again whether or not an orientation had been accepted.
+void Reiniciar_captura(TForm1& janela) {
+  janela.Coef_orientacao.reset();
+  // The state goes back before the picture is reloaded: should the file have gone
+  // meanwhile, the window must not stay oriented without coefficients.
+  janela.Pontos_associados = 0;
+  janela.Orientada = false;
+  janela.Ajustar->setEnabled(false);
+  janela.Salvar1->setEnabled(false);
+  janela.Digitalizar2->setEnabled(false);
+  janela.Digitalizacao_liberada = false;
+  janela.Coord_de_imagem->setChecked(false);
+
+  // Reloading the picture wipes the control point markers.
+  janela.resize(814, 606);
+  janela.setWindowState(Qt::WindowMaximized);
+  janela.Carregar_imagem();
+  janela.setWindowState(Qt::WindowNoState);
+  janela.setWindowState(Qt::WindowMaximized);
+}
+
 // A configuration that cannot determine the orientation is refused before anything
 // is computed. When the clicks on the image are at fault, the capture starts again
 // from the first control point, as after a rejected orientation; otherwise the user
@@ -42,11 +65,7 @@ bool Recusar(TForm1& janela, Configuracao configuracao) {
       break;
   }
   janela.ui.Caixa_mensagem(texto, "ATENÇÃO", Botoes::OK);
-  if (configuracao == Configuracao::Degenerada_imagem) {
-    janela.Pontos_associados = 0;
-    janela.Coord_de_imagem->setChecked(false);
-    janela.Ajustar->setEnabled(false);
-  }
+  if (configuracao == Configuracao::Degenerada_imagem) Reiniciar_captura(janela);
   return true;
 }
 
@@ -66,35 +85,19 @@ void Aceitar(TForm1& janela, const Escala_aprox& escala) {
 }
 
 void Rejeitar(TForm1& janela) {
-  janela.Coef_orientacao.reset();
   janela.ui.Caixa_mensagem(
       " ATENÇÃO: \n\n    Realizar novamente a leitura das coordenadas\n\n"
       " de tela para a orientação.",
       "ATENÇÃO", Botoes::OK);
-  // The state goes back before the picture is reloaded: should the file have gone
-  // meanwhile, the window must not stay oriented without coefficients.
-  janela.Pontos_associados = 0;
-  janela.Orientada = false;
-  janela.Ajustar->setEnabled(false);
-  janela.Salvar1->setEnabled(false);
-  janela.Digitalizar2->setEnabled(false);
-  janela.Digitalizacao_liberada = false;
-  janela.Coord_de_imagem->setChecked(false);
-
-  // Reloading the picture wipes the control point markers.
-  janela.resize(814, 606);
-  janela.setWindowState(Qt::WindowMaximized);
-  janela.Carregar_imagem();
-  janela.setWindowState(Qt::WindowNoState);
-  janela.setWindowState(Qt::WindowMaximized);
+  Reiniciar_captura(janela);
 }
 
 }  // namespace
 
 void TForm1::AjustarClick() {
   const std::vector<Ponto_orientacao> pontos(OLista_coord->begin(), OLista_coord->end());
-  if (Recusar(*this, Verificar_configuracao(pontos))) return;
   Funcao_corrente("AJUSTAMENTO DA ORIENTAÇÃO ");
+  if (Recusar(*this, Verificar_configuracao(pontos))) return;
 
   // Everything is computed before anything is kept: a floating-point error on the way
   // leaves the previous orientation in force.

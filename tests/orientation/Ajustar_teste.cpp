@@ -112,7 +112,6 @@ TEST_F(Ajustar, ComMenosDeQuatroPontosRecusa) {
   ui.Responder(Resposta::OK);
   Form1.Coord_de_carta->trigger();
   ASSERT_TRUE(Form1.OLista_coord->Vazia());
-  const std::string painel = Painel_funcao();
 
   Form1.Ajustar->trigger();
   EXPECT_EQ(Ultima_caixa().texto,
@@ -121,7 +120,7 @@ TEST_F(Ajustar, ComMenosDeQuatroPontosRecusa) {
   EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
   EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK);
   EXPECT_EQ(ui.bips, 1);
-  EXPECT_EQ(Painel_funcao(), painel);
+  EXPECT_EQ(Painel_funcao(), " Função corrente: AJUSTAMENTO DA ORIENTAÇÃO ");
   EXPECT_TRUE(Form1.Orientada);
   EXPECT_EQ(Form1.Coef_orientacao->c, coeficientes.c);
 }
@@ -131,7 +130,6 @@ TEST_F(Ajustar, PontosAlinhadosNaCartaSaoRecusados) {
   for (int i = 0; i < 4; ++i) pontos[i].E = 100 + 10 * i, pontos[i].N = 300 - 20 * i;
   Ler_coordenadas(pontos);
   Associar(pontos);
-  const std::string painel = Painel_funcao();
   Form1.Ajustar->trigger();
   EXPECT_EQ(Ultima_caixa().texto,
             " Não é possível calcular a orientação:\n\n"
@@ -141,35 +139,54 @@ TEST_F(Ajustar, PontosAlinhadosNaCartaSaoRecusados) {
   EXPECT_TRUE(ui.Erros().empty());
   EXPECT_EQ(ui.bips, 0);
   EXPECT_FALSE(Form1.Coef_orientacao.has_value());
-  EXPECT_EQ(Painel_funcao(), painel);
+  EXPECT_EQ(Painel_funcao(), " Função corrente: AJUSTAMENTO DA ORIENTAÇÃO ");
   EXPECT_EQ(Form1.Pontos_associados, 4);
   EXPECT_TRUE(Form1.Ajustar->isEnabled());
 }
 
-TEST_F(Ajustar, PontosRepetidosNaImagemSaoRecusados) {
-  auto pontos = Quadrado_100m();
-  pontos[2].x = pontos[1].x, pontos[2].y = pontos[1].y;
-  pontos[3].x = pontos[0].x, pontos[3].y = pontos[0].y;
-  Ler_coordenadas(pontos);
-  Associar(pontos);
-  Form1.Ajustar->trigger();
-  EXPECT_EQ(Ultima_caixa().texto,
-            " Não é possível calcular a orientação:\n\n"
-            " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.\n\n"
-            " Clique novamente os pontos de orientação na imagem.");
-  EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
-  EXPECT_FALSE(Form1.Coef_orientacao.has_value());
-  EXPECT_FALSE(Form1.Orientada);
-  // The capture starts again from the first point; clicked right, the points orient.
-  EXPECT_EQ(Form1.Pontos_associados, 0);
-  EXPECT_FALSE(Form1.Ajustar->isEnabled());
-  EXPECT_FALSE(Form1.Coord_de_imagem->isChecked());
-  Associar(Quadrado_100m());
-  ui.Responder(Resposta::OK);
-  Form1.Ajustar->trigger();
-  ASSERT_TRUE(Form1.Coef_orientacao.has_value());
-  EXPECT_NEAR(Form1.Coef_orientacao->a, 0.25, 1e-12);
-  EXPECT_TRUE(Form1.Orientada);
+TEST_F(Ajustar, PontosDegeneradosNaImagemRecomecamACaptura) {
+  // Clicked twice at two places; or two points typed again in the dialog after an
+  // accepted orientation, which puts their image positions back at (0, 0), on the line
+  // through the other two.
+  auto repetidos = Quadrado_100m();
+  repetidos[2].x = repetidos[1].x, repetidos[2].y = repetidos[1].y;
+  repetidos[3].x = repetidos[0].x, repetidos[3].y = repetidos[0].y;
+  Ler_coordenadas(repetidos);
+  Associar(repetidos);
+  for (const bool aceita_antes : {false, true}) {
+    SCOPED_TRACE(aceita_antes ? "after an accepted orientation" : "at the first computation");
+    if (aceita_antes)
+      for (int i : {1, 3}) Form1.OLista_coord->Item(i).x = 0, Form1.OLista_coord->Item(i).y = 0;
+    ASSERT_EQ(Pixel(100, 100), Azul);
+    Form1.Ajustar->trigger();
+    EXPECT_EQ(Ultima_caixa().texto,
+              " Não é possível calcular a orientação:\n\n"
+              " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.\n\n"
+              " Clique novamente os pontos de orientação na imagem.");
+    EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
+    EXPECT_EQ(Painel_funcao(), " Função corrente: AJUSTAMENTO DA ORIENTAÇÃO ");
+    // Everything as after a rejected orientation.
+    EXPECT_FALSE(Form1.Coef_orientacao.has_value());
+    EXPECT_FALSE(Form1.Orientada);
+    EXPECT_FALSE(Form1.Digitalizacao_liberada);
+    EXPECT_FALSE(Form1.Salvar1->isEnabled());
+    EXPECT_FALSE(Form1.Digitalizar2->isEnabled());
+    EXPECT_FALSE(Form1.Ajustar->isEnabled());
+    EXPECT_FALSE(Form1.Coord_de_imagem->isChecked());
+    EXPECT_EQ(Form1.Pontos_associados, 0);
+    EXPECT_EQ(Pixel(100, 100), Branco);
+
+    // The next click offers the first point; clicked right, the points orient.
+    Clicar(100, 100);
+    EXPECT_NE(ui.caixas.back().texto.find("Ponto a associar   101"), std::string::npos);
+    for (const auto& p : Quadrado_100m())
+      if (p.Numero != 101) Clicar(static_cast<int>(p.x), static_cast<int>(p.y));
+    ui.Responder(Resposta::OK);
+    Form1.Ajustar->trigger();
+    ASSERT_TRUE(Form1.Coef_orientacao.has_value());
+    EXPECT_NEAR(Form1.Coef_orientacao->a, 0.25, 1e-12);
+    EXPECT_TRUE(Form1.Orientada);
+  }
 }
 
 TEST_F(Ajustar, EscalaAproximada) {
