@@ -1,7 +1,10 @@
 #include "app/Programa.h"
 
-Programa::Programa(Interacao& ui)
-    : Form1(ui),
+#include <QAction>
+
+Programa::Programa(Interacao& ui_base)
+    : ui(ui_base),
+      Form1(ui),
       OKBottomDlg(ui, &Form1),
       OKRightDlg1(ui, &Form1),
       OKRightDlg(ui, &Form1),
@@ -10,4 +13,13 @@ Programa::Programa(Interacao& ui)
   Form1.OKRightDlg1 = &OKRightDlg1;
   Form1.OKRightDlg = &OKRightDlg;
   Form1.Form2 = &Form2;
+}
+
+void Programa::Abrir(const Arquivo_inicial& arquivo) {
+  ui.Responder_com(arquivo);
+  QAction* comando =
+      arquivo.tipo == Arquivo_inicial::Tipo::Figura ? Form1.Abririmagem : Form1.Abrirdados1;
+  comando->trigger();
+  // The answer belongs to this command alone, whether or not it asked.
+  ui.Esquecer();
 }

@@ -4,6 +4,8 @@
 // window, all hidden. The program and the tests build the same set.
 
 #include "app/Cartavel.h"
+#include "app/Interacao_arquivo_inicial.h"
+#include "app/Linha_de_comando.h"
 #include "digitizing/DlgRemocao.h"
 #include "digitizing/Dlg_Alt_Prof.h"
 #include "inspection/Form_coord_digit.h"
@@ -12,7 +14,12 @@
 struct Programa {
   explicit Programa(Interacao& ui);
 
+  // Opens the file named on the command line with the menu command of its kind, as if
+  // that command's dialog had chosen it: the same boxes, state and errors.
+  void Abrir(const Arquivo_inicial& arquivo);
+
   // Declaration order is creation order; the dialogs go before the window at the end.
+  Interacao_arquivo_inicial ui;  // every window talks to the person through this
   TForm1 Form1;
   TOKBottomDlg OKBottomDlg;
   TOKRightDlg1 OKRightDlg1;

@@ -65,3 +65,7 @@ std::string Caminho_reserva(const std::string& caminho_ENh) {
   reserva.insert(corte, "_RESERVA");
   return reserva;
 }
+
+bool E_arquivo_reserva(const std::string& caminho) {
+  return caminho.ends_with("_RESERVA.ENh");
+}

@@ -16,3 +16,6 @@ void Escrever_reserva(std::FILE* arquivo, const std::string& nome_imagem,
 // The reserve file's path: "_RESERVA" inserted before the last four characters of the
 // ENh path, whatever they are (folha12.ENh gives folha12_RESERVA.ENh).
 std::string Caminho_reserva(const std::string& caminho_ENh);
+
+// Whether a path names a reserve file as the open dialogs offer them: "..._RESERVA.ENh".
+bool E_arquivo_reserva(const std::string& caminho);
