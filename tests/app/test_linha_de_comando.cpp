@@ -1,17 +1,15 @@
 // The command line: what it asks for, the program run as a user runs it, and the file it
 // names opened through the same commands as the menu's.
 
-#include <sys/wait.h>
-
 #include <QAction>
 #include <QImage>
 #include <QTemporaryDir>
-#include <array>
 #include <cstdio>
 
 #include "app/Imagem.h"
 #include "app/Linha_de_comando.h"
 #include "datafiles/Formato_reserva.h"
+#include "tests/apoio/Processo.h"
 #include "tests/apoio/Programa_teste.h"
 
 namespace {
@@ -66,33 +64,6 @@ TEST(Linha_de_comando, CadaFormaDeLinha) {
   }
 }
 
-struct Execucao {
-  int status = -1;
-  std::string saida;
-  std::string erros;
-};
-
-// The program run by the shell after a prefix (an environment) with the given arguments:
-// what it prints and its exit status.
-Execucao Executar_programa(const std::string& prefixo, const std::string& argumentos) {
-  QTemporaryDir pasta;
-  const std::string erros = pasta.filePath("erros").toStdString();
-  const std::string comando = prefixo + " " + MAPIREL_PROGRAMA + " " + argumentos + " 2>" + erros;
-  Execucao execucao;
-  std::FILE* processo = popen(comando.c_str(), "r");
-  std::array<char, 4096> bloco{};
-  while (std::size_t lidos = std::fread(bloco.data(), 1, bloco.size(), processo))
-    execucao.saida.append(bloco.data(), lidos);
-  const int estado = pclose(processo);
-  execucao.status = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
-  if (std::FILE* arquivo = std::fopen(erros.c_str(), "r")) {
-    while (std::size_t lidos = std::fread(bloco.data(), 1, bloco.size(), arquivo))
-      execucao.erros.append(bloco.data(), lidos);
-    std::fclose(arquivo);
-  }
-  return execucao;
-}
-
 TEST(Linha_de_comando, AjudaVersaoERecusasSemTela) {
   struct Caso {
     std::string argumentos;
@@ -111,8 +82,8 @@ TEST(Linha_de_comando, AjudaVersaoERecusasSemTela) {
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.argumentos);
     // No display at all: the answer must come before Qt would need one.
-    const Execucao execucao =
-        Executar_programa("env -u DISPLAY QT_QPA_PLATFORM=xcb", caso.argumentos);
+    const Execucao execucao = Executar(std::string("env -u DISPLAY QT_QPA_PLATFORM=xcb ") +
+                                       MAPIREL_PROGRAMA + " " + caso.argumentos);
     EXPECT_EQ(execucao.status, caso.status);
     EXPECT_EQ(execucao.saida, caso.saida);
     EXPECT_EQ(execucao.erros, caso.erros);
