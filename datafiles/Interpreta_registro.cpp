@@ -37,14 +37,20 @@ Ponto_digitalizado Interpreta_registro(const std::string& linha, Modo_registro m
   registro.Numero = campos.Inteiro();
   registro.E = campos.Real();
   registro.N = campos.Real();
-  if (modo == Modo_registro::Ponto) {
-    registro.h = campos.Real();
-    registro.x = campos.Real();
-    registro.y = campos.Real();
-    registro.Marca_pconv = campos.Inteiro();
-  } else {
-    registro.x = campos.Real();
-    registro.y = campos.Real();
+  switch (modo) {
+    case Modo_registro::Ponto:
+      registro.h = campos.Real();
+      registro.x = campos.Real();
+      registro.y = campos.Real();
+      registro.Marca_pconv = campos.Inteiro();
+      break;
+    case Modo_registro::Controle:
+      registro.x = campos.Real();
+      registro.y = campos.Real();
+      break;
+    case Modo_registro::ENh:
+      registro.h = campos.Real();
+      break;
   }
   return registro;
 }

@@ -10,6 +10,7 @@
 enum class Modo_registro {
   Controle = 0,  // number, E, N, x, y: a control point line (h is 0)
   Ponto = 1,     // number, E, N, h, x, y, polygon mark: a digitized point line
+  ENh = 2,       // number, E, N, h: a line of the ENh file (x and y are 0)
 };
 
 // A field that is missing raises the conversion error of an empty text, as a field
