@@ -1,0 +1,35 @@
+#include "exportar/Arquivo_mundo.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "exportar/Falha_exportacao.h"
+
+std::array<double, 6> Geotransformacao(const Coeficientes& k) {
+  // A click on the pixel in column X and row Y gives the integers (X, Y), and the
+  // orientation maps those to the point clicked. GDAL's pixel X spans X to X + 1 from
+  // the picture's corner, so the pixel clicked is best taken at its centre, X + 0.5:
+  // E = a (P - 0.5) + b (L - 0.5) + c for GDAL's column P and row L. (The world file,
+  // which names the top-left pixel's centre, then holds c and f themselves.)
+  return {k.c - 0.5 * (k.a + k.b), k.a, k.b, k.f - 0.5 * (k.d + k.e), k.d, k.e};
+}
+
+std::string Caminho_mundo(const std::string& figura) {
+  const std::size_t barra = figura.find_last_of('/');
+  const std::size_t ponto = figura.find_last_of('.');
+  if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra) ||
+      ponto + 1 == figura.size())
+    return figura + ".wld";  // GDAL's name for the world file of a picture without extension
+  const char primeira = figura[ponto + 1];
+  const char ultima = figura.back();
+  const char w = std::isupper(static_cast<unsigned char>(ultima)) ? 'W' : 'w';
+  return figura.substr(0, ponto + 1) + primeira + ultima + w;
+}
+
+void Conferir_orientacao(const Coeficientes& k) {
+  for (const double valor : {k.a, k.b, k.c, k.d, k.e, k.f})
+    if (!std::isfinite(valor))
+      throw Falha_exportacao("a orientação do arquivo não é um número finito");
+  if (k.a * k.e - k.b * k.d == 0)
+    throw Falha_exportacao("a orientação do arquivo leva a imagem toda a uma linha");
+}

@@ -1,0 +1,139 @@
+#include "exportar/Gravar_pontos.h"
+
+#include <cpl_string.h>
+#include <fmt/printf.h>
+#include <ogrsf_frmts.h>
+
+#include <memory>
+
+#include "exportar/Falha_exportacao.h"
+
+namespace {
+
+// The extension after the last dot of the file's name, without it.
+std::string Extensao(const std::string& caminho) {
+  const std::size_t barra = caminho.find_last_of('/');
+  const std::size_t ponto = caminho.find_last_of('.');
+  if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra)) return {};
+  return caminho.substr(ponto + 1);
+}
+
+bool Sim(GDALDriver& driver, const char* capacidade) {
+  const char* valor = driver.GetMetadataItem(capacidade);
+  return valor && CPLTestBool(valor);
+}
+
+// A CSV file keeps the geometry as X and Y columns, with the .prj of the system, and
+// the field types in a .csvt beside it, so that GIS read numbers and not text.
+CPLStringList Opcoes_camada(GDALDriver& driver) {
+  CPLStringList opcoes;
+  if (EQUAL(driver.GetDescription(), "CSV")) {
+    opcoes.SetNameValue("GEOMETRY", "AS_XY");
+    opcoes.SetNameValue("CREATE_CSVT", "YES");
+  }
+  return opcoes;
+}
+
+// GDAL reports some losses only as warnings (a number too wide for a shapefile's column
+// is written cut): the export fails on them as on errors, since a value not written
+// exactly is not written. The first message of either is kept for the failure's line.
+class Avisos_gdal {
+ public:
+  Avisos_gdal() { CPLPushErrorHandlerEx(&Registrar, this); }
+  ~Avisos_gdal() { CPLPopErrorHandler(); }
+  Avisos_gdal(const Avisos_gdal&) = delete;
+  Avisos_gdal& operator=(const Avisos_gdal&) = delete;
+
+  // Raises the failure when GDAL complained since the last check, or when feito is false.
+  void Conferir(bool feito, const std::string& saida, const char* o_que) const {
+    if (feito && primeiro_.empty()) return;
+    throw Falha_exportacao(fmt::sprintf("%s: %s (%s)", saida, o_que,
+                                        primeiro_.empty() ? "sem explicação do GDAL" : primeiro_));
+  }
+
+ private:
+  static void CPL_STDCALL Registrar(CPLErr tipo, CPLErrorNum, const char* mensagem) {
+    auto* avisos = static_cast<Avisos_gdal*>(CPLGetErrorHandlerUserData());
+    if (tipo >= CE_Warning && avisos->primeiro_.empty()) avisos->primeiro_ = mensagem;
+  }
+
+  std::string primeiro_;
+};
+
+struct Fechar_gdal {
+  void operator()(GDALDataset* dados) const { GDALClose(dados); }
+};
+
+void Criar_campos(OGRLayer& camada, const Avisos_gdal& avisos, const std::string& saida) {
+  const std::pair<const char*, OGRFieldType> campos[] = {
+      {"ponto", OFTInteger}, {"E", OFTReal}, {"N", OFTReal}, {"h", OFTReal}};
+  for (const auto& [nome, tipo] : campos) {
+    OGRFieldDefn campo(nome, tipo);
+    avisos.Conferir(camada.CreateField(&campo) == OGRERR_NONE, saida, "campo não criado");
+  }
+}
+
+void Acrescentar_pontos(OGRLayer& camada, const Lista<Ponto_digitalizado>& pontos,
+                        const Avisos_gdal& avisos, const std::string& saida) {
+  for (const Ponto_digitalizado& p : pontos) {
+    OGRFeature feicao(camada.GetLayerDefn());
+    feicao.SetField(0, p.Numero);
+    feicao.SetField(1, p.E);
+    feicao.SetField(2, p.N);
+    feicao.SetField(3, p.h);
+    OGRPoint geometria(p.E, p.N);
+    feicao.SetGeometry(&geometria);
+    avisos.Conferir(camada.CreateFeature(&feicao) == OGRERR_NONE, saida,
+                    fmt::sprintf("ponto %d não gravado", p.Numero).c_str());
+  }
+}
+
+void Escrever(GDALDriver& driver, const std::string& saida,
+              const Lista<Ponto_digitalizado>& pontos, const OGRSpatialReference* sistema) {
+  const Avisos_gdal avisos;
+  std::unique_ptr<GDALDataset, Fechar_gdal> dados(
+      driver.Create(saida.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+  avisos.Conferir(dados != nullptr, saida, "não pode ser criado");
+  // GDAL 3.6 takes the system without const; the layer keeps a copy of its own.
+  OGRLayer* camada = dados->CreateLayer("pontos", const_cast<OGRSpatialReference*>(sistema),
+                                        wkbPoint, Opcoes_camada(driver).List());
+  avisos.Conferir(camada != nullptr, saida, "camada não criada");
+  Criar_campos(*camada, avisos, saida);
+  // One transaction for all points where the format has them (GeoPackage): far faster.
+  const bool transacao = dados->StartTransaction() == OGRERR_NONE;
+  Acrescentar_pontos(*camada, pontos, avisos, saida);
+  if (transacao)
+    avisos.Conferir(dados->CommitTransaction() == OGRERR_NONE, saida, "gravação não concluída");
+  // Most formats write only as the file is closed.
+  dados.reset();
+  avisos.Conferir(true, saida, "gravação não concluída");
+}
+
+}  // namespace
+
+GDALDriver& Driver_vetorial(const std::string& saida) {
+  const std::string extensao = Extensao(saida);
+  GDALDriverManager& gerente = *GetGDALDriverManager();
+  for (int i = 0; !extensao.empty() && i < gerente.GetDriverCount(); ++i) {
+    GDALDriver& driver = *gerente.GetDriver(i);
+    if (!Sim(driver, GDAL_DCAP_VECTOR) || !Sim(driver, GDAL_DCAP_CREATE)) continue;
+    const CPLStringList extensoes(CSLTokenizeString(driver.GetMetadataItem(GDAL_DMD_EXTENSIONS)));
+    for (int j = 0; j < extensoes.size(); ++j)
+      if (EQUAL(extensoes[j], extensao.c_str())) return driver;
+  }
+  throw Falha_exportacao(
+      fmt::sprintf("%s: formato desconhecido: o GDAL não grava pontos em arquivos %s", saida,
+                   extensao.empty() ? "sem extensão" : "." + extensao));
+}
+
+void Gravar_pontos(GDALDriver& driver, const std::string& saida,
+                   const Lista<Ponto_digitalizado>& pontos, const OGRSpatialReference* sistema) {
+  try {
+    Escrever(driver, saida, pontos, sistema);
+  } catch (...) {
+    CPLPushErrorHandler(CPLQuietErrorHandler);
+    driver.Delete(saida.c_str());
+    CPLPopErrorHandler();
+    throw;
+  }
+}

@@ -1,0 +1,62 @@
+#include "exportar/Leitura_entrada.h"
+
+#include <fmt/printf.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "app/Erro.h"
+#include "datafiles/Formato_reserva.h"
+#include "datafiles/Leitura_ENh.h"
+#include "datafiles/Leitura_reserva.h"
+#include "exportar/Falha_exportacao.h"
+
+namespace {
+
+class Receptor_exportacao : public Receptor_reserva {
+ public:
+  explicit Receptor_exportacao(Trabalho_lido& trabalho) : trabalho_(trabalho) {}
+  void Nome_imagem(const std::string& nome) override { trabalho_.imagem = nome; }
+  void Coeficientes_lidos(const Coeficientes& ate_agora) override {
+    trabalho_.coeficientes = ate_agora;
+  }
+  void Ponto(const Ponto_digitalizado& ponto) override { trabalho_.pontos.Acrescentar(ponto); }
+
+ private:
+  Trabalho_lido& trabalho_;
+};
+
+// The line the reading stopped on: the lines the reader went through, counting the one
+// it was reading when it met the end of the file.
+long Linha_da_falha(std::FILE* arquivo) {
+  const long fim = std::ftell(arquivo);
+  const bool no_fim = std::feof(arquivo) != 0;
+  std::rewind(arquivo);
+  long linhas = 0;
+  for (long i = 0; i < fim; ++i)
+    if (std::fgetc(arquivo) == '\n') ++linhas;
+  return no_fim ? linhas + 1 : linhas;
+}
+
+}  // namespace
+
+Trabalho_lido Ler_entrada(const std::string& caminho) {
+  errno = 0;
+  const Arquivo_lido arquivo = Abrir_leitura(caminho);
+  if (!arquivo)
+    throw Falha_exportacao(fmt::sprintf("%s: não pode ser lido (%s)", caminho,
+                                        errno ? std::strerror(errno) : "é uma pasta"));
+  Trabalho_lido trabalho;
+  try {
+    if (E_arquivo_reserva(caminho)) {
+      Receptor_exportacao receptor(trabalho);
+      Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor);
+    } else {
+      trabalho.pontos = Ler_ENh(arquivo.get());
+    }
+  } catch (const Erro& erro) {
+    throw Falha_exportacao(
+        fmt::sprintf("%s, linha %d: %s", caminho, Linha_da_falha(arquivo.get()), erro.what()));
+  }
+  return trabalho;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The job as the exporter reads it, through the program's own readers: the points of an
+// ENh file, or the picture, orientation and points of a reserve file.
+
+#include <optional>
+#include <string>
+
+#include "app/Lista.h"
+#include "app/Registros.h"
+
+struct Trabalho_lido {
+  Lista<Ponto_digitalizado> pontos;
+  // Reserve files only.
+  std::optional<std::string> imagem;
+  std::optional<Coeficientes> coeficientes;
+};
+
+// Raises Falha_exportacao naming the file and, for a damaged one, the line.
+Trabalho_lido Ler_entrada(const std::string& caminho);

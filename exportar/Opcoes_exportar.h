@@ -1,0 +1,27 @@
+#pragma once
+// The exporter's command line:
+//   mapirel-exportar ENTRADA [-o SAIDA] [--world] [--srs DEFINICAO] [--sobrescrever]
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Opcoes_exportar {
+  std::string entrada;               // an ENh file or a _RESERVA.ENh file
+  std::optional<std::string> saida;  // the points' file; its extension picks the format
+  bool mundo = false;                // the scanned picture's world file
+  std::optional<std::string> srs;    // any definition GDAL accepts (EPSG:31983, WKT, PROJ)
+  bool sobrescrever = false;
+};
+
+struct Pedido_exportar {
+  enum class Acao { Exportar, Ajuda, Versao, Recusar };
+  Acao acao = Acao::Exportar;
+  Opcoes_exportar opcoes;
+  std::string mensagem;  // Recusar: one line, without its newline
+};
+
+// The arguments after the program's name.
+Pedido_exportar Ler_opcoes_exportar(const std::vector<std::string>& argumentos);
+
+std::string Texto_ajuda_exportar();

@@ -1,0 +1,12 @@
+#pragma once
+// The coordinate reference system given on the command line, as GDAL reads it.
+
+#include <ogr_spatialref.h>
+
+#include <string>
+
+// Any definition GDAL accepts (EPSG:31983, WKT, PROJ); Falha_exportacao when it is none.
+// E and N go to x and y whatever axis order the system's definition states.
+OGRSpatialReference Ler_sistema_referencia(const std::string& definicao);
+
+std::string Nome_sistema(const OGRSpatialReference& sistema);

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "exportar/Opcoes_exportar.h"
+
+namespace {
+
+using Acao = Pedido_exportar::Acao;
+
+std::string Recusa(const std::string& motivo) {
+  return "mapirel-exportar: " + motivo + " (veja mapirel-exportar --help)";
+}
+
+}  // namespace
+
+TEST(Opcoes_exportar, CadaFormaDeLinha) {
+  struct Caso {
+    std::vector<std::string> argumentos;
+    Acao acao;
+    std::string mensagem;
+  };
+  const std::vector<Caso> casos = {
+      {{"folha.ENh", "-o", "p.gpkg"}, Acao::Exportar, ""},
+      {{"--srs", "EPSG:31983", "f_RESERVA.ENh", "--world", "-o", "p.csv", "--sobrescrever"},
+       Acao::Exportar,
+       ""},
+      {{"-o", "p.shp", "--", "-f.ENh"}, Acao::Exportar, ""},
+      {{"--help", "x"}, Acao::Ajuda, ""},
+      {{"--version"}, Acao::Versao, ""},
+      {{"folha.ENh", "--world"},
+       Acao::Recusar,
+       Recusa("--world precisa da orientação, que só o arquivo _RESERVA.ENh guarda")},
+      {{"folha.ENh"}, Acao::Recusar, Recusa("diga o que gravar: -o SAIDA e/ou --world")},
+      {{"-o", "p.gpkg"}, Acao::Recusar, Recusa("falta o arquivo de entrada")},
+      {{"a.ENh", "b.ENh", "-o", "p.gpkg"},
+       Acao::Recusar,
+       Recusa("só um arquivo de entrada, e foram dados a.ENh e b.ENh")},
+      {{"a.ENh", "-o"}, Acao::Recusar, Recusa("-o precisa de um valor")},
+      {{"a.ENh", "--srs"}, Acao::Recusar, Recusa("--srs precisa de um valor")},
+      {{"a.ENh", "-f", "GPKG"}, Acao::Recusar, Recusa("opção desconhecida: -f")},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(::testing::PrintToString(caso.argumentos));
+    const Pedido_exportar pedido = Ler_opcoes_exportar(caso.argumentos);
+    EXPECT_EQ(pedido.acao, caso.acao);
+    EXPECT_EQ(pedido.mensagem, caso.mensagem);
+  }
+  const Opcoes_exportar opcoes = Ler_opcoes_exportar(casos[1].argumentos).opcoes;
+  EXPECT_EQ(opcoes.entrada, "f_RESERVA.ENh");
+  EXPECT_EQ(opcoes.saida, "p.csv");
+  EXPECT_EQ(opcoes.srs, "EPSG:31983");
+  EXPECT_TRUE(opcoes.mundo);
+  EXPECT_TRUE(opcoes.sobrescrever);
+  EXPECT_EQ(Ler_opcoes_exportar(casos[2].argumentos).opcoes.entrada, "-f.ENh");
+}

@@ -1,0 +1,127 @@
+// The exported points read back through GDAL's own readers: every point, every value
+// exactly as the job's file holds it, and the coordinate reference system.
+
+#include <fmt/printf.h>
+#include <ogrsf_frmts.h>
+
+#include <memory>
+
+#include "exportar/Exportacao.h"
+#include "exportar/Falha_exportacao.h"
+#include "tests/exportar/Apoio_exportar.h"
+
+namespace {
+
+struct Ponto_esperado {
+  int ponto;
+  double E, N, h;
+};
+
+// As Save writes them: widths overrun, depths negative, a point numbered out of order.
+const char* const Texto_ENh =
+    "     1 312062.013 7455244.979   48.80\n"
+    "     2 313281.077 7455885.241  -35.80\n"
+    "    17 12345678.125 12345678.999 -99999.99\n"
+    "     4 -0.001       0.000    0.00\n";
+const std::vector<Ponto_esperado> Esperados = {{1, 312062.013, 7455244.979, 48.80},
+                                               {2, 313281.077, 7455885.241, -35.80},
+                                               {17, 12345678.125, 12345678.999, -99999.99},
+                                               {4, -0.001, 0.0, 0.0}};
+
+OGRSpatialReference Sistema(const char* definicao) {
+  OGRSpatialReference sistema;
+  sistema.SetFromUserInput(definicao);
+  sistema.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);  // as GDAL's readers give it
+  return sistema;
+}
+
+class Pontos_gdal : public Teste_exportar {
+ protected:
+  // Reads the file back with GDAL and checks every point; the layer's system, if any.
+  void Conferir(const std::string& arquivo, const OGRSpatialReference* sistema) {
+    const Dados_gdal dados = Abrir_gdal(arquivo, GDAL_OF_VECTOR);
+    ASSERT_TRUE(dados) << arquivo;
+    ASSERT_EQ(dados->GetLayerCount(), 1);
+    OGRLayer& camada = *dados->GetLayer(0);
+    if (sistema) {
+      ASSERT_NE(camada.GetSpatialRef(), nullptr);
+      EXPECT_TRUE(camada.GetSpatialRef()->IsSame(sistema)) << camada.GetSpatialRef()->GetName();
+    } else {
+      EXPECT_EQ(camada.GetSpatialRef(), nullptr);
+    }
+    ASSERT_EQ(camada.GetFeatureCount(), static_cast<GIntBig>(Esperados.size()));
+    camada.ResetReading();
+    for (const Ponto_esperado& esperado : Esperados) {
+      std::unique_ptr<OGRFeature> feicao(camada.GetNextFeature());
+      ASSERT_TRUE(feicao);
+      EXPECT_EQ(feicao->GetFieldAsInteger("ponto"), esperado.ponto);
+      EXPECT_EQ(feicao->GetFieldAsDouble("E"), esperado.E);
+      EXPECT_EQ(feicao->GetFieldAsDouble("N"), esperado.N);
+      EXPECT_EQ(feicao->GetFieldAsDouble("h"), esperado.h);
+      const auto* ponto = dynamic_cast<const OGRPoint*>(feicao->GetGeometryRef());
+      ASSERT_NE(ponto, nullptr);
+      EXPECT_EQ(ponto->getX(), esperado.E);
+      EXPECT_EQ(ponto->getY(), esperado.N);
+    }
+  }
+};
+
+TEST_F(Pontos_gdal, CadaFormatoComOSistemaDado) {
+  Gravar_texto("folha.ENh", Texto_ENh);
+  const OGRSpatialReference sirgas = Sistema("EPSG:31983");
+  for (const std::string nome : {"p.gpkg", "p.geojson", "p.csv", "p.shp"}) {
+    SCOPED_TRACE(nome);
+    Opcoes_exportar opcoes;
+    opcoes.entrada = Caminho("folha.ENh");
+    opcoes.saida = Caminho(nome);
+    opcoes.srs = "EPSG:31983";
+    const auto relato = ::Exportar(opcoes);
+    EXPECT_EQ(relato.size(), 1u);
+    Conferir(Caminho(nome), &sirgas);
+  }
+  // A CSV names its columns on its first line; the types go into the .csvt beside it.
+  EXPECT_EQ(Ler_texto("p.csv").substr(0, Ler_texto("p.csv").find('\n')), "X,Y,ponto,E,N,h");
+}
+
+TEST_F(Pontos_gdal, SemSistemaACamadaNaoTemNenhumEODiz) {
+  Gravar_texto("folha.ENh", Texto_ENh);
+  Opcoes_exportar opcoes;
+  opcoes.entrada = Caminho("folha.ENh");
+  opcoes.saida = Caminho("p.shp");
+  EXPECT_EQ(::Exportar(opcoes),
+            std::vector<std::string>{Caminho("p.shp") +
+                                     ": 4 pontos, formato ESRI Shapefile, sem sistema de "
+                                     "referência (use --srs para dar um)"});
+  Conferir(Caminho("p.shp"), nullptr);
+  EXPECT_EQ(Arquivos(), (std::vector<std::string>{"folha.ENh", "p.dbf", "p.shp", "p.shx"}));
+}
+
+// A shapefile's number columns hold 24 characters: a value that needs more is a failure,
+// not a value written cut.
+TEST_F(Pontos_gdal, ValorQueOFormatoNaoGuardaEFalha) {
+  Gravar_texto("folha.ENh", "     1 312062.013 123456789.999   48.80\n");
+  Opcoes_exportar opcoes;
+  opcoes.entrada = Caminho("folha.ENh");
+  opcoes.saida = Caminho("p.shp");
+  EXPECT_THROW(::Exportar(opcoes), Falha_exportacao);
+  EXPECT_EQ(Arquivos(), std::vector<std::string>{"folha.ENh"});
+}
+
+// The reserve file holds the same points, after the orientation.
+TEST_F(Pontos_gdal, OsPontosDoArquivoReserva) {
+  std::string reserva = "carta.jpg\n1\n1 0 0 0 0\n";
+  for (int i = 0; i < 6; ++i) reserva += "1.0\n";
+  reserva += "4\n";
+  for (const auto& p : Esperados)
+    reserva += fmt::sprintf(" %d %.3f %.3f %.2f 10 20 -1\n", p.ponto, p.E, p.N, p.h);
+  Gravar_texto("folha_RESERVA.ENh", reserva);
+  Opcoes_exportar opcoes;
+  opcoes.entrada = Caminho("folha_RESERVA.ENh");
+  opcoes.saida = Caminho("p.geojson");
+  opcoes.srs = "EPSG:4674";  // geographic: E and N still go to x and y
+  ::Exportar(opcoes);
+  const OGRSpatialReference sirgas = Sistema("EPSG:4674");
+  Conferir(Caminho("p.geojson"), &sirgas);
+}
+
+}  // namespace
