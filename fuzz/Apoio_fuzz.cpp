@@ -1,0 +1,45 @@
+#include "fuzz/Apoio_fuzz.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+// A tmpfs when there is one: every execution writes its input to a file.
+QString Raiz_temporaria() {
+  const char* escolhida = std::getenv("TMPDIR");
+  if (escolhida != nullptr && *escolhida != '\0') return QString::fromLocal8Bit(escolhida);
+  return QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+}
+
+}  // namespace
+
+const std::string& Pasta_fuzz() {
+  static QTemporaryDir pasta(Raiz_temporaria() + "/mapirel-fuzz-XXXXXX");
+  static const std::string caminho = pasta.path().toStdString() + "/";
+  return caminho;
+}
+
+void Iniciar_fuzz(int* argc, char*** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static QApplication aplicacao(*argc, *argv);
+  std::setlocale(LC_NUMERIC, "C");
+  if (chdir(Pasta_fuzz().c_str()) != 0) throw std::runtime_error("no work folder for fuzzing");
+}
+
+std::string Gravar_entrada(const std::string& nome, const uint8_t* dados, std::size_t tamanho) {
+  const std::string caminho = Pasta_fuzz() + nome;
+  std::FILE* arquivo = std::fopen(caminho.c_str(), "wb");
+  if (arquivo == nullptr) std::abort();
+  if (tamanho > 0 && std::fwrite(dados, 1, tamanho, arquivo) != tamanho) std::abort();
+  std::fclose(arquivo);
+  return caminho;
+}
