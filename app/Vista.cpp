@@ -3,14 +3,13 @@
 
 #include <fmt/printf.h>
 
-#include <QColor>
-#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include "app/Cartavel.h"
 #include "app/Conversao.h"
 #include "app/Imagem.h"
+#include "app/Marcacao.h"
 #include "app/Passo_rolagem.h"
 
 void TForm1::Image1MouseMove(Qt::KeyboardModifiers, int X, int Y) {
@@ -62,20 +61,9 @@ void TForm1::Image1MouseUp(Qt::MouseButton botao, Qt::KeyboardModifiers, int X, 
 }
 
 void TForm1::Marcar(int x1, int y1, int x2, int y2, uint32_t cor_rgb) {
-  if (Image1->Raster.isNull() || x2 <= x1 || y2 <= y1) return;
-  {
-    QPainter pintor(&Image1->Raster);
-    pintor.setPen(QPen(Qt::black, 0));
-    pintor.setBrush(QColor::fromRgb(cor_rgb));
-    // The ellipse covers the pixels x1..x2-1 and y1..y2-1: a one-pixel outline of a
-    // QRect reaches one pixel past its width, hence the width minus one.
-    pintor.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
-  }
-  Image1->update(QRect(x1, y1, x2 - x1, y2 - y1));
+  Marcacao(*Image1, Raio_marca).Marcar(x1, y1, x2, y2, cor_rgb);
 }
 
 void TForm1::Marcar_ponto(double x, double y, uint32_t cor_rgb) {
-  const int cx = Truncar_pixel(x);
-  const int cy = Truncar_pixel(y);
-  Marcar(cx - Raio_marca.x, cy - Raio_marca.y, cx + Raio_marca.x, cy + Raio_marca.y, cor_rgb);
+  Marcacao(*Image1, Raio_marca).Marcar_ponto(x, y, cor_rgb);
 }

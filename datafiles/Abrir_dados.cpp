@@ -2,9 +2,11 @@
 // control points, the orientation and the points are restored and drawn.
 
 #include <QAction>
+#include <optional>
 
 #include "app/Cartavel.h"
 #include "app/Erro.h"
+#include "app/Marcacao.h"
 #include "datafiles/Leitura_reserva.h"
 
 namespace {
@@ -18,10 +20,11 @@ class Receptor_abertura : public Receptor_reserva {
   void Nome_imagem(const std::string& nome) override {
     janela_.Nome_arquivo = nome;
     janela_.Carregar_imagem();
+    marcacao_.emplace(*janela_.Image1, janela_.Raio_marca);
   }
   void Ponto_controle(const Ponto_orientacao& ponto) override {
     janela_.OLista_coord->Acrescentar(ponto);
-    janela_.Marcar_ponto(ponto.x, ponto.y, Cor_marca::Azul);
+    marcacao_->Marcar_ponto(ponto.x, ponto.y, Cor_marca::Azul);
   }
   void Fim_pontos_controle(int quantidade) override { Mostrar_escala(quantidade); }
   void Coeficientes_lidos(const Coeficientes& ate_agora) override {
@@ -35,7 +38,7 @@ class Receptor_abertura : public Receptor_reserva {
       janela_.Lista_pconv.Acrescentar(
           Vertice_pconv{ponto.Marca_pconv, janela_.Lista_pontos.Quantidade()});
     janela_.Lista_pontos.Acrescentar(ponto);
-    janela_.Marcar_ponto(ponto.x, ponto.y, Cor_marca::Verde);
+    marcacao_->Marcar_ponto(ponto.x, ponto.y, Cor_marca::Verde);
   }
   void Fim_pontos(int quantidade) override { janela_.Proximo_ponto = quantidade + 1; }
 
@@ -51,6 +54,8 @@ class Receptor_abertura : public Receptor_reserva {
   }
 
   TForm1& janela_;
+  // The markers are painted in one pass when the reading ends, however it ends.
+  std::optional<Marcacao> marcacao_;
 };
 
 void Liberar_digitalizacao(TForm1& j) {
@@ -91,8 +96,10 @@ void Abrir_reserva(TForm1& janela) {
     janela.ui.Caixa_mensagem("Erro ao abrir arquivo ", "", Botoes::OK_Cancelar);
     return;
   }
-  Receptor_abertura receptor(janela);
-  Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor);
+  {
+    Receptor_abertura receptor(janela);
+    Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor);
+  }  // the markers painted before the closing message
   Liberar_digitalizacao(janela);
 }
 

@@ -1,11 +1,13 @@
 #include <fmt/printf.h>
 
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "app/Imagem.h"
+#include "app/Marcacao.h"
 #include "app/Passo_rolagem.h"
 #include "tests/apoio/Programa_teste.h"
 
@@ -48,6 +50,37 @@ TEST_F(Vista, CoresDosMarcadores) {
   EXPECT_EQ(Pixel(40, 20), 0x008000u);
   EXPECT_NE(Pixel(61, 21), 0xFFFFFFu);
   EXPECT_EQ(Pixel(63, 21), 0xFFFFFFu);
+}
+
+// Markers are copied from a mould the painter painted: the raster must come out as if
+// the painter had painted each one in turn, a later one over an earlier, also where a
+// marker crosses the bands the copy works by (four rows of this wide raster) or leaves
+// the raster; one repaint covers them all.
+TEST_F(Vista, MarcasEmUmaPassadaIguaisAsDoPintor) {
+  TImagem& imagem = *Form1.Image1;
+  imagem.Raster = QImage(65536, 24, QImage::Format_RGB32);
+  imagem.Raster.fill(Qt::white);
+  QImage esperado = imagem.Raster.copy();
+  struct Caso {
+    int x1, y1, x2, y2;
+    uint32_t cor;
+  };
+  const Caso casos[] = {
+      {10, 2, 20, 12, Cor_marca::Vermelho}, {14, 5, 24, 15, Cor_marca::Azul},
+      {-4, -3, 6, 7, Cor_marca::Verde},     {65530, 17, 65540, 27, Cor_marca::Vermelho},
+      {100, 6, 103, 9, Cor_marca::Amarelo}, {200, -20, 210, -10, Cor_marca::Azul}};
+  {
+    Marcacao marcacao(imagem, Form1.Raio_marca);
+    for (const Caso& c : casos) marcacao.Marcar(c.x1, c.y1, c.x2, c.y2, c.cor);
+  }
+  QPainter pintor(&esperado);
+  pintor.setPen(QPen(Qt::black, 0));
+  for (const Caso& c : casos) {
+    pintor.setBrush(QColor::fromRgb(c.cor));
+    pintor.drawEllipse(QRect(c.x1, c.y1, c.x2 - c.x1 - 1, c.y2 - c.y1 - 1));
+  }
+  pintor.end();
+  EXPECT_TRUE(imagem.Raster == esperado);
 }
 
 TEST_F(Vista, PosicaoDoMouseEmPixelsEEmCoordenadasQuandoOrientada) {
