@@ -11,6 +11,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "app/Ler_formatos.h"
+
 namespace {
 
 // A tmpfs when there is one: every execution writes its input to a file.
@@ -32,6 +34,10 @@ void Iniciar_fuzz(int* argc, char*** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   static QApplication aplicacao(*argc, *argv);
   std::setlocale(LC_NUMERIC, "C");
+  // The targets stand in for a machine with 2 GiB available, whatever this one has: a
+  // header claiming a larger raster must be refused, and -malloc_limit_mb catches any
+  // allocation beyond it.
+  Memoria_disponivel = [] { return int64_t{2} << 30; };
   if (chdir(Pasta_fuzz().c_str()) != 0) throw std::runtime_error("no work folder for fuzzing");
 }
 
