@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "app/Cartavel.h"
 #include "app/Imagem.h"
@@ -37,15 +38,20 @@ void TForm1::AbririmagemClick() {
 
 void TForm1::Carregar_imagem() {
   QImage figura = Ler_figura(Nome_arquivo, logicalDpiX());
-  resize(figura.width(), figura.height());
-  Image1->resize(figura.size());  // the scroll ranges follow the image control's size
+  // The scroll box takes its ranges from the image control's size; the window keeps
+  // its own size.
+  Image1->resize(figura.size());
   Image1->Raster = std::move(figura);
   Image1->update();
+  ScrollBox1->horizontalScrollBar()->setValue(0);  // a new picture shows from its top-left
+  ScrollBox1->verticalScrollBar()->setValue(0);
   Orientacao1->setEnabled(true);
   Coord_de_carta->setEnabled(true);
-  // Hiding and showing again lays the scroll box out for the new picture, maximised.
-  hide();
-  setWindowState(Qt::WindowNoState);
-  showMaximized();  // a hidden window asked for the maximised state alone may not get it
+  // Only a request to the window manager, on the window as it stands (nothing happens
+  // when it is maximised already). Resizing the window to the picture and hiding it
+  // before showing it maximised races with the manager's asynchronous handling of the
+  // unmap, and a window as large as the picture costs the X server a backing store as
+  // large.
+  showMaximized();
   Abririmagem->setChecked(true);
 }

@@ -9,7 +9,9 @@ effect: every wait polls for the effect itself and fails, naming what was on the
 screen, when it does not come.
 """
 
+import re
 import subprocess
+import threading
 import time
 
 import gi
@@ -111,11 +113,43 @@ def foto(caminho):
     subprocess.run(["import", "-window", "root", caminho], check=True)
 
 
+def area_de_trabalho():
+    """The screen's available area (x, y, width, height) as the window manager gives it."""
+    saida = subprocess.run(["xprop", "-root", "_NET_WORKAREA"], capture_output=True, text=True).stdout
+    return tuple(int(n) for n in re.findall(r"\d+", saida.partition("=")[2])[:4])
+
+
+class Vigia_tamanho:
+    """Every size the X server gave one window, as xev reports its ConfigureNotify
+    events; reading happens in a thread of its own so that xev never blocks."""
+
+    def __init__(self, janela):
+        self.tamanhos = []
+        self.processo = subprocess.Popen(["xev", "-id", str(janela), "-event", "structure"],
+                                         stdout=subprocess.PIPE, text=True)
+        self.leitor = threading.Thread(target=self._ler, daemon=True)
+        self.leitor.start()
+
+    def _ler(self):
+        for linha in self.processo.stdout:
+            achado = re.search(r"width (\d+), height (\d+)", linha)
+            if achado:
+                self.tamanhos.append((int(achado.group(1)), int(achado.group(2))))
+
+    def maior(self):
+        return (max((w for w, _ in self.tamanhos), default=0), max((h for _, h in self.tamanhos), default=0))
+
+    def parar(self):
+        self.processo.terminate()
+        self.processo.wait()
+
+
 class Programa:
     """One running program, found on the accessibility bus by its process id."""
 
     def __init__(self, processo):
         self.processo = processo
+        self.vigia = None
         self.app = esperar(self._achar_aplicacao, "the program on the accessibility bus")
         # Status panels and edits change all the time: never answer from a cache.
         self.app.set_cache_mask(Atspi.Cache.NONE)
@@ -247,34 +281,65 @@ class Programa:
         rotulos = [d for d in filhos(barra) if papel(d) == "label"]
         clicar(rotulos[5])
 
-    def maximizar(self):
-        """Maximises the main window through the window manager, as a person would with
-        the title bar's button: after loading a picture the program does not always
-        come back maximised (sometimes a normal window, sometimes one as large as the
-        picture, running off the screen)."""
-        largura, altura = map(int, subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
-                                                  text=True, check=True).stdout.split())
-        def maximizada():
-            x, y, w, h = retangulo(self.janela)
-            return w == largura and y + h <= altura
-        if maximizada():
-            return
+    def id_x(self):
+        """The main window's X window id."""
         ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.processo.pid),
                               "--name", "^Mapirel$"], capture_output=True, text=True).stdout.split()
         if len(ids) != 1:
             raise Falha(f"expected one main window on the display, found {ids}")
-        # The window manager may hold it as maximised already while the program gave it
-        # another size: take the state away first, then ask again.
-        for tentativa in range(3):
-            for acao in ("remove", "add"):
-                subprocess.run(["wmctrl", "-i", "-r", ids[0], "-b", f"{acao},maximized_vert,maximized_horz"],
-                               check=True)
-            try:
-                esperar(maximizada, "the main window to be maximised", espera=3)
-                return
-            except Falha:
-                pass
-        raise Falha(f"the main window could not be maximised; it lies at {retangulo(self.janela)}")
+        return int(ids[0])
+
+    def vigiar_tamanho(self):
+        """Starts recording every size the X server gives the main window, to check
+        later that it never grew beyond the screen (see Vigia_tamanho)."""
+        self.vigia = Vigia_tamanho(self.id_x())
+        return self.vigia
+
+    def estado_janela(self):
+        """The main window as the window manager holds it: its _NET_WM_STATE flags
+        and its frame's rectangle on the screen."""
+        janela = self.id_x()
+        estado = subprocess.run(["xprop", "-id", str(janela), "_NET_WM_STATE"], capture_output=True,
+                                text=True).stdout
+        flags = set(re.findall(r"_NET_WM_STATE_(\w+)", estado))
+        info = subprocess.run(["xwininfo", "-id", str(janela)], capture_output=True, text=True).stdout
+        campo = lambda nome: int(re.search(nome + r":\s+(-?\d+)", info).group(1))
+        x, y = campo("Absolute upper-left X"), campo("Absolute upper-left Y")
+        w, h = campo("Width"), campo("Height")
+        bordas = subprocess.run(["xprop", "-id", str(janela), "_NET_FRAME_EXTENTS"], capture_output=True,
+                                text=True).stdout
+        numeros = [int(n) for n in re.findall(r"\d+", bordas.partition("=")[2])] or [0, 0, 0, 0]
+        esquerda, direita, topo, base = numeros
+        return flags, (x - esquerda, y - topo, w + esquerda + direita, h + topo + base)
+
+    def restaurar(self):
+        """Takes the maximised state away through the window manager, as a person does
+        with the title bar's button, and waits for the window to be normal."""
+        subprocess.run(["wmctrl", "-i", "-r", str(self.id_x()), "-b", "remove,maximized_vert,maximized_horz"],
+                       check=True)
+        esperar(lambda: not self.estado_janela()[0] & {"MAXIMIZED_VERT", "MAXIMIZED_HORZ"},
+                "the main window to be restored", diagnostico=lambda: f"it is {self.estado_janela()}")
+
+    def conferir_maximizada(self, depois_de=""):
+        """Waits for the main window to end maximised by the window manager, its frame
+        filling the work area, and checks that it stays so; fails naming what it got.
+        The program must get there by itself: nothing here asks the manager for it."""
+        area = area_de_trabalho()
+        def maximizada():
+            flags, frame = self.estado_janela()
+            return {"MAXIMIZED_VERT", "MAXIMIZED_HORZ"} <= flags and frame == area
+        descricao = f"the main window to be maximised{' after ' + depois_de if depois_de else ''}"
+        esperar(maximizada, descricao, espera=5,
+                diagnostico=lambda: f"it is {self.estado_janela()}, the work area {area}")
+        # Still so a moment later: a late answer of the manager would undo it.
+        time.sleep(0.3)
+        if not maximizada():
+            raise Falha(f"{descricao}: it left that state, now {self.estado_janela()}")
+        if self.vigia:
+            maior = self.vigia.maior()
+            if maior[0] > area[2] or maior[1] > area[3]:
+                raise Falha(f"the main window was given {maior[0]} x {maior[1]} on the way, "
+                            f"beyond the {area[2]} x {area[3]} work area")
 
     def _area_imagem(self):
         """The scroll area's viewport and the image inside it (its top-left corner

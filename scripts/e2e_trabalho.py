@@ -128,6 +128,8 @@ class Trabalho:
                                          stdout=self.log, stderr=subprocess.STDOUT)
         self.p = Programa(self.processo)
         self.p.esperar_painel(6, " Função corrente: NENHUMA ")
+        self.p.conferir_maximizada("the start")
+        self.p.vigiar_tamanho()
         passo("the program is up")
 
     def dialogo_arquivo(self, caminho):
@@ -156,7 +158,7 @@ class Trabalho:
         self.dialogo_arquivo(self.imagem)
         self.p.esperar_painel(6, " Função corrente: Nenhuma ")
         esperar(lambda: self.p._area_imagem()[1][2:] == (3000, 2300), "the chart at its natural size")
-        self.p.maximizar()
+        self.p.conferir_maximizada("Abrir imagem")
         for item, ativo in (("Abrir dados", False), ("Concatenar dados", False),
                             ("Nova digitalização", True), ("Ler coord. de  carta", True)):
             if habilitado(self.p.item_menu(item)) != ativo:
@@ -379,7 +381,7 @@ class Trabalho:
         self.p.menu("Arquivo", "Abrir dados")
         self.dialogo_arquivo(self.reserva)
         self.p.caixa("ATENÇÃO !!!! ", ATENCAO_ABRIR_DADOS)
-        self.p.maximizar()
+        self.p.conferir_maximizada("Abrir dados")
         self.p.esperar_painel(6, " Função corrente: espera selecao tipo de ponto (ALTIT ou PROF) ")
         self.p.esperar_painel(4, " Escala aprox.  1 / %d" % self.escala)
         # The points come back as the file holds them: rounded to the millimetre.
@@ -468,6 +470,7 @@ class Trabalho:
         self.dialogo_arquivo(os.path.join(self.args.raiz, "samples", "carta_exemplo_RESERVA.ENh"))
         self.p.caixa("ATENÇÃO !!!! ", ATENCAO_ABRIR_DADOS)
         esperar(lambda: self.p._area_imagem()[1][2:] == (3000, 2300), "the chart at its natural size")
+        self.p.conferir_maximizada("Abrir dados of the sample job")
         self.p.esperar_painel(4, " Escala aprox.  1 / %d" % self.escala)
         self.pontos = [dict(p, E=round(float(p["E"]), 3), N=round(float(p["N"]), 3)) for p in self.pontos]
         self.inspecionar(mostrar=False)
@@ -507,6 +510,8 @@ class Trabalho:
         finally:
             if self.processo.poll() is None:
                 self.processo.kill()
+            if self.p.vigia:
+                self.p.vigia.parar()
             execucao = dict(imagem=self.imagem, controle=self.controle, salvamentos=self.salvamentos)
             with open(os.path.join(self.pasta, "execucao.json"), "w") as f:
                 json.dump(execucao, f, indent=1)

@@ -1,6 +1,11 @@
 #include <QAction>
 #include <QFile>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/Imagem.h"
 #include "tests/apoio/Programa_teste.h"
@@ -11,6 +16,17 @@ constexpr const char* Confirmacao =
     "Abrir nova imagem resultará na DELEÇÃO de TODOS os dados já digitalizados.\n\n\n"
     "      OK            -> para abrir nova imagem\n\n"
     "      Cancelar   -> para não abrir nova imagem.\n\n\n";
+
+// Every size the window is given, as its resize events tell.
+class Tamanhos_da_janela : public QObject {
+ public:
+  std::vector<QSize> tamanhos;
+  bool eventFilter(QObject*, QEvent* evento) override {
+    if (evento->type() == QEvent::Resize)
+      tamanhos.push_back(static_cast<QResizeEvent*>(evento)->size());
+    return false;
+  }
+};
 
 class AbrirImagem : public Programa_teste {
  protected:
@@ -64,6 +80,39 @@ TEST_F(AbrirImagem, PrimeiraAberturaNaoPerguntaNada) {
   EXPECT_EQ(ui.dialogos_arquivo[0].tipo, Dialogo_arquivo_mostrado::Tipo::Figura);
   Espera_estado_de_imagem_aberta(caminho, QSize(320, 240));
   EXPECT_EQ(Form1.Image1->Raster.pixel(10, 10), QColor(Qt::cyan).rgb());
+}
+
+TEST_F(AbrirImagem, JanelaTerminaMaximizadaSemPassarDaTelaNoCaminho) {
+  // A picture larger than the screen, loaded twice: first into the window as the user
+  // left it (restored to its normal size), then into the maximised window scrolled away.
+  const QRect tela = Form1.screen()->availableGeometry();
+  const QSize grande(tela.width() + 400, tela.height() + 300);
+  const std::string caminho = Figura("grande.bmp", grande.width(), grande.height(), Qt::gray);
+  Form1.showNormal();
+  Form1.resize(600, 400);  // the offscreen screen is smaller than the window's design size
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form1));
+  QCoreApplication::processEvents();  // the sizes of the showing itself
+  Tamanhos_da_janela vigia;
+  Form1.installEventFilter(&vigia);
+  for (int vez = 0; vez < 2; ++vez) {
+    Form1.Nome_arquivo = caminho;
+    Form1.Carregar_imagem();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form1.isMaximized() && Form1.isVisible(); }));
+    QScrollBar* horizontal = Form1.ScrollBox1->horizontalScrollBar();
+    QScrollBar* vertical = Form1.ScrollBox1->verticalScrollBar();
+    QTest::qWait(0);  // the scroll box lays itself out for the picture
+    EXPECT_EQ(horizontal->maximum(), grande.width() - Form1.ScrollBox1->viewport()->width());
+    EXPECT_EQ(vertical->maximum(), grande.height() - Form1.ScrollBox1->viewport()->height());
+    EXPECT_EQ(horizontal->value(), 0);
+    EXPECT_EQ(vertical->value(), 0);
+    horizontal->setValue(200);
+    vertical->setValue(150);
+  }
+  ASSERT_FALSE(vigia.tamanhos.empty());  // it was maximised on the way
+  for (const QSize& tamanho : vigia.tamanhos) {
+    EXPECT_LE(tamanho.width(), tela.width());
+    EXPECT_LE(tamanho.height(), tela.height());
+  }
 }
 
 TEST_F(AbrirImagem, SegundaAberturaComOKApagaTudoEAbreANova) {
