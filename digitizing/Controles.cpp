@@ -46,6 +46,7 @@ QLineEdit* Novo_campo(QWidget* pai, QRect posicao, bool negrito) {
 
 QPushButton* Novo_botao(QWidget* pai, const char* texto, QRect posicao, bool negrito) {
   auto* botao = new QPushButton(QString::fromUtf8(texto), pai);
+  botao->setAutoDefault(false);
   if (negrito) Negrito(botao);
   botao->setGeometry(posicao);
   return botao;

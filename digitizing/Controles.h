@@ -24,6 +24,8 @@ void Negrito(QWidget* controle);
 // A label sizes itself to its text, so only its top-left corner is given.
 QLabel* Novo_rotulo(QWidget* pai, const char* texto, int esquerda, int topo, bool negrito = false);
 QLineEdit* Novo_campo(QWidget* pai, QRect posicao, bool negrito = false);
+// The button never takes the default role by taking the focus: Qt's auto-default
+// buttons keep that role across showings, and Enter would then press them.
 QPushButton* Novo_botao(QWidget* pai, const char* texto, QRect posicao, bool negrito = false);
 // The Tab key visits the controls in the order given.
 void Ordem_tab(std::initializer_list<QWidget*> controles);

@@ -1,10 +1,10 @@
 """The digitizing job of the end-to-end run, step by step in the real window.
 
 Opens the sample chart, orients it on four labelled grid crossings, digitizes spot
-heights (one of them first with a value typed with a decimal comma), undoes one, saves,
-starts a new digitization, reopens the saved job, adds a sounding, builds the limit
-polygon, inspects the points, saves again, reopens the sample job from samples/ and
-quits. Every box is waited for by its caption and its
+heights (one of them first with a value typed with a decimal comma, then cancelled),
+undoes one, saves, starts a new digitization, reopens the saved job, adds a sounding,
+builds the limit polygon, inspects the points, saves again, reopens the sample job from
+samples/ and quits. Every box is waited for by its caption and its
 text is checked; what the program shows is held against values computed here from the
 clicked pixels and the control points. What was clicked and typed goes to
 execucao.json for the check of the files (e2e_conferir.py).
@@ -295,6 +295,14 @@ class Trabalho:
         h = -float(ponto["valor"]) if profundidade else float(ponto["valor"])
         self.pontos.append(dict(n=numero, E=E, N=N, x=ponto["x"], y=ponto["y"], h=h, digitado=ponto["valor"]))
 
+    def cancelar_valor(self, ponto, numero):
+        """Clicks the point and leaves the value dialog with a click on "Cancelar": no
+        point, and the Enter of the next showing still stores (the focus Cancelar had
+        does not make it the default button)."""
+        dialogo, _, _, _ = self.abrir_valor(ponto, numero)
+        clicar(self.p.botao(dialogo, "Cancelar"))
+        self.p.esperar_fechar(dialogo, "the value dialog")
+
     def digitalizar_com_virgula(self, ponto, numero):
         """A Brazilian hand types the decimal comma: refused while typing and at OK,
         and no point is stored; the point is then clicked again."""
@@ -324,13 +332,15 @@ class Trabalho:
             raise Falha("the sample chart's spot heights do not give five distinct points")
         self.escolher("Altitudes")
         self.digitalizar_com_virgula(oeste, 1)
-        # The refused value stored nothing: the same point gets number 1 again.
+        # Neither the refused value nor the cancelled dialog stored anything: the same
+        # point gets number 1 again, stored with Enter.
+        self.cancelar_valor(oeste, 1)
         self.digitalizar(oeste, 1)
         self.digitalizar(norte, 2, foto_nome="valor_altitude.png")
         self.digitalizar(leste, 3)
         self.digitalizar(sul, 4)
         self.digitalizar(cume, 5)
-        passo("Altitudes: five spot heights digitized, one of them after a refused comma")
+        passo("Altitudes: five spot heights digitized, one of them after a refused comma and a cancel")
 
     def desfazer(self):
         self.p.focar()
