@@ -118,15 +118,17 @@ class Trabalho:
         self.pontos = []        # the job's points: n, E, N (exact), x, y, h, text typed
         self.salvamentos = []
 
-    def iniciar(self):
+    def iniciar(self, *argumentos):
         ambiente = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         LC_ALL="pt_BR.UTF-8")
-        self.log = open(os.path.join(self.pasta, "programa.log"), "w")
+        self.log = open(os.path.join(self.pasta, "programa.log"), "a")
         # Started from the checkout's root, where the sample job's relative image name
         # resolves.
-        self.processo = subprocess.Popen([self.args.programa], cwd=self.args.raiz, env=ambiente,
-                                         stdout=self.log, stderr=subprocess.STDOUT)
+        self.processo = subprocess.Popen([self.args.programa, *argumentos], cwd=self.args.raiz,
+                                         env=ambiente, stdout=self.log, stderr=subprocess.STDOUT)
         self.p = Programa(self.processo)
+        if argumentos:
+            return
         self.p.esperar_painel(6, " Função corrente: NENHUMA ")
         self.p.conferir_maximizada("the start")
         self.p.vigiar_tamanho()
@@ -486,6 +488,21 @@ class Trabalho:
         self.inspecionar(mostrar=False)
         passo("Abrir dados: the sample job in samples/ reopens on the chart, points and marks as saved")
 
+    def abrir_pela_linha_de_comando(self):
+        """Started again as `mapirel samples/carta_exemplo_RESERVA.ENh`, the program opens
+        the sample job by itself, as Abrir dados would: the same box, chart, scale and
+        points."""
+        if self.p.vigia:
+            self.p.vigia.parar()  # it watched the window of the program that ended
+        self.iniciar(os.path.join("samples", "carta_exemplo_RESERVA.ENh"))
+        self.p.caixa("ATENÇÃO !!!! ", ATENCAO_ABRIR_DADOS)
+        esperar(lambda: self.p._area_imagem()[1][2:] == (3000, 2300), "the chart at its natural size")
+        self.p.conferir_maximizada("the opening from the command line")
+        self.p.esperar_painel(4, " Escala aprox.  1 / %d" % self.escala)
+        self.p.esperar_painel(6, " Função corrente: espera selecao tipo de ponto (ALTIT ou PROF) ")
+        self.inspecionar(mostrar=False)
+        passo("mapirel samples/carta_exemplo_RESERVA.ENh: the sample job opens from the command line")
+
     def sair(self):
         self.p.menu("Arquivo", "Sair")
         self.p.caixa("Terminar programa ", " Terminar programa ? ")
@@ -513,6 +530,8 @@ class Trabalho:
             self.inspecionar()
             self.salvar("folha_e2e_continuada.ENh", "folha_e2e_continuada")
             self.abrir_amostra()
+            self.sair()
+            self.abrir_pela_linha_de_comando()
             self.sair()
         except Exception:
             foto(os.path.join(self.pasta, "falha.png"))
