@@ -1,5 +1,7 @@
 #include "exportar/Arquivo_mundo.h"
 
+#include <cpl_conv.h>
+
 #include <cctype>
 #include <cmath>
 
@@ -15,15 +17,13 @@ std::array<double, 6> Geotransformacao(const Coeficientes& k) {
 }
 
 std::string Caminho_mundo(const std::string& figura) {
-  const std::size_t barra = figura.find_last_of('/');
-  const std::size_t ponto = figura.find_last_of('.');
-  if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra) ||
-      ponto + 1 == figura.size())
-    return figura + ".wld";  // GDAL's name for the world file of a picture without extension
-  const char primeira = figura[ponto + 1];
-  const char ultima = figura.back();
-  const char w = std::isupper(static_cast<unsigned char>(ultima)) ? 'W' : 'w';
-  return figura.substr(0, ponto + 1) + primeira + ultima + w;
+  const std::string extensao = CPLGetExtension(figura.c_str());
+  // GDAL's name for the world file of a picture without an extension.
+  if (extensao.empty()) return CPLResetExtension(figura.c_str(), "wld");
+  const char ultima = extensao.back();
+  const std::string mundo{extensao.front(), ultima,
+                          std::isupper(static_cast<unsigned char>(ultima)) ? 'W' : 'w'};
+  return CPLResetExtension(figura.c_str(), mundo.c_str());
 }
 
 void Conferir_orientacao(const Coeficientes& k) {

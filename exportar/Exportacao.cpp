@@ -1,14 +1,15 @@
 #include "exportar/Exportacao.h"
 
+#include <cpl_conv.h>
 #include <cpl_vsi.h>
 #include <fmt/printf.h>
 #include <gdal_priv.h>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "exportar/Arquivo_mundo.h"
+#include "exportar/Dados_gdal.h"
 #include "exportar/Falha_exportacao.h"
 #include "exportar/Gravar_pontos.h"
 #include "exportar/Leitura_entrada.h"
@@ -34,11 +35,6 @@ void Recusar_existente(const std::string& caminho, const Opcoes_exportar& opcoes
   if (Existe(caminho) && !opcoes.sobrescrever)
     throw Falha_exportacao(caminho + ": já existe (use --sobrescrever para substituí-lo)");
 }
-
-struct Fechar_gdal {
-  void operator()(GDALDataset* dados) const { GDALClose(dados); }
-};
-using Dados_gdal = std::unique_ptr<GDALDataset, Fechar_gdal>;
 
 Dados_gdal Abrir_figura(const std::string& figura) {
   Dados_gdal dados(GDALDataset::Open(figura.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY));
@@ -84,9 +80,9 @@ std::string Descricao_sistema(const Plano& plano) {
 }
 
 std::string Gravar_mundo(const Plano& plano) {
-  const std::array<double, 6> geo = Geotransformacao(*plano.trabalho.coeficientes);
-  const std::string extensao = plano.mundo.substr(plano.mundo.find_last_of('.') + 1);
-  if (!GDALWriteWorldFile(plano.figura.c_str(), extensao.c_str(), const_cast<double*>(geo.data())))
+  std::array<double, 6> geo = Geotransformacao(*plano.trabalho.coeficientes);
+  const std::string extensao = CPLGetExtension(plano.mundo.c_str());
+  if (!GDALWriteWorldFile(plano.figura.c_str(), extensao.c_str(), geo.data()))
     throw Falha_exportacao(
         fmt::sprintf("%s: não pode ser gravado (%s)", plano.mundo, CPLGetLastErrorMsg()));
   return fmt::sprintf("%s: arquivo de mundo de %s", plano.mundo, plano.figura);

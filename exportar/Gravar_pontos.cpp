@@ -1,22 +1,14 @@
 #include "exportar/Gravar_pontos.h"
 
+#include <cpl_conv.h>
 #include <cpl_string.h>
 #include <fmt/printf.h>
 #include <ogrsf_frmts.h>
 
-#include <memory>
-
+#include "exportar/Dados_gdal.h"
 #include "exportar/Falha_exportacao.h"
 
 namespace {
-
-// The extension after the last dot of the file's name, without it.
-std::string Extensao(const std::string& caminho) {
-  const std::size_t barra = caminho.find_last_of('/');
-  const std::size_t ponto = caminho.find_last_of('.');
-  if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra)) return {};
-  return caminho.substr(ponto + 1);
-}
 
 bool Sim(GDALDriver& driver, const char* capacidade) {
   const char* valor = driver.GetMetadataItem(capacidade);
@@ -44,7 +36,7 @@ class Avisos_gdal {
   Avisos_gdal(const Avisos_gdal&) = delete;
   Avisos_gdal& operator=(const Avisos_gdal&) = delete;
 
-  // Raises the failure when GDAL complained since the last check, or when feito is false.
+  // Raises the failure when GDAL has complained during the writing, or when feito is false.
   void Conferir(bool feito, const std::string& saida, const char* o_que) const {
     if (feito && primeiro_.empty()) return;
     throw Falha_exportacao(fmt::sprintf("%s: %s (%s)", saida, o_que,
@@ -58,10 +50,6 @@ class Avisos_gdal {
   }
 
   std::string primeiro_;
-};
-
-struct Fechar_gdal {
-  void operator()(GDALDataset* dados) const { GDALClose(dados); }
 };
 
 void Criar_campos(OGRLayer& camada, const Avisos_gdal& avisos, const std::string& saida) {
@@ -88,11 +76,10 @@ void Acrescentar_pontos(OGRLayer& camada, const Lista<Ponto_digitalizado>& ponto
   }
 }
 
-void Escrever(GDALDriver& driver, const std::string& saida,
-              const Lista<Ponto_digitalizado>& pontos, const OGRSpatialReference* sistema) {
+void Escrever(GDALDriver& driver, const std::string& saida, const Lista<Ponto_digitalizado>& pontos,
+              const OGRSpatialReference* sistema) {
   const Avisos_gdal avisos;
-  std::unique_ptr<GDALDataset, Fechar_gdal> dados(
-      driver.Create(saida.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+  Dados_gdal dados(driver.Create(saida.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
   avisos.Conferir(dados != nullptr, saida, "não pode ser criado");
   // GDAL 3.6 takes the system without const; the layer keeps a copy of its own.
   OGRLayer* camada = dados->CreateLayer("pontos", const_cast<OGRSpatialReference*>(sistema),
@@ -112,7 +99,7 @@ void Escrever(GDALDriver& driver, const std::string& saida,
 }  // namespace
 
 GDALDriver& Driver_vetorial(const std::string& saida) {
-  const std::string extensao = Extensao(saida);
+  const std::string extensao = CPLGetExtension(saida.c_str());
   GDALDriverManager& gerente = *GetGDALDriverManager();
   for (int i = 0; !extensao.empty() && i < gerente.GetDriverCount(); ++i) {
     GDALDriver& driver = *gerente.GetDriver(i);

@@ -2,22 +2,14 @@
 // Helpers of the exporter's tests: files in a folder of their own, the exporter run as a
 // user runs it, GDAL ready to read what it wrote.
 
-#include <gdal_priv.h>
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/Lista.h"
-#include "app/Registros.h"
+#include "exportar/Dados_gdal.h"
 #include "tests/apoio/Processo.h"
-
-struct Fechar_gdal {
-  void operator()(GDALDataset* dados) const { GDALClose(dados); }
-};
-using Dados_gdal = std::unique_ptr<GDALDataset, Fechar_gdal>;
 
 // Opens a file with GDAL, read-only; tipo is GDAL_OF_VECTOR or GDAL_OF_RASTER.
 Dados_gdal Abrir_gdal(const std::string& caminho, unsigned tipo);
