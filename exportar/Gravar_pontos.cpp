@@ -16,12 +16,14 @@ bool Sim(GDALDriver& driver, const char* capacidade) {
 }
 
 // A CSV file keeps the geometry as X and Y columns, with the .prj of the system, and
-// the field types in a .csvt beside it, so that GIS read numbers and not text.
+// the field types in a .csvt beside it, so that GIS read numbers and not text; numbers
+// go unquoted (GDAL would quote the point numbers), as any other reader expects them.
 CPLStringList Opcoes_camada(GDALDriver& driver) {
   CPLStringList opcoes;
   if (EQUAL(driver.GetDescription(), "CSV")) {
     opcoes.SetNameValue("GEOMETRY", "AS_XY");
     opcoes.SetNameValue("CREATE_CSVT", "YES");
+    opcoes.SetNameValue("STRING_QUOTING", "IF_NEEDED");
   }
   return opcoes;
 }

@@ -79,8 +79,14 @@ TEST_F(Pontos_gdal, CadaFormatoComOSistemaDado) {
     EXPECT_EQ(relato.size(), 1u);
     Conferir(Caminho(nome), &sirgas);
   }
-  // A CSV names its columns on its first line; the types go into the .csvt beside it.
-  EXPECT_EQ(Ler_texto("p.csv").substr(0, Ler_texto("p.csv").find('\n')), "X,Y,ponto,E,N,h");
+  // A CSV names its columns on its first line and writes plain numbers; the types go into
+  // the .csvt beside it.
+  EXPECT_EQ(Ler_texto("p.csv"),
+            "X,Y,ponto,E,N,h\n"
+            "312062.013,7455244.979,1,312062.013,7455244.979,48.8\n"
+            "313281.077,7455885.241,2,313281.077,7455885.241,-35.8\n"
+            "12345678.125,12345678.999,17,12345678.125,12345678.999,-99999.99\n"
+            "-0.001,0.0,4,-0.001,0,0\n");
 }
 
 TEST_F(Pontos_gdal, SemSistemaACamadaNaoTemNenhumEODiz) {
