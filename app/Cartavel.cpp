@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QWheelEvent>
 
@@ -51,17 +52,20 @@ void TForm1::Criar_componentes() {
   Image1->Ao_soltar = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
     Executar([&] { Image1MouseUp(b, m, x, y); });
   };
-  // The window's wheel handler replaces the scroll area's own wheel scrolling.
-  ScrollBox1->viewport()->installEventFilter(this);
+  // The window's wheel handler replaces the scroll area's own wheel scrolling, over
+  // the picture and over the scroll bars alike; elsewhere in the window the wheel
+  // reaches wheelEvent.
+  const QList<QWidget*> partes{ScrollBox1, ScrollBox1->viewport(),
+                               ScrollBox1->horizontalScrollBar(), ScrollBox1->verticalScrollBar()};
+  for (QWidget* parte : partes) parte->installEventFilter(this);
 }
 
 QAction* TForm1::Comando(QMenu* menu, const char* texto, void (TForm1::*handler)(),
                          QAction* menu_topo) {
   QAction* item = menu->addAction(Q(texto));
-  item->setCheckable(true);
   connect(item, &QAction::triggered, this, [this, item, handler, menu_topo](bool marcado) {
     // The check mark belongs to the commands, not to the click: undo Qt's toggle.
-    item->setChecked(!marcado);
+    if (item->isCheckable()) item->setChecked(!marcado);
     // A shortcut must not reach an item whose menu is unavailable.
     if (!item->isEnabled() || (menu_topo && !menu_topo->isEnabled())) return;
     Executar([&] { (this->*handler)(); });
@@ -118,6 +122,12 @@ void TForm1::Criar_menus() {
   Ajuda1 = barra->addAction(Q("Ajuda"));
   connect(Ajuda1, &QAction::triggered, this, [this] { Executar([this] { Ajuda1Click(); }); });
   v1 = barra->addAction(Q("          v.1.45"));
+
+  // Only the items that commands ever check carry a check mark's place: the style draws
+  // an empty box before every checkable item.
+  for (QAction* item : {Abririmagem, Abrirdados1, Coord_de_carta, Coord_de_imagem, Ajustar,
+                        Altitudes1, Profundidades1})
+    item->setCheckable(true);
 }
 
 void TForm1::Criar_barra_de_estado() {
@@ -193,12 +203,19 @@ void TForm1::Executar(const std::function<void()>& comando) {
 }
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
-  if (objeto == ScrollBox1->viewport() && evento->type() == QEvent::Wheel) {
-    const auto* roda = static_cast<QWheelEvent*>(evento);
-    const int delta = roda->angleDelta().y();
-    const Qt::KeyboardModifiers modificadores = roda->modifiers();
-    Executar([&] { Rolar_imagem(modificadores, delta); });
+  if (evento->type() == QEvent::Wheel) {
+    wheelEvent(static_cast<QWheelEvent*>(evento));
     return true;
   }
   return QMainWindow::eventFilter(objeto, evento);
+}
+
+void TForm1::wheelEvent(QWheelEvent* roda) {
+  roda->accept();
+  // Only the sign of the vertical turn counts. A horizontal wheel, or the zero-delta
+  // event that ends a touchpad gesture, does not scroll at all.
+  const int delta = roda->angleDelta().y();
+  if (delta == 0) return;
+  const Qt::KeyboardModifiers modificadores = roda->modifiers();
+  Executar([&] { Rolar_imagem(modificadores, delta); });
 }

@@ -162,6 +162,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;
+  void wheelEvent(QWheelEvent* roda) override;
 
  private:
   void Criar_componentes();

@@ -94,6 +94,11 @@ def texto(no):
     return no.get_name()
 
 
+def valor(no):
+    """The position of a scroll bar (AT-SPI Value interface)."""
+    return int(Atspi.Value.get_current_value(no))
+
+
 def clicar(no, botao=1):
     if not habilitado(no):
         raise Falha(f"{papel(no)} {no.get_name()!r} is disabled")
@@ -266,9 +271,7 @@ class Programa:
     # ------------------------------------------------------------ status bar and image
 
     def painel(self, indice):
-        barra = next(d for d in filhos(self.janela) if papel(d) == "status bar")
-        rotulos = [d for d in filhos(barra) if papel(d) == "label"]
-        return rotulos[indice].get_name()
+        return self.rotulo_painel(indice).get_name()
 
     def esperar_painel(self, indice, esperado):
         esperar(lambda: self.painel(indice) == esperado,
@@ -277,9 +280,7 @@ class Programa:
     def focar(self):
         """Gives the main window the keyboard focus by clicking a status panel that
         does nothing."""
-        barra = next(d for d in filhos(self.janela) if papel(d) == "status bar")
-        rotulos = [d for d in filhos(barra) if papel(d) == "label"]
-        clicar(rotulos[5])
+        clicar(self.rotulo_painel(5))
 
     def id_x(self):
         """The main window's X window id."""
@@ -340,6 +341,28 @@ class Programa:
             if maior[0] > area[2] or maior[1] > area[3]:
                 raise Falha(f"the main window was given {maior[0]} x {maior[1]} on the way, "
                             f"beyond the {area[2]} x {area[3]} work area")
+
+    def barras_de_rolagem(self):
+        """The view's horizontal and vertical scroll bars (AT-SPI Value interface)."""
+        rolagem = next(d for d in filhos(self.janela) if papel(d) == "filler")
+        barras = [d for d in descendentes(rolagem) if papel(d) == "scroll bar"]
+        horizontal = next(b for b in barras if retangulo(b)[2] > retangulo(b)[3])
+        vertical = next(b for b in barras if retangulo(b)[3] > retangulo(b)[2])
+        return horizontal, vertical
+
+    def girar_roda(self, sobre, botao):
+        """Turns the wheel once with the mouse over the widget: xdotool buttons 4 and 5
+        are the vertical wheel (away from and towards the user), 6 and 7 the horizontal."""
+        xdotool("mousemove", *centro(sobre), "click", botao)
+
+    def imagem(self):
+        rolagem = next(d for d in filhos(self.janela) if papel(d) == "filler")
+        vista = next(d for d in filhos(rolagem) if papel(d) == "filler")
+        return next(d for d in filhos(vista) if papel(d) == "filler")
+
+    def rotulo_painel(self, indice):
+        barra = next(d for d in filhos(self.janela) if papel(d) == "status bar")
+        return [d for d in filhos(barra) if papel(d) == "label"][indice]
 
     def _area_imagem(self):
         """The scroll area's viewport and the image inside it (its top-left corner

@@ -24,7 +24,7 @@ import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e_janela import (Falha, Programa, clicar, digitar, esperar, foto, habilitado,  # noqa: E402
-                        marcado, tecla, texto, xdotool)
+                        marcado, papel, tecla, texto, valor, xdotool)
 from e2e_orientacao import escala, orientacao, para_carta, residuos  # noqa: E402
 
 TITULO_APLICACAO = "mapirel"  # simple messages carry the program file's name
@@ -169,6 +169,29 @@ class Trabalho:
         self.p.apontar_pixel(*self.cruzamentos[CONTROLE[0]])
         foto(os.path.join(self.fotos, "janela_carta.png"))
         passo("Abrir imagem: the chart is shown at 3000 x 2300 pixels")
+
+    def rolar_com_a_roda(self):
+        """One wheel notch scrolls the picture by 5 % of the window's height, over the
+        picture, over the scroll bars and over the status bar alike; a horizontal wheel
+        scrolls nothing."""
+        horizontal, vertical = self.p.barras_de_rolagem()
+        degrau = int(0.05 * self.p.estado_janela()[1][3])
+        imagem, painel = self.p.imagem(), self.p.rotulo_painel(5)
+        inicio = valor(vertical)
+        for sobre, botao, esperado in ((imagem, 5, inicio + degrau), (vertical, 5, inicio + 2 * degrau),
+                                       (horizontal, 4, inicio + degrau), (painel, 4, inicio)):
+            self.p.girar_roda(sobre, botao)
+            esperar(lambda: valor(vertical) == esperado,
+                    f"the wheel over the {papel(sobre)} to scroll to {esperado}",
+                    diagnostico=lambda: f"the view is at {valor(vertical)}")
+        for botao in (6, 7):
+            self.p.girar_roda(imagem, botao)
+        self.p.girar_roda(imagem, 5)  # a notch down after them: they did nothing
+        esperar(lambda: valor(vertical) == inicio + degrau, "the wheel to scroll one step",
+                diagnostico=lambda: f"the view is at {valor(vertical)}")
+        igual(valor(horizontal), 0, "the horizontal scroll position after horizontal wheel turns")
+        self.p.esperar_painel(6, " Função corrente: Nenhuma")
+        passo(f"Roda: a notch scrolls {degrau} pixels over the picture, the scroll bars and the status bar")
 
     def ler_coordenadas(self):
         self.p.menu("Orientação", "Ler coord. de  carta")
@@ -517,6 +540,7 @@ class Trabalho:
         self.iniciar()
         try:
             self.abrir_imagem()
+            self.rolar_com_a_roda()
             self.ler_coordenadas()
             self.associar()
             self.ajustar()

@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTest>
+#include <set>
 
 #include "app/Imagem.h"
 #include "tests/apoio/Programa_teste.h"
@@ -181,6 +182,24 @@ TEST_F(JanelaPrincipal, MarcaDeVerificacaoPertenceAoComando) {
   Form1.Abririmagem->trigger();
   EXPECT_FALSE(Form1.Abririmagem->isChecked());
   EXPECT_TRUE(Form1.Abrirdados1->isChecked());
+}
+
+TEST_F(JanelaPrincipal, SoItensQueOsComandosMarcamTemLugarDeMarca) {
+  // The style draws an empty check box before every checkable item, "Sair" included.
+  const std::set<QAction*> marcaveis{Form1.Abririmagem,     Form1.Abrirdados1, Form1.Coord_de_carta,
+                                     Form1.Coord_de_imagem, Form1.Ajustar,     Form1.Altitudes1,
+                                     Form1.Profundidades1};
+  QList<QAction*> itens = Form1.menuBar()->actions();
+  for (qsizetype i = 0; i < itens.size(); ++i) {  // the menus' items join the walk
+    EXPECT_EQ(itens[i]->isCheckable(), marcaveis.count(itens[i]) == 1)
+        << itens[i]->text().toStdString();
+    if (itens[i]->menu())
+      for (QAction* item : itens[i]->menu()->actions()) itens.push_back(item);
+  }
+  // Triggering an item without a mark's place leaves it without a mark.
+  ui.Responder(Resposta::Cancelar);
+  Form1.Sair1->trigger();
+  EXPECT_FALSE(Form1.Sair1->isChecked());
 }
 
 TEST_F(JanelaPrincipal, ErroNumComandoVaiParaCaixaDeErroEOProgramaContinua) {
