@@ -3,11 +3,12 @@
 
 #include <QAction>
 #include <optional>
+#include <vector>
 
 #include "app/Cartavel.h"
-#include "app/Erro.h"
 #include "app/Marcacao.h"
 #include "datafiles/Leitura_reserva.h"
+#include "orientation/Escala.h"
 
 namespace {
 
@@ -45,12 +46,13 @@ class Receptor_abertura : public Receptor_reserva {
  private:
   // The scale needs two control points apart on the image. Without them it is not
   // defined (its divisions fail): the panel keeps what it shows and the opening goes on.
+  // Any other error of the computation ends the opening, as every error does.
   void Mostrar_escala(int pontos_controle) {
     if (pontos_controle < 2) return;
-    try {
-      janela_.Mostrar_escala(janela_.Calcular_escala(pontos_controle));
-    } catch (const Erro&) {
-    }
+    std::vector<Ponto_orientacao> pontos;
+    for (int i = 0; i < pontos_controle; ++i) pontos.push_back(janela_.OLista_coord->Item(i));
+    if (Perimetro_imagem(pontos) == 0) return;
+    janela_.Mostrar_escala(janela_.Calcular_escala(pontos_controle));
   }
 
   TForm1& janela_;

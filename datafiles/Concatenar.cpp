@@ -73,7 +73,12 @@ bool Concatenar_e_gravar(TForm1& janela) {
   }
   Acrescentar_arquivo(janela, *base, true);
   Acrescentar_mais_arquivos(janela);
-  return Gravar_ENh_com_dialogo(ui, janela.Lista_pontos).fim != Gravacao_ENh::Fim::Falhou;
+  Gravacao_ENh ENh = Preparar_ENh_com_dialogo(ui, janela.Lista_pontos);
+  if (ENh.fim == Gravacao_ENh::Fim::Falhou) return false;
+  if (ENh.fim != Gravacao_ENh::Fim::Preparada) return true;
+  if (!Efetivar_com_aviso(ui, *ENh.arquivo, Avisos_ENh)) return false;
+  ENh.arquivo->Sincronizar_pasta();
+  return true;
 }
 
 }  // namespace

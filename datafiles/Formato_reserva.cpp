@@ -3,39 +3,45 @@
 #include <fmt/printf.h>
 
 #include <cmath>
-#include <limits>
 
-#include "app/Erro.h"
+#include "datafiles/Formato_ENh.h"
+#include "datafiles/Valores_gravaveis.h"
 
 namespace {
 
-// Control point pixel positions are written truncated toward zero. A value that no
-// int32 can hold (only a hand-edited file brings one) is refused, not wrapped.
-int32_t Truncar(double valor) {
-  const double truncado = std::trunc(valor);
-  if (!(truncado >= std::numeric_limits<int32_t>::min() &&
-        truncado <= std::numeric_limits<int32_t>::max()))
-    throw Erro::Operacao_invalida();
-  return static_cast<int32_t>(truncado);
-}
-
+// Control point pixel positions are written truncated toward zero.
 void Escrever_pontos_controle(std::FILE* arquivo, const Lista<Ponto_orientacao>& pontos) {
   fmt::fprintf(arquivo, "%d\n", pontos.Quantidade());
-  for (const auto& p : pontos)
-    fmt::fprintf(arquivo, "%d %11.3f %11.3f %d %d\n", p.Numero, p.E, p.N, Truncar(p.x),
-                 Truncar(p.y));
+  for (const auto& p : pontos) {
+    const std::string registro = fmt::sprintf("Ponto de controle %d", p.Numero);
+    Exigir_finito(p.E, registro, "E");
+    Exigir_finito(p.N, registro, "N");
+    Exigir_pixel(p.x, registro, "x");
+    Exigir_pixel(p.y, registro, "y");
+    fmt::fprintf(arquivo, "%d %11.3f %11.3f %d %d\n", p.Numero, p.E, p.N,
+                 static_cast<int32_t>(std::trunc(p.x)), static_cast<int32_t>(std::trunc(p.y)));
+  }
 }
 
 void Escrever_coeficientes(std::FILE* arquivo, const Coeficientes& c) {
-  for (const double valor : {c.a, c.b, c.c, c.d, c.e, c.f})
+  char nome[] = "a";
+  for (const double valor : {c.a, c.b, c.c, c.d, c.e, c.f}) {
+    Exigir_finito(valor, "Orientacao", nome);
     fmt::fprintf(arquivo, "%20.10f\n", valor);
+    ++nome[0];
+  }
 }
 
 void Escrever_pontos(std::FILE* arquivo, const Lista<Ponto_digitalizado>& pontos) {
   fmt::fprintf(arquivo, "%5d\n", pontos.Quantidade());
-  for (const auto& p : pontos)
+  for (const auto& p : pontos) {
+    Exigir_ENh_gravavel(p);
+    const std::string registro = fmt::sprintf("Ponto %d", p.Numero);
+    Exigir_pixel(p.x, registro, "x");
+    Exigir_pixel(p.y, registro, "y");
     fmt::fprintf(arquivo, " %6d %10.3f %11.3f %7.2f %5.0f %5.0f %d\n", p.Numero, p.E, p.N, p.h, p.x,
                  p.y, p.Marca_pconv);
+  }
 }
 
 bool Continuacao_utf8(char c) {
@@ -60,6 +66,13 @@ std::string Caminho_reserva(const std::string& caminho_ENh) {
   for (int caracteres = 0; caracteres < 4 && corte > 0; ++caracteres) {
     --corte;
     while (corte > 0 && Continuacao_utf8(caminho_ENh[corte])) --corte;
+  }
+  // A name shorter than that would put the mark into the folder's name.
+  const std::size_t barra = caminho_ENh.rfind('/');
+  const std::size_t inicio_nome = barra == std::string::npos ? 0 : barra + 1;
+  if (corte < inicio_nome) {
+    const std::size_t ponto = caminho_ENh.rfind('.');
+    corte = ponto != std::string::npos && ponto > inicio_nome ? ponto : caminho_ENh.size();
   }
   std::string reserva = caminho_ENh;
   reserva.insert(corte, "_RESERVA");

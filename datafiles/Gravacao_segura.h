@@ -1,7 +1,15 @@
 #pragma once
-// Writing a data file so that a failure never leaves a half-written file in place of a
-// good one: the content goes to a new file in the same folder, which replaces the
-// target (by rename) only once it is completely written and closed.
+// Writing data files so that no failure and no kill, at any moment, leaves a torn or
+// empty file in place of a good one, and so that the two files of one job change
+// together.
+//
+// The content is complete in memory before any file is touched. A plain file is then
+// replaced by a new file beside it: written while it has no name (where the file system
+// allows), flushed to the disk, named and renamed over the target, and the folder
+// flushed. A target that a rename would not keep as it is (a symbolic link, a file with
+// other hard links, a device, a FIFO, a file whose owner the process cannot give to a
+// new file, a file in a folder where nothing can be created) is written in place, as an
+// overwrite has always done.
 
 #include <cstdio>
 #include <functional>
@@ -9,18 +17,46 @@
 
 enum class Resultado_gravacao {
   Gravado,
-  Falha_abertura,  // the file could not be created: nothing was written
-  Falha_escrita,   // a write, the close or the replacement failed: the old file stays
+  Falha_abertura,  // the target cannot be written (a folder, read-only, no such folder)
+  Falha_escrita,   // the new content could not be written whole (a full disk)
 };
 
-// Turns the new file's descriptor into the stream that receives the content; the
-// program uses fdopen, tests hand in streams that fail on purpose. The stream owns
-// the descriptor: closing it closes the file.
-using Abrir_fluxo = std::function<std::FILE*(int descritor)>;
+// What a writer puts into a stream, as text in memory.
+std::string Conteudo_escrito(const std::function<void(std::FILE*)>& escrever);
 
-// Writes the file at caminho with escrever. An existing target keeps its permissions;
-// one that could not be opened for writing in place is refused as before. An exception
-// from escrever removes the new file and passes on, leaving the target untouched.
+// The new content of one file, ready beside its target. Until Efetivar, the target is
+// untouched; a preparation that is never put in place leaves nothing behind.
+class Gravacao_preparada {
+ public:
+  explicit Gravacao_preparada(std::string caminho);
+  ~Gravacao_preparada();
+  Gravacao_preparada(const Gravacao_preparada&) = delete;
+  Gravacao_preparada& operator=(const Gravacao_preparada&) = delete;
+
+  // Checks the target and writes the content where it waits; Gravado when ready.
+  Resultado_gravacao Preparar(std::string conteudo);
+  // Puts the content in place (the rename, or the writing in place). False when that
+  // failed: a renamed target then still holds its old content.
+  bool Efetivar();
+  // Flushes the folder, so that the rename outlives a power cut. Not reported when it
+  // fails: the file is in place for everyone already.
+  void Sincronizar_pasta() const;
+
+  const std::string& Caminho() const { return caminho_; }
+
+ private:
+  // Each takes over the target's descriptor (-1 for a target that does not exist).
+  Resultado_gravacao Preparar_ao_lado(int destino);
+  Resultado_gravacao Preparar_em_lugar(int destino);
+  void Descartar();
+
+  std::string caminho_;
+  std::string conteudo_;  // kept until Efetivar only when written in place
+  int descritor_ = -1;    // the new file, or the target itself when written in place
+  bool em_lugar_ = false;
+  std::string temporario_;  // the new file's name; empty while it has none (O_TMPFILE)
+};
+
+// One file alone: prepared and put in place at once.
 Resultado_gravacao Gravar_arquivo(const std::string& caminho,
-                                  const std::function<void(std::FILE*)>& escrever,
-                                  const Abrir_fluxo& abrir_fluxo = {});
+                                  const std::function<void(std::FILE*)>& escrever);

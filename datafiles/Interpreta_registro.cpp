@@ -1,6 +1,8 @@
 #include "datafiles/Interpreta_registro.h"
 
 #include "app/Conversao.h"
+#include "app/Erro.h"
+#include "datafiles/Valores_gravaveis.h"
 
 namespace {
 
@@ -13,6 +15,14 @@ class Campos {
 
   int32_t Inteiro() { return Texto_para_inteiro(Proximo()); }
   double Real() { return Texto_para_real(Proximo()); }
+  // A pixel position that a reserve file cannot hold is refused with the conversion
+  // error of its text, as the writer refuses it: read, it would fail the next save.
+  double Pixel() {
+    const std::string campo = Proximo();
+    const double valor = Texto_para_real(campo);
+    if (!Pixel_gravavel(valor)) throw Erro::Real_invalido(campo);
+    return valor;
+  }
 
  private:
   std::string Proximo() {
@@ -40,13 +50,13 @@ Ponto_digitalizado Interpreta_registro(const std::string& linha, Modo_registro m
   switch (modo) {
     case Modo_registro::Ponto:
       registro.h = campos.Real();
-      registro.x = campos.Real();
-      registro.y = campos.Real();
+      registro.x = campos.Pixel();
+      registro.y = campos.Pixel();
       registro.Marca_pconv = campos.Inteiro();
       break;
     case Modo_registro::Controle:
-      registro.x = campos.Real();
-      registro.y = campos.Real();
+      registro.x = campos.Pixel();
+      registro.y = campos.Pixel();
       break;
     case Modo_registro::ENh:
       registro.h = campos.Real();

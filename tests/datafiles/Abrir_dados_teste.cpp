@@ -236,3 +236,14 @@ TEST_F(Abrir_dados, EscalaIndefinidaDeixaOPainelEContinua) {
     EXPECT_TRUE(Form1.Abrirdados1->isChecked()) << controle;
   }
 }
+
+// Only the scale that is not defined is passed over: any other error of its computation
+// ends the opening with the error box.
+TEST_F(Abrir_dados, OutroErroDaEscalaChegaACaixaDeErro) {
+  Abrir(Reserva_alterada(Tres_pontos, "\n101     100.000     300.000 100 100\n",
+                         "\n101 1e308 1e308 100 100\n"));
+  EXPECT_EQ(ui.Erros(), std::vector<std::string>{"Floating point overflow"});
+  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
+  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
+  EXPECT_FALSE(Form1.Abrirdados1->isChecked());
+}

@@ -13,21 +13,17 @@
 
 #include "app/Erro.h"
 
-std::string Texto_escrito(const std::function<void(std::FILE*)>& escrever) {
-  char* dados = nullptr;
-  std::size_t tamanho = 0;
-  std::FILE* fluxo = open_memstream(&dados, &tamanho);
-  try {
-    escrever(fluxo);
-  } catch (...) {
-    std::fclose(fluxo);
-    std::free(dados);
-    throw;
-  }
-  std::fclose(fluxo);
-  std::string texto(dados, tamanho);
-  std::free(dados);
-  return texto;
+Limite_de_tamanho::Limite_de_tamanho(rlim_t bytes) {
+  getrlimit(RLIMIT_FSIZE, &anterior_);
+  sinal_anterior_ = signal(SIGXFSZ, SIG_IGN);
+  rlimit limite = anterior_;
+  limite.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &limite);
+}
+
+Limite_de_tamanho::~Limite_de_tamanho() {
+  setrlimit(RLIMIT_FSIZE, &anterior_);
+  signal(SIGXFSZ, sinal_anterior_);
 }
 
 Fluxo Fluxo_de_texto(const std::string& texto) {

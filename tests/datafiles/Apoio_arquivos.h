@@ -1,6 +1,9 @@
 #pragma once
 // Small helpers of the data file tests: files and streams made from and read into text.
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -9,10 +12,22 @@
 
 #include "app/Lista.h"
 #include "app/Registros.h"
+#include "datafiles/Gravacao_segura.h"  // Conteudo_escrito: what a writer puts into a stream
 #include "tests/apoio/Mensagem_de_erro.h"
 
-// What a writer puts into a stream, as text.
-std::string Texto_escrito(const std::function<void(std::FILE*)>& escrever);
+// While this lives, a file cannot grow past the given size: a write beyond it fails
+// with EFBIG, the way a full disk fails it.
+class Limite_de_tamanho {
+ public:
+  explicit Limite_de_tamanho(rlim_t bytes);
+  ~Limite_de_tamanho();
+  Limite_de_tamanho(const Limite_de_tamanho&) = delete;
+  Limite_de_tamanho& operator=(const Limite_de_tamanho&) = delete;
+
+ private:
+  rlimit anterior_{};
+  sighandler_t sinal_anterior_ = SIG_DFL;
+};
 
 // A stream that reads the given bytes (NULs included).
 struct Fechar_fluxo {

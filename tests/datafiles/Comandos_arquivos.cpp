@@ -55,7 +55,7 @@ std::string Comandos_arquivos::Reserva(const std::string& nome,
       Lista_de({Controle(101, 100, 300, 100, 100), Controle(102, 200, 300, 500, 100),
                 Controle(103, 200, 200, 500, 500), Controle(104, 100, 200, 100, 500)});
   const std::string caminho = Caminho(nome);
-  Gravar_conteudo(caminho, Texto_escrito([&](std::FILE* f) {
+  Gravar_conteudo(caminho, Conteudo_escrito([&](std::FILE* f) {
                     Escrever_reserva(f, Caminho("mapa.bmp"), controle, Coef_exemplo, pontos);
                   }));
   return caminho;

@@ -6,7 +6,7 @@
 namespace {
 
 std::string Linha(const Ponto_digitalizado& ponto) {
-  return Texto_escrito([&](std::FILE* f) { Escrever_linha_ENh(f, ponto); });
+  return Conteudo_escrito([&](std::FILE* f) { Escrever_linha_ENh(f, ponto); });
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ TEST(Formato_ENh, CampoLargoAlargaALinhaSemCortarNumeros) {
 
 TEST(Formato_ENh, UmaLinhaPorPontoNaOrdemDaLista) {
   const auto pontos = Lista_de({Ponto(3, 1, 2, 3), Ponto(1, 4, 5, 6), Ponto(2, 7, 8, -9)});
-  EXPECT_EQ(Texto_escrito([&](std::FILE* f) { Escrever_ENh(f, pontos); }),
+  EXPECT_EQ(Conteudo_escrito([&](std::FILE* f) { Escrever_ENh(f, pontos); }),
             "     3      1.000       2.000    3.00\n"
             "     1      4.000       5.000    6.00\n"
             "     2      7.000       8.000   -9.00\n");

@@ -1,3 +1,4 @@
+#include <fmt/printf.h>
 #include <gtest/gtest.h>
 
 #include "app/Erro.h"
@@ -10,7 +11,7 @@ const Coeficientes Coef_exemplo{0.25, 0.0, 75.0, 0.0, -0.25, 325.0};
 
 std::string Reserva(const std::string& nome, const Lista<Ponto_orientacao>& controle,
                     const Coeficientes& coeficientes, const Lista<Ponto_digitalizado>& pontos) {
-  return Texto_escrito(
+  return Conteudo_escrito(
       [&](std::FILE* f) { Escrever_reserva(f, nome, controle, coeficientes, pontos); });
 }
 
@@ -63,10 +64,22 @@ TEST(Formato_reserva, CamposLargosAlargamAsLinhas) {
       << texto;
 }
 
-TEST(Formato_reserva, PosicaoDeControleForaDoAlcanceDeInteiroERecusada) {
-  const auto controle = Lista_de({Controle(101, 1, 2, 1e12, 5)});
-  EXPECT_EQ(Mensagem_de_erro([&] { Reserva("x", controle, Coef_exemplo, {}); }),
-            "Invalid floating point operation");
+// The largest pixel positions the "%d" of a control point line holds, truncated, and
+// the point line's "%5.0f", rounded, still as an int32.
+TEST(Formato_reserva, PosicaoDePixelAteOLimiteDoInteiro) {
+  const auto controle = Lista_de({Controle(101, 1, 2, 2147483646.9, -2147483646.9)});
+  const auto pontos = Lista_de({Ponto(1, 0, 0, 0, 2147483646.4, -2147483646.4)});
+  const std::string texto = Reserva("x", controle, Coef_exemplo, pontos);
+  EXPECT_NE(texto.find("\n101       1.000       2.000 2147483646 -2147483646\n"), std::string::npos)
+      << texto;
+  EXPECT_NE(texto.find(" 2147483646 -2147483646 -1\n"), std::string::npos) << texto;
+  for (const double fora : {2147483647.0, -2147483647.0, 1e12})
+    EXPECT_EQ(Mensagem_de_erro([&] {
+                Reserva("x", Lista_de({Controle(101, 1, 2, 5, fora)}), Coef_exemplo, {});
+              }),
+              fmt::sprintf("Ponto de controle 101: o valor de y (%g) nao pode ser gravado.\n"
+                           "Nenhum arquivo foi gravado.",
+                           fora));
 }
 
 TEST(Caminho_reserva, InsereAntesDosUltimosQuatroCaracteres) {
@@ -74,6 +87,14 @@ TEST(Caminho_reserva, InsereAntesDosUltimosQuatroCaracteres) {
   EXPECT_EQ(Caminho_reserva("/dados/pontos.txt"), "/dados/pontos_RESERVA.txt");
   EXPECT_EQ(Caminho_reserva("/dados/semextensao"), "/dados/semexte_RESERVAnsao");
   EXPECT_EQ(Caminho_reserva("a.e"), "_RESERVAa.e");
+  EXPECT_EQ(Caminho_reserva("/dados/abcd"), "/dados/_RESERVAabcd");
+}
+
+TEST(Caminho_reserva, NomeCurtoNaoPoeAMarcaNaPasta) {
+  EXPECT_EQ(Caminho_reserva("/dados/d/x.b"), "/dados/d/x_RESERVA.b");
+  EXPECT_EQ(Caminho_reserva("/dados/d/xy"), "/dados/d/xy_RESERVA");
+  EXPECT_EQ(Caminho_reserva("/dados/d/.b"), "/dados/d/.b_RESERVA");
+  EXPECT_EQ(Caminho_reserva("/dados/d.x/y"), "/dados/d.x/y_RESERVA");
 }
 
 TEST(Caminho_reserva, ContaCaracteresNaoBytes) {

@@ -88,3 +88,15 @@ TEST(Interpreta_registro, CampoQueNaoENumeroDaOErroDoCampo) {
   EXPECT_EQ(Erro_ponto("1 2 3 4 5 6 -1.5"), "'-1.5' is not a valid integer value");
   EXPECT_EQ(Erro_controle("101 1,5 2 3 4"), "'1,5' is not a valid floating point value");
 }
+
+// The writer cannot put such a pixel position back into a reserve file: the reader
+// refuses it too, instead of letting the next save fail.
+TEST(Interpreta_registro, PixelQueOArquivoNaoGuardaERecusado) {
+  EXPECT_EQ(Erro_ponto("1 2 3 4 1e12 6 7"), "'1e12' is not a valid floating point value");
+  EXPECT_EQ(Erro_ponto("1 2 3 4 5 -2147483647 7"),
+            "'-2147483647' is not a valid floating point value");
+  EXPECT_EQ(Erro_controle("101 1 2 3 2147483648"),
+            "'2147483648' is not a valid floating point value");
+  Esperar_ponto(Interpreta_registro("1 2 3 4 2147483646 -2147483646 7", Modo_registro::Ponto), 1, 2,
+                3, 4, 2147483646, -2147483646, 7);
+}

@@ -17,7 +17,7 @@ TEST(Leitura_ENh, DevolveOQueOGravadorEscreveu) {
   const auto gravados =
       Lista_de({Ponto(1, 312062.013, 7455244.979, 48.8), Ponto(2, 12345678.5, 123456789.25, -35.8),
                 Ponto(1000000, -0.001, 0, -99999.99)});
-  const auto lidos = Ler_texto(Texto_escrito([&](std::FILE* f) { Escrever_ENh(f, gravados); }));
+  const auto lidos = Ler_texto(Conteudo_escrito([&](std::FILE* f) { Escrever_ENh(f, gravados); }));
   ASSERT_EQ(lidos.Quantidade(), 3);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(lidos.Item(i).Numero, gravados.Item(i).Numero);

@@ -1,34 +1,13 @@
-#include <signal.h>
-#include <sys/resource.h>
-
+#include <cmath>
 #include <filesystem>
+#include <functional>
+#include <limits>
 
 #include "datafiles/Formato_ENh.h"
 #include "datafiles/Formato_reserva.h"
 #include "tests/datafiles/Comandos_arquivos.h"
 
 namespace {
-
-// While this lives, a file cannot grow past the given size: a write beyond it fails
-// with EFBIG, the way a full disk fails it.
-class Limite_de_tamanho {
- public:
-  explicit Limite_de_tamanho(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &anterior_);
-    sinal_anterior_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limite = anterior_;
-    limite.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limite);
-  }
-  ~Limite_de_tamanho() {
-    setrlimit(RLIMIT_FSIZE, &anterior_);
-    signal(SIGXFSZ, sinal_anterior_);
-  }
-
- private:
-  rlimit anterior_{};
-  sighandler_t sinal_anterior_ = SIG_DFL;
-};
 
 class Salvar : public Comandos_arquivos {
  protected:
@@ -46,10 +25,10 @@ class Salvar : public Comandos_arquivos {
   }
 
   std::string Texto_ENh() const {
-    return Texto_escrito([&](std::FILE* f) { Escrever_ENh(f, Form1.Lista_pontos); });
+    return Conteudo_escrito([&](std::FILE* f) { Escrever_ENh(f, Form1.Lista_pontos); });
   }
   std::string Texto_reserva() const {
-    return Texto_escrito([&](std::FILE* f) {
+    return Conteudo_escrito([&](std::FILE* f) {
       Escrever_reserva(f, Form1.Nome_arquivo, *Form1.OLista_coord, *Form1.Coef_orientacao,
                        Form1.Lista_pontos);
     });
@@ -177,16 +156,112 @@ TEST_F(Salvar, PastaSomenteLeituraDaOErroDeAberturaDoENh) {
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
 }
 
-TEST_F(Salvar, ReservaQueNaoAbreDeixaOENhGravado) {
+// The reserve file is ready before either file changes: when it fails, neither does.
+TEST_F(Salvar, ReservaQueFalhaNaoDeixaNenhumDosDoisGravado) {
+  const std::string nenhum =
+      "\n\n Os dados NAO foram gravados: nem o arquivo RESERVA nem o arquivo\n"
+      " (n E N h). Arquivos anteriores com os mesmos nomes continuam como estavam.";
   Digitalizar_pontos(2);
+  Gravar_conteudo(Caminho("a.ENh"), "antigo\n");
+  Gravar_conteudo(Caminho("b.ENh"), "antigo\n");
+  Gravar_conteudo(Caminho("b_RESERVA.ENh"), "antiga\n");
   std::filesystem::create_directory(Caminho("a_RESERVA.ENh"));
   Roteiro_completo(Caminho("a.ENh"));
   ui.Responder(Resposta::OK);
   Form1.Salvar1->trigger();
+  Roteiro_completo(Caminho("b.ENh"));
+  ui.Responder(Resposta::OK);
+  {
+    Limite_de_tamanho disco_cheio(200);  // the ENh file fits, the reserve file does not
+    Form1.Salvar1->trigger();
+  }
+  EXPECT_EQ(ui.caixas[3].texto, "Erro ao abrir arquivo RESERVA !!!! " + nenhum);
   EXPECT_EQ(Caixas().back(),
-            Caixa("Erro ao abrir arquivo RESERVA !!!! ", "Erro ao execuar fopen!!!"));
+            Caixa("Erro ao gravar arquivo RESERVA !!!! " + nenhum, "Erro ao gravar!!!"));
+  EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), "antigo\n");
+  EXPECT_EQ(Ler_conteudo(Caminho("b.ENh")), "antigo\n");
+  EXPECT_EQ(Ler_conteudo(Caminho("b_RESERVA.ENh")), "antiga\n");
+  EXPECT_EQ(
+      Conteudo_pasta(pasta.path().toStdString()),
+      (std::vector<std::string>{"a.ENh", "a_RESERVA.ENh", "b.ENh", "b_RESERVA.ENh", "mapa.bmp"}));
+  EXPECT_EQ(Form1.Modo_clique, 1);
+}
+
+// Only the second replacement failing leaves the pair apart; the box says which is which.
+TEST_F(Salvar, ReservaQueNaoSubstituiDizQualArquivoENovo) {
+  Digitalizar_pontos(2);
+  std::filesystem::create_symlink("/dev/full", Caminho("a_RESERVA.ENh"));
+  Roteiro_completo(Caminho("a.ENh"));
+  ui.Responder(Resposta::OK);
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(Caixas().back(),
+            Caixa("Erro ao gravar arquivo RESERVA !!!! \n\n O arquivo (n E N h) foi gravado com "
+                  "os dados NOVOS:\n " +
+                      Caminho("a.ENh") +
+                      "\n\n O arquivo RESERVA NAO foi gravado e nao corresponde a ele:\n " +
+                      Caminho("a_RESERVA.ENh") + "\n\n Salve de novo.",
+                  "Erro ao gravar!!!"));
   EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), Texto_ENh());
   EXPECT_EQ(Form1.Modo_clique, 1);
+}
+
+// A value that the files cannot hold ends the command with its error before any box.
+TEST_F(Salvar, ValorQueNaoPodeSerGravadoERecusadoAntesDeQualquerArquivo) {
+  struct Caso {
+    std::function<void(TForm1&)> estragar;
+    std::string erro;
+  };
+  const double infinito = std::numeric_limits<double>::infinity();
+  const std::vector<Caso> casos = {
+      {[](TForm1& j) { j.OLista_coord->Item(1).x = 1e12; },
+       "Ponto de controle 102: o valor de x (1e+12) nao pode ser gravado."},
+      {[&](TForm1& j) { j.Lista_pontos.Item(1).E = infinito; },
+       "Ponto 2: o valor de E (inf) nao pode ser gravado."},
+      {[](TForm1& j) { j.Lista_pontos.Item(0).y = -3e9; },
+       "Ponto 1: o valor de y (-3e+09) nao pode ser gravado."},
+      {[](TForm1& j) { j.Coef_orientacao->e = std::nan(""); },
+       "Orientacao: o valor de e (nan) nao pode ser gravado."},
+  };
+  for (const Caso& caso : casos) {
+    Form1.Reiniciar();
+    Orientar_exemplo();
+    Digitalizar_pontos(2);
+    caso.estragar(Form1);
+    ui.caixas.clear();
+    Form1.Salvar1->trigger();
+    EXPECT_EQ(ui.Erros(), std::vector<std::string>{caso.erro + "\nNenhum arquivo foi gravado."});
+    EXPECT_EQ(ui.caixas.size(), 1u) << caso.erro;
+  }
+  EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()), std::vector<std::string>{"mapa.bmp"});
+}
+
+TEST_F(Salvar, NomeCurtoDemaisGuardaAReservaNaMesmaPasta) {
+  Digitalizar_pontos(1);
+  std::filesystem::create_directory(Caminho("d"));
+  Roteiro_completo(Caminho("d/x.b"));
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(ui.caixas[2].texto, Caminho("d/x_RESERVA.b"));
+  EXPECT_EQ(Conteudo_pasta(Caminho("d")), (std::vector<std::string>{"x.b", "x_RESERVA.b"}));
+}
+
+TEST_F(Salvar, PastaSomenteLeituraComOsArquivosJaExistentesGrava) {
+  if (!Como_usuario_comum::Possivel())
+    GTEST_SKIP() << "cannot take an ordinary user's file permissions here";
+  Digitalizar_pontos(2);
+  std::filesystem::create_directory(Caminho("protegida"));
+  for (const char* nome : {"protegida/a.ENh", "protegida/a_RESERVA.ENh"}) {
+    Gravar_conteudo(Caminho(nome), "antigo\n");
+    ::chmod(Caminho(nome).c_str(), 0666);
+  }
+  ::chmod(Caminho("protegida").c_str(), 0555);
+  Roteiro_completo(Caminho("protegida/a.ENh"));
+  {
+    Como_usuario_comum usuario;
+    Form1.Salvar1->trigger();
+  }
+  EXPECT_EQ(Caixas().back(), Caixa(" Dados gravados em arquivo ", " DAdos gravadaos"));
+  EXPECT_EQ(Ler_conteudo(Caminho("protegida/a.ENh")), Texto_ENh());
+  EXPECT_EQ(Ler_conteudo(Caminho("protegida/a_RESERVA.ENh")), Texto_reserva());
 }
 
 TEST_F(Salvar, FalhaAoEscreverOENhNaoEDadaComoSucessoEGuardaOAntigo) {
@@ -210,25 +285,5 @@ TEST_F(Salvar, FalhaAoEscreverOENhNaoEDadaComoSucessoEGuardaOAntigo) {
   EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), "antigo\n");
   EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()),
             (std::vector<std::string>{"a.ENh", "mapa.bmp"}));
-  EXPECT_EQ(Form1.Modo_clique, 1);
-}
-
-TEST_F(Salvar, FalhaAoEscreverAReservaNaoEDadaComoSucesso) {
-  Digitalizar_pontos(2);
-  Gravar_conteudo(Caminho("a_RESERVA.ENh"), "antiga\n");
-  Roteiro_completo(Caminho("a.ENh"));
-  ui.Responder(Resposta::OK);
-  {
-    Limite_de_tamanho disco_cheio(200);  // the ENh file fits, the reserve file does not
-    Form1.Salvar1->trigger();
-  }
-  EXPECT_EQ(
-      Caixas().back(),
-      Caixa(
-          "Erro ao gravar arquivo RESERVA !!!! \n\n O arquivo RESERVA NAO foi gravado. Um arquivo\n"
-          " anterior com o mesmo nome continua como estava.",
-          "Erro ao gravar!!!"));
-  EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), Texto_ENh());
-  EXPECT_EQ(Ler_conteudo(Caminho("a_RESERVA.ENh")), "antiga\n");
   EXPECT_EQ(Form1.Modo_clique, 1);
 }
