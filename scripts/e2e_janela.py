@@ -355,10 +355,10 @@ class Programa:
         are the vertical wheel (away from and towards the user), 6 and 7 the horizontal."""
         xdotool("mousemove", *centro(sobre), "click", botao)
 
-    def imagem(self):
+    def vista(self):
+        """The scroll area's viewport: the part of the picture on the screen."""
         rolagem = next(d for d in filhos(self.janela) if papel(d) == "filler")
-        vista = next(d for d in filhos(rolagem) if papel(d) == "filler")
-        return next(d for d in filhos(vista) if papel(d) == "filler")
+        return next(d for d in filhos(rolagem) if papel(d) == "filler")
 
     def rotulo_painel(self, indice):
         barra = next(d for d in filhos(self.janela) if papel(d) == "status bar")

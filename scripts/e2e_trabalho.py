@@ -176,7 +176,7 @@ class Trabalho:
         scrolls nothing."""
         horizontal, vertical = self.p.barras_de_rolagem()
         degrau = int(0.05 * self.p.estado_janela()[1][3])
-        imagem, painel = self.p.imagem(), self.p.rotulo_painel(5)
+        imagem, painel = self.p.vista(), self.p.rotulo_painel(5)
         inicio = valor(vertical)
         for sobre, botao, esperado in ((imagem, 5, inicio + degrau), (vertical, 5, inicio + 2 * degrau),
                                        (horizontal, 4, inicio + degrau), (painel, 4, inicio)):
