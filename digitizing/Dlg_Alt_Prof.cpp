@@ -58,6 +58,14 @@ void TOKRightDlg1::Criar_grandeza() {
   Altitude->setGeometry(199, 142, 97, 17);
   Profundidade = new QRadioButton(QString::fromUtf8("Profundidade"), this);
   Profundidade->setGeometry(199, 168, 97, 17);
+  // Only the checked button of the pair is a tab stop, so Tab enters the pair on it
+  // (the arrow keys move between the two).
+  for (QRadioButton* botao : {Altitude, Profundidade}) {
+    botao->setFocusPolicy(Qt::ClickFocus);
+    connect(botao, &QRadioButton::toggled, botao, [botao](bool marcado) {
+      botao->setFocusPolicy(marcado ? Qt::StrongFocus : Qt::ClickFocus);
+    });
+  }
 }
 
 void TOKRightDlg1::Ligar_eventos() {

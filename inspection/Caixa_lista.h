@@ -1,7 +1,8 @@
 #pragma once
 // A list box that reports mouse-downs after it has handled them itself, so that the
 // clicked line is already the current item (and the selection updated) when the
-// handler runs.
+// handler runs. Only the left button moves the current line, and the list has no
+// current line until one is clicked or reached with the keys.
 
 #include <QListWidget>
 #include <functional>
@@ -16,4 +17,6 @@ class TCaixa_lista : public QListWidget {
 
  protected:
   void mousePressEvent(QMouseEvent* evento) override;
+  void mouseReleaseEvent(QMouseEvent* evento) override;
+  void focusInEvent(QFocusEvent* evento) override;
 };

@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/Protegido.h"
 #include "app/Fonte_formularios.h"
+#include "app/Protegido.h"
 #include "orientation/DlgOrientacao.h"
 
 namespace {
@@ -21,6 +21,9 @@ QLabel* Texto_estatico(QWidget* pai, const char* texto, int x, int y, int largur
 
 QPushButton* Botao(QWidget* pai, const char* texto, int x, int y, int largura, int altura) {
   auto* botao = new QPushButton(QString::fromUtf8(texto), pai);
+  // Enter presses the default button "Ok" whichever button has the focus: Qt's
+  // auto-default buttons would take that role from the focus and keep it.
+  botao->setAutoDefault(false);
   botao->setGeometry(x, y, largura, altura);
   return botao;
 }
@@ -71,6 +74,9 @@ void TOKBottomDlg::Definir_ordem_tabulacao() {
   // Only the controls that take the focus; the static texts and the panel are passed.
   QWidget* ordem[] = {LimparTodos, Edit1, Edit2, Button1, OKBtn, CancelBtn, ListBox1, Button3};
   for (std::size_t i = 0; i + 1 < std::size(ordem); ++i) setTabOrder(ordem[i], ordem[i + 1]);
+  // The dialog opens with the focus on the first control of the tab order; left to Qt
+  // it would go to whichever control ends up first in the focus chain ("?").
+  ordem[0]->setFocus();
 }
 
 // Every event runs through Protegido, so an error ends the handler with the error box.

@@ -143,3 +143,21 @@ TEST_F(Dialogo_valor, CancelarEscEFocoAoAtivar) {
   EXPECT_EQ(dlg.result(), QDialog::Rejected);
   EXPECT_FALSE(dlg.isVisible());
 }
+
+TEST_F(Dialogo_valor, TabEntraNoParDeBotoesPeloMarcado) {
+  dlg.show();
+  dlg.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+  for (QRadioButton* marcado : {dlg.Profundidade, dlg.Altitude, dlg.Profundidade}) {
+    marcado->setChecked(true);
+    dlg.Edit2->setFocus();
+    QTest::keyClick(dlg.Edit2, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), marcado) << marcado->text().toStdString();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.Edit4);
+  }
+  dlg.Profundidade->setFocus();
+  QTest::keyClick(dlg.Profundidade, Qt::Key_Up);  // the arrows still move within the pair
+  EXPECT_TRUE(dlg.Altitude->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), dlg.Altitude);
+}

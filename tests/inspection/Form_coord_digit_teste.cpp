@@ -88,3 +88,22 @@ TEST_F(Janela_inspecao, CliqueSemLinhaCorrente) {
   Clicar(QPoint(20, 20));
   EXPECT_EQ(ui.Textos(), std::vector<std::string>{" Clicou no ponto  eli=-1  elf=0"});
 }
+
+TEST_F(Janela_inspecao, AbreSemLinhaCorrenteESoOBotaoEsquerdoAMove) {
+  Mostrar(3);
+  Form2.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form2));
+  ASSERT_TRUE(Form2.ListBox1->hasFocus());
+  EXPECT_EQ(Form2.ListBox1->currentRow(), -1);
+  ui.Responder(Resposta::OK).Responder(Resposta::OK).Responder(Resposta::OK);
+  const QPoint abaixo(20, Form2.ListBox1->visualItemRect(Form2.ListBox1->item(2)).bottom() + 20);
+  Clicar(abaixo);  // below the lines
+  QTest::mouseClick(Form2.ListBox1->viewport(), Qt::RightButton, Qt::NoModifier,
+                    Form2.ListBox1->visualItemRect(Form2.ListBox1->item(1)).center());
+  EXPECT_EQ(Form2.ListBox1->currentRow(), -1);
+  EXPECT_TRUE(Form2.ListBox1->selectedItems().isEmpty());
+  Clicar(Form2.ListBox1->visualItemRect(Form2.ListBox1->item(1)).center());
+  EXPECT_EQ(ui.Textos(), (std::vector<std::string>{" Clicou no ponto  eli=-1  elf=0",
+                                                   " Clicou no ponto  eli=-1  elf=0",
+                                                   " Clicou no ponto  eli=1  elf=0"}));
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,6 +108,13 @@ TEST_F(Dialogo, OrdemDeTabulacao) {
     w = w->nextInFocusChain();
   } while (w != dlg.LimparTodos && ordem.size() < 20);
   EXPECT_EQ(ordem, esperada);
+}
+
+TEST_F(Dialogo, AbreComOFocoNoPrimeiroDaOrdemDeTabulacao) {
+  dlg.show();
+  dlg.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+  EXPECT_EQ(QApplication::focusWidget(), dlg.LimparTodos);
 }
 
 TEST_F(Dialogo, EnterPressionaOkEEscCancela) {
