@@ -1,10 +1,12 @@
 #include "app/Interacao_qt.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStringList>
+
+#include "app/Caixa_mensagem_qt.h"
 
 namespace {
 
@@ -28,22 +30,25 @@ QString Padrao_qt(QString padrao) {
 
 }  // namespace
 
-QString Filtro_qt(const std::string& filtro) {
+void Definir_filtro(QFileDialog& dialogo, const std::string& filtro) {
   const QStringList partes = Q(filtro).split('|');
-  QStringList entradas;
-  for (int i = 0; i + 1 < partes.size(); i += 2)
-    entradas << partes[i].trimmed() + " (" + Padrao_qt(partes[i + 1]) + ")";
-  return entradas.join(";;");
+  QStringList filtros_qt, descricoes;
+  for (int i = 0; i + 1 < partes.size(); i += 2) {
+    filtros_qt << partes[i] + " (" + Padrao_qt(partes[i + 1]) + ")";
+    descricoes << partes[i];
+  }
+  dialogo.setNameFilters(filtros_qt);
+  // The non-native dialog lists the filters in this combo box, by their index.
+  if (auto* tipos = dialogo.findChild<QComboBox*>("fileTypeCombo"))
+    for (int i = 0; i < tipos->count() && i < descricoes.size(); ++i)
+      tipos->setItemText(i, descricoes[i]);
 }
 
 Resposta Interacao_qt::Caixa_mensagem(const std::string& texto, const std::string& titulo,
                                       Botoes botoes) {
-  QMessageBox caixa(QMessageBox::NoIcon, Q(titulo), Q(texto), QMessageBox::NoButton, janela_);
-  QPushButton* ok = caixa.addButton("OK", QMessageBox::AcceptRole);
-  if (botoes == Botoes::OK_Cancelar) caixa.addButton("Cancelar", QMessageBox::RejectRole);
-  caixa.setDefaultButton(ok);
-  caixa.exec();
-  return caixa.clickedButton() == ok ? Resposta::OK : Resposta::Cancelar;
+  Caixa_mensagem_qt caixa(texto, titulo, botoes, janela_);
+  caixa.Janela().exec();
+  return caixa.Ok_pressionado() ? Resposta::OK : Resposta::Cancelar;
 }
 
 void Interacao_qt::Mensagem_simples(const std::string& texto) {
@@ -51,10 +56,9 @@ void Interacao_qt::Mensagem_simples(const std::string& texto) {
 }
 
 void Interacao_qt::Caixa_erro(const std::string& texto) {
-  QMessageBox caixa(QMessageBox::Critical, Titulo_aplicacao(), Q(texto), QMessageBox::NoButton,
-                    janela_);
-  caixa.addButton("OK", QMessageBox::AcceptRole);
-  caixa.exec();
+  Caixa_mensagem_qt caixa(texto, Titulo_aplicacao().toStdString(), Botoes::OK, janela_,
+                          QMessageBox::Critical);
+  caixa.Janela().exec();
 }
 
 std::optional<std::string> Interacao_qt::Dialogo_arquivo(bool salvar, const std::string& filtro,
@@ -65,7 +69,7 @@ std::optional<std::string> Interacao_qt::Dialogo_arquivo(bool salvar, const std:
   dialogo.setOption(QFileDialog::DontConfirmOverwrite);  // saving overwrites without a question
   dialogo.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialogo.setFileMode(salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialogo.setNameFilter(Filtro_qt(filtro));
+  Definir_filtro(dialogo, filtro);
   dialogo.setDefaultSuffix(Q(extensao_padrao));
   if (!inicial.empty()) dialogo.selectFile(Q(inicial));
   if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return std::nullopt;

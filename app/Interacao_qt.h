@@ -1,10 +1,11 @@
 #pragma once
 // The user seam as the program runs it: Qt message boxes, file dialogs and modal exec().
 
-#include <QString>
+#include <string>
 
 #include "app/Interacao.h"
 
+class QFileDialog;
 class QWidget;
 
 class Interacao_qt : public Interacao {
@@ -35,6 +36,8 @@ class Interacao_qt : public Interacao {
   std::string ultimo_salvo_;
 };
 
-// "description|pattern|description|pattern" to Qt's "description (pattern);;..." form.
-// A bare extension as pattern ("ENh") offers the files with that extension.
-QString Filtro_qt(const std::string& filtro);
+// Gives the file dialog a "description|pattern[|description|pattern...]" filter: Qt
+// matches the patterns, and the list of file types shows each description as written
+// (Qt alone would append the patterns and simplify the blanks). A bare extension as
+// pattern ("ENh") offers the files with that extension.
+void Definir_filtro(QFileDialog& dialogo, const std::string& filtro);
