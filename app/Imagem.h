@@ -4,6 +4,7 @@
 // follows the viewport and not the size of the picture.
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
 
@@ -30,4 +31,7 @@ class TImagem : public QWidget {
   void mousePressEvent(QMouseEvent* evento) override;
   void mouseMoveEvent(QMouseEvent* evento) override;
   void mouseReleaseEvent(QMouseEvent* evento) override;
+
+ private:
+  void Pintar_raster(QPainter& pintor, const QRect& parte) const;
 };

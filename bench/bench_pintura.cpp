@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "app/Imagem.h"
+#include "app/Ler_formatos.h"
 #include "bench/apoio/Medicao.h"
 
 namespace {
@@ -23,7 +24,7 @@ const QRect Exposto(40, 30, 1920, 1080);
 
 std::unique_ptr<TImagem> Vista(int lado) {
   auto imagem = std::make_unique<TImagem>(nullptr);
-  imagem->Raster = QImage(lado, lado, QImage::Format_RGB32);
+  imagem->Raster = Criar_raster("", lado, lado);  // as the picture loader makes it
   imagem->Raster.fill(Qt::darkCyan);
   imagem->resize(lado, lado);
   return imagem;

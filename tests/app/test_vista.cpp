@@ -189,3 +189,33 @@ TEST_F(Vista, PinturaCobreSoORetanguloExposto) {
   EXPECT_EQ(tela.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
   EXPECT_NE(tela.pixel(15, 15) & 0xFFFFFF, 0xFF0000u);
 }
+
+// An A0 sheet scanned at 600 dpi: a raster of 2.2 GB, beyond what an int counts in
+// bytes. Its rows, the painter, the view and the scroll box must reach the bottom-right
+// corner. Only the pages written are ever resident.
+TEST_F(Rolagem, FolhaA0De600DpiAteOCantoInferiorDireito) {
+  constexpr int L = 19866, A = 28087;
+  Form1.Image1->Raster = QImage(L, A, QImage::Format_RGB32);
+  QImage& raster = Form1.Image1->Raster;
+  ASSERT_FALSE(raster.isNull());
+  ASSERT_GT(raster.sizeInBytes(), qsizetype{1} << 31);
+  for (int y = A - 64; y < A; ++y)
+    for (int x = L - 64; x < L; ++x) raster.setPixel(x, y, qRgb(x % 251, y % 241, 7));
+  Form1.Image1->resize(L, A);
+  Form1.Marcar_ponto(L - 20, A - 20, Cor_marca::Vermelho);
+  EXPECT_EQ(raster.pixel(L - 20, A - 20) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(raster.pixel(L - 1, A - 1), qRgb((L - 1) % 251, (A - 1) % 241, 7));
+
+  Vertical()->setValue(Vertical()->maximum());
+  Horizontal()->setValue(Horizontal()->maximum());
+  const QWidget* viewport = Form1.ScrollBox1->viewport();
+  EXPECT_EQ(Form1.Image1->mapTo(viewport, QPoint(L, A)),
+            QPoint(viewport->width(), viewport->height()));
+  const QImage tela = Form1.Image1->grab(QRect(L - 40, A - 40, 40, 40)).toImage();
+  for (const auto& [x, y] : {std::pair{L - 1, A - 1}, {L - 40, A - 3}, {L - 20, A - 20}})
+    EXPECT_EQ(tela.pixel(x - (L - 40), y - (A - 40)) & 0xFFFFFF, raster.pixel(x, y) & 0xFFFFFF);
+
+  QTest::mouseMove(Form1.Image1, QPoint(L - 1, A - 1));
+  EXPECT_EQ(Form1.Painel(0), " Xt= 19865");
+  EXPECT_EQ(Form1.Painel(1), " Yt= 28086");
+}
