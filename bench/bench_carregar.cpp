@@ -10,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QImage>
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -21,6 +20,7 @@
 // clang-format on
 
 #include "app/Ler_figura.h"
+#include "bench/apoio/Carta_sintetica.h"
 #include "bench/apoio/Medicao.h"
 
 namespace {
@@ -28,18 +28,6 @@ namespace {
 constexpr int Lado = 10000;
 const std::string Arquivo_jpeg =
     (std::filesystem::temp_directory_path() / "bench_carregar_10000.jpg").string();
-
-// Something like a scanned sheet: paper with grain, a grid and curved lines, so that
-// the file is as hard to decode as a real chart.
-void Amostra(int x, int y, JSAMPLE* p) {
-  unsigned grao = static_cast<unsigned>(x) * 2654435761u ^ static_cast<unsigned>(y) * 40503u;
-  grao = (grao ^ grao >> 15) * 2246822519u;
-  const int ruido = static_cast<int>(grao >> 27) - 16;
-  const bool linha = x % 500 < 3 || y % 500 < 3 || (x * x / 7 + y * 3) % 997 < 4;
-  const int base[3] = {235, 225, 200};
-  for (int c = 0; c < 3; ++c)
-    p[c] = static_cast<JSAMPLE>(std::clamp(linha ? 40 + ruido : base[c] + ruido, 0, 255));
-}
 
 void Gravar_jpeg_de_teste() {
   jpeg_compress_struct cinfo;
@@ -57,7 +45,8 @@ void Gravar_jpeg_de_teste() {
   jpeg_start_compress(&cinfo, TRUE);
   std::vector<JSAMPLE> linha(Lado * 3);
   while (cinfo.next_scanline < cinfo.image_height) {
-    for (int x = 0; x < Lado; ++x) Amostra(x, static_cast<int>(cinfo.next_scanline), &linha[x * 3]);
+    for (int x = 0; x < Lado; ++x)
+      carta_sintetica::Amostra(x, static_cast<int>(cinfo.next_scanline), &linha[x * 3]);
     JSAMPROW linhas[1] = {linha.data()};
     jpeg_write_scanlines(&cinfo, linhas, 1);
   }
