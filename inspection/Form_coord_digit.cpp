@@ -70,6 +70,7 @@ void TForm2::Criar_componentes(QWidget* area) {
   ListBox1->setItemDelegate(new Altura_fixa(ListBox1));
   ListBox1->setUniformItemSizes(true);
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  Label1->raise();  // the header's lowest pixels reach over the list's border
   ListBox1->Ao_pressionar = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
     Protegido(ui_, [&] { Apertou_algo(b, m, x, y); });
   };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/Fonte_formularios.h"
 #include "app/Protegido.h"
@@ -13,9 +14,16 @@
 
 namespace {
 
+// A static text sits at its position with its text at the top, and grows to fit its
+// text when the font is wider than the one the form was laid out for.
 QLabel* Texto_estatico(QWidget* pai, const char* texto, int x, int y, int largura, int altura) {
   auto* rotulo = new QLabel(QString::fromUtf8(texto), pai);
-  rotulo->setGeometry(x, y, largura, altura);
+  rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The last glyph may reach a pixel past the text's advance.
+  const int tinta = rotulo->fontMetrics().tightBoundingRect(rotulo->text()).right() + 1;
+  const QSize cabe = rotulo->sizeHint();
+  rotulo->setGeometry(x, y, std::max({largura, cabe.width(), tinta}),
+                      std::max(altura, cabe.height()));
   return rotulo;
 }
 
@@ -61,6 +69,7 @@ void TOKBottomDlg::Criar_componentes() {
   ListBox1 = new QListWidget(this);
   ListBox1->setGeometry(193, 24, 208, 97);
   ListBox1->setUniformItemSizes(true);
+  StaticText2->raise();  // the heading's lowest pixels reach over the list's border
   LimparTodos = Botao(this, "Limpar todos", 336, 131, 71, 25);
   StaticText8 = Texto_estatico(this, "EDITAR -> clique o ponto", 196, 136, 126, 17);
 
