@@ -29,9 +29,6 @@ QLabel* Texto_estatico(QWidget* pai, const char* texto, int x, int y, int largur
 
 QPushButton* Botao(QWidget* pai, const char* texto, int x, int y, int largura, int altura) {
   auto* botao = new QPushButton(QString::fromUtf8(texto), pai);
-  // Enter presses the default button "Ok" whichever button has the focus: Qt's
-  // auto-default buttons would take that role from the focus and keep it.
-  botao->setAutoDefault(false);
   botao->setGeometry(x, y, largura, altura);
   return botao;
 }

@@ -126,6 +126,8 @@ TEST_F(Dialogo, AbreComOFocoNoPrimeiroDaOrdemDeTabulacao) {
 
 TEST_F(Dialogo, EnterPressionaOkEEscCancela) {
   dlg.show();
+  dlg.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
   dlg.Edit1->setFocus();
   QTest::keyClick(dlg.Edit1, Qt::Key_Return);  // OK is still disabled
   EXPECT_TRUE(ui.caixas.empty());
