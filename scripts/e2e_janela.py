@@ -145,8 +145,11 @@ class Vigia_tamanho:
         return (max((w for w, _ in self.tamanhos), default=0), max((h for _, h in self.tamanhos), default=0))
 
     def parar(self):
+        # The reader ends with xev's output; a thread still reading when the interpreter
+        # shuts down can abort it (and fail the run after it passed).
         self.processo.terminate()
         self.processo.wait()
+        self.leitor.join()
 
 
 class Programa:
