@@ -16,6 +16,7 @@
 #include "app/Interacao.h"
 #include "app/Lista.h"
 #include "app/Registros.h"
+#include "orientation/Escala.h"
 
 class QAction;
 class QLabel;
@@ -26,13 +27,6 @@ class TOKBottomDlg;
 class TOKRightDlg1;
 class TOKRightDlg;
 class TForm2;
-
-// Result of the approximate scale computation.
-struct Escala_aprox {
-  double escala = 0.0;            // denominator, rounded down
-  double perimetro_carta = 0.0;   // metres
-  double perimetro_imagem = 0.0;  // pixels
-};
 
 class TForm1 : public QMainWindow {
   Q_OBJECT

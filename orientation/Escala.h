@@ -6,6 +6,13 @@
 
 #include "app/Registros.h"
 
+// Result of the approximate scale computation.
+struct Escala_aprox {
+  double escala = 0.0;            // denominator, rounded down
+  double perimetro_carta = 0.0;   // metres
+  double perimetro_imagem = 0.0;  // pixels
+};
+
 // Length in chart metres of the closed polygon through the points in list order.
 double Perimetro_carta(const std::vector<Ponto_orientacao>& pontos);
 
