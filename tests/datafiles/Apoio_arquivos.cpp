@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "app/Erro.h"
 
@@ -24,6 +25,17 @@ Limite_de_tamanho::Limite_de_tamanho(rlim_t bytes) {
 Limite_de_tamanho::~Limite_de_tamanho() {
   setrlimit(RLIMIT_FSIZE, &anterior_);
   signal(SIGXFSZ, sinal_anterior_);
+}
+
+Pasta_temporaria::Pasta_temporaria()
+    : caminho_((std::filesystem::temp_directory_path() / "mapirel-XXXXXX").string()) {
+  if (::mkdtemp(caminho_.data()) == nullptr)
+    throw std::runtime_error("no temporary folder: " + caminho_);
+}
+
+Pasta_temporaria::~Pasta_temporaria() {
+  std::error_code erro;  // what cannot be removed stays behind, as after a crash
+  std::filesystem::remove_all(caminho_, erro);
 }
 
 Fluxo Fluxo_de_texto(const std::string& texto) {

@@ -29,6 +29,19 @@ class Limite_de_tamanho {
   sighandler_t sinal_anterior_ = SIG_DFL;
 };
 
+// A fresh folder in the system's temporary folder, removed with all it holds at the end.
+class Pasta_temporaria {
+ public:
+  Pasta_temporaria();
+  ~Pasta_temporaria();
+  Pasta_temporaria(const Pasta_temporaria&) = delete;
+  Pasta_temporaria& operator=(const Pasta_temporaria&) = delete;
+  const std::string& Caminho() const { return caminho_; }
+
+ private:
+  std::string caminho_;
+};
+
 // A stream that reads the given bytes (NULs included).
 struct Fechar_fluxo {
   void operator()(std::FILE* fluxo) const { std::fclose(fluxo); }

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -17,12 +16,11 @@ namespace {
 class Gravacao_segura : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(pasta_.isValid());
     // Open to everyone, so that Como_usuario_comum still reaches the folders inside.
     ::chmod(Pasta().c_str(), 0755);
   }
 
-  std::string Pasta() const { return pasta_.path().toStdString(); }
+  std::string Pasta() const { return pasta_.Caminho(); }
   std::string Caminho(const std::string& nome) const { return Pasta() + "/" + nome; }
 
   static Resultado_gravacao Gravar(const std::string& caminho, const std::string& texto) {
@@ -36,7 +34,7 @@ class Gravacao_segura : public ::testing::Test {
     return Caminho(nome);
   }
 
-  QTemporaryDir pasta_;
+  Pasta_temporaria pasta_;
 };
 
 struct stat Estado(const std::string& caminho) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <filesystem>
 
 #include "datafiles/Leitura_reserva.h"
@@ -216,8 +215,8 @@ TEST(Leitura_reserva, ContagemNegativaOuForaDoAlcanceERecusada) {
 }
 
 TEST(Abrir_leitura, ArquivoQueNaoAbreEPastaDaoNada) {
-  QTemporaryDir pasta;
-  const std::string base = pasta.path().toStdString();
+  Pasta_temporaria pasta;
+  const std::string& base = pasta.Caminho();
   EXPECT_EQ(Abrir_leitura(base + "/nao_existe_RESERVA.ENh"), nullptr);
   EXPECT_EQ(Abrir_leitura(base), nullptr);
   Gravar_conteudo(base + "/a_RESERVA.ENh", "x\n");

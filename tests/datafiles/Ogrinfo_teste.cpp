@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -54,8 +53,8 @@ TEST(ENh_no_ogrinfo, OgrinfoLeOsPontosGravados) {
   if (!Programa_disponivel("ogrinfo"))
     GTEST_SKIP()
         << "ogrinfo not found: install gdal-bin (scripts/setup) to read the ENh file with GDAL";
-  QTemporaryDir pasta;
-  const std::string base = pasta.path().toStdString();
+  Pasta_temporaria pasta;
+  const std::string& base = pasta.Caminho();
   Lista<Ponto_digitalizado> pontos;
   for (int i = 1; i <= 25; ++i)
     pontos.Acrescentar(Ponto(i, 500000 + i * 10.5, 7400000 + i * 3.25, i - 12.5));
