@@ -1,11 +1,9 @@
 // Raster allocation, file access and error texts shared by the picture readers.
 
 #include <fmt/printf.h>
-#include <sys/mman.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -74,51 +72,9 @@ void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_
     throw Erro_grande_demais(largura, altura);
 }
 
-namespace {
-
-constexpr size_t Pagina_grande = size_t{2} << 20;
-
-struct Mapeamento {
-  void* inicio;
-  size_t tamanho;
-};
-
-void Desmapear(void* mapeamento) {
-  const auto* m = static_cast<Mapeamento*>(mapeamento);
-  munmap(m->inicio, m->tamanho);
-  delete m;
-}
-
-// A raster of a few megabytes or more takes its memory straight from the kernel,
-// aligned to and advised for 2 MiB pages, all of it faulted in by one call: a
-// 100-megapixel chart then costs 200 page faults instead of 100 000, the decoder's
-// stores into it run at the speed of the decoder, and painting a part of it walks far
-// fewer page-table entries. Without the kernel's help (an old kernel, huge pages
-// disabled) the same memory is faulted in page by page as it is written.
-QImage Raster_em_paginas_grandes(int largura, int altura) {
-  const qsizetype passo = qsizetype{largura} * 4;  // Format_RGB32 rows need no padding
-  const size_t bytes = static_cast<size_t>(passo) * static_cast<size_t>(altura);
-  const size_t tamanho = bytes + Pagina_grande;  // room to align the first row
-  void* inicio = mmap(nullptr, tamanho, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (inicio == MAP_FAILED) return {};
-  const auto endereco = reinterpret_cast<uintptr_t>(inicio);
-  auto* pixels = reinterpret_cast<uchar*>((endereco + Pagina_grande - 1) & ~(Pagina_grande - 1));
-  madvise(pixels, bytes, MADV_HUGEPAGE);
-  madvise(pixels, bytes, MADV_POPULATE_WRITE);
-  auto* mapeamento = new Mapeamento{inicio, tamanho};
-  QImage raster(pixels, largura, altura, passo, QImage::Format_RGB32, Desmapear, mapeamento);
-  if (raster.isNull()) Desmapear(mapeamento);
-  return raster;
-}
-
-}  // namespace
-
 QImage Criar_raster(const std::string& caminho, int64_t largura, int64_t altura) {
   Conferir_tamanho_raster(caminho, largura, altura);
-  const int l = static_cast<int>(largura), a = static_cast<int>(altura);
-  QImage raster = largura * altura * 4 >= int64_t{Pagina_grande}
-                      ? Raster_em_paginas_grandes(l, a)
-                      : QImage(l, a, QImage::Format_RGB32);
+  QImage raster(static_cast<int>(largura), static_cast<int>(altura), QImage::Format_RGB32);
   if (raster.isNull()) throw Erro_grande_demais(largura, altura);
   return raster;
 }

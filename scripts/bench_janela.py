@@ -225,12 +225,11 @@ def abrir_no_programa(programa, arquivo, tela, registro):
 
 
 def memoria_s(bytes_raster):
-    """Seconds to obtain fresh memory of the raster's size as the loader does (2 MiB
-    pages, faulted in at once): what the program pays beyond any decoder that streams
-    its output, measured in the same round."""
+    """Seconds to obtain fresh memory of the raster's size (faulted in by one call): what
+    the program pays beyond any decoder that streams its output, measured in the same
+    round."""
     inicio = time.monotonic()
     with mmap.mmap(-1, bytes_raster) as memoria:
-        memoria.madvise(mmap.MADV_HUGEPAGE)
         try:
             memoria.madvise(MADV_POPULATE_WRITE)
         except OSError:  # an older kernel: touched page by page

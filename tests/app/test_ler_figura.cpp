@@ -283,22 +283,6 @@ TEST_F(Ler_figura_teste, JpegColoridoCinzaCmykEYcck) {
   }
 }
 
-// A raster of a few megabytes or more lives in memory mapped by the loader itself: it
-// behaves as any QImage (its copies are copied on write) and is released with it.
-TEST_F(Ler_figura_teste, RasterGrandeComoQualquerImagem) {
-  Gravar_jpeg_colorido(Caminho("grande.jpg"), 1000, 800);
-  QImage grande = Ler_figura(Caminho("grande.jpg"), 96);
-  EXPECT_EQ(grande.size(), QSize(1000, 800));
-  EXPECT_EQ(grande.bytesPerLine(), 4000);
-  Conferir_opaca(grande);
-  Conferir_quadrantes(grande, 6);
-  QImage copia = grande;
-  copia.setPixel(0, 0, qRgb(1, 2, 3));
-  EXPECT_NE(grande.pixel(0, 0), copia.pixel(0, 0));
-  grande = QImage();
-  EXPECT_EQ(copia.pixel(0, 0), qRgb(1, 2, 3));
-}
-
 TEST_F(Ler_figura_teste, BitmapsDe24BitsEDePaleta) {
   const QImage figura = Figura_de_quadrantes(40, 30, QImage::Format_RGB32);
   ASSERT_TRUE(figura.save(QString::fromStdString(Caminho("cor.bmp")), "bmp"));
