@@ -12,13 +12,12 @@ TImagem::TImagem(QWidget* parent) : QWidget(parent) {
 
 namespace {
 
-// Rows of the raster painted at a time. While a band is painted, the start of each row
-// of the next one is asked of the memory: the rows of a wide raster lie far apart, the
-// processor's own prefetching starts again at every row and needs a few lines to get
-// going, and without this a window of a 100-megapixel chart costs up to twice as much
-// to paint as the same window of a small picture.
-constexpr int Linhas_por_faixa = 8;
-constexpr qsizetype Bytes_antecipados = 256;
+// Rows of the raster painted at a time. While a band is painted, the next one is asked
+// of the memory: the rows of a wide raster lie far apart, and the processor's own
+// prefetching starts again at every row (and every page), so that without this a window
+// of a 100-megapixel chart costs up to twice as much to paint as the same window of a
+// small picture.
+constexpr int Linhas_por_faixa = 16;
 
 void Antecipar(const QImage& raster, const QRect& faixa) {
   if (faixa.isEmpty()) return;
@@ -27,8 +26,7 @@ void Antecipar(const QImage& raster, const QRect& faixa) {
   const qsizetype bytes = qsizetype{faixa.width()} * 4;
   for (int y = faixa.top(); y <= faixa.bottom(); ++y) {
     const uchar* linha = bits + y * passo + qsizetype{faixa.left()} * 4;
-    for (qsizetype i = 0; i < std::min<qsizetype>(bytes, Bytes_antecipados); i += 64)
-      __builtin_prefetch(linha + i);
+    for (qsizetype i = 0; i < bytes; i += 64) __builtin_prefetch(linha + i);
   }
 }
 
