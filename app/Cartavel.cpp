@@ -13,14 +13,7 @@
 #include "app/Fonte_formularios.h"
 #include "app/Imagem.h"
 #include "app/Protegido.h"
-
-namespace {
-
-QString Q(const char* texto) {
-  return QString::fromUtf8(texto);
-}
-
-}  // namespace
+#include "app/Texto_qt.h"
 
 TForm1::TForm1(Interacao& interacao) : ui(interacao) {
   setWindowTitle(Q("Mapirel"));

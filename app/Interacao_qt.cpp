@@ -7,12 +7,9 @@
 #include <QStringList>
 
 #include "app/Caixa_mensagem_qt.h"
+#include "app/Texto_qt.h"
 
 namespace {
-
-QString Q(const std::string& texto) {
-  return QString::fromStdString(texto);
-}
 
 QString Titulo_aplicacao() {
   return QApplication::applicationName();

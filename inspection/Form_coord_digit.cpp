@@ -9,13 +9,10 @@
 
 #include "app/Fonte_formularios.h"
 #include "app/Protegido.h"
+#include "app/Texto_qt.h"
 #include "inspection/Caixa_lista.h"
 
 namespace {
-
-QString Q(const char* texto) {
-  return QString::fromUtf8(texto);
-}
 
 QFont Fonte(const char* familia, int altura, bool negrito = false) {
   QFont fonte(Q(familia));
