@@ -1,7 +1,6 @@
 #include "hull/Pol_convexo.h"
 
 #include <algorithm>
-#include <utility>
 
 bool Tem_pol_convexo(const Lista<Ponto_digitalizado>& pontos) {
   return std::any_of(pontos.begin(), pontos.end(),
@@ -9,16 +8,9 @@ bool Tem_pol_convexo(const Lista<Ponto_digitalizado>& pontos) {
 }
 
 void Ordena_pconv(Lista<Vertice_pconv>& pconv) {
-  bool trocou = true;
-  while (trocou) {
-    trocou = false;
-    for (int i = 1; i < pconv.Quantidade(); ++i) {
-      Vertice_pconv& anterior = pconv.Item(i - 1);
-      Vertice_pconv& atual = pconv.Item(i);
-      if (atual.Ordem < anterior.Ordem) {
-        std::swap(anterior, atual);
-        trocou = true;
-      }
-    }
-  }
+  // A stable sort gives what the exchange sort gave (equal keys keep their order) in
+  // O(n log n): a job of many vertices reopens in a moment instead of minutes.
+  std::stable_sort(pconv.begin(), pconv.end(), [](const Vertice_pconv& a, const Vertice_pconv& b) {
+    return a.Ordem < b.Ordem;
+  });
 }

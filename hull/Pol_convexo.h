@@ -8,6 +8,6 @@
 // True when some point carries a vertex mark (anything but -1); false for no points.
 bool Tem_pol_convexo(const Lista<Ponto_digitalizado>& pontos);
 
-// Exchange sort by Ordem, ascending and stable: adjacent entries swap their contents
-// while a later Ordem is strictly less than the one before it.
+// Sorts by Ordem, ascending and stable: entries of equal Ordem keep their order, as an
+// exchange sort of adjacent entries would leave them.
 void Ordena_pconv(Lista<Vertice_pconv>& pconv);

@@ -162,3 +162,33 @@ TEST(Calculo_pconv, TemPoligonoEOrdemDosVertices) {
   EXPECT_EQ(ordem, (std::vector<std::pair<int32_t, int32_t>>{
                        {1, 10}, {1, 11}, {2, 20}, {3, 30}, {4, 40}}));
 }
+
+// The order is exactly the one an exchange sort of adjacent entries leaves, for lists
+// with many equal keys, descending runs and negative keys alike.
+TEST(Calculo_pconv, OrdemIgualADaOrdenacaoPorTrocas) {
+  const auto por_trocas = [](std::vector<Vertice_pconv> v) {
+    for (bool trocou = true; trocou;) {
+      trocou = false;
+      for (size_t i = 1; i < v.size(); ++i)
+        if (v[i].Ordem < v[i - 1].Ordem) std::swap(v[i], v[i - 1]), trocou = true;
+    }
+    return v;
+  };
+  uint32_t semente = 12345;
+  for (const int chaves : {1, 3, 50, 1000}) {
+    std::vector<Vertice_pconv> entradas;
+    for (int i = 0; i < 300; ++i) {
+      semente = semente * 1664525u + 1013904223u;
+      entradas.push_back({static_cast<int32_t>(semente >> 8) % chaves - chaves / 3, i});
+    }
+    Lista<Vertice_pconv> lista;
+    for (const auto& e : entradas) lista.Acrescentar(e);
+    Ordena_pconv(lista);
+    const std::vector<Vertice_pconv> esperado = por_trocas(entradas);
+    ASSERT_EQ(lista.Quantidade(), 300);
+    for (int i = 0; i < 300; ++i) {
+      EXPECT_EQ(lista.Item(i).Ordem, esperado[static_cast<size_t>(i)].Ordem) << chaves;
+      EXPECT_EQ(lista.Item(i).Indice, esperado[static_cast<size_t>(i)].Indice) << chaves;
+    }
+  }
+}
