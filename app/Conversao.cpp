@@ -99,7 +99,12 @@ int32_t Texto_para_inteiro(const std::string& texto) {
 std::string Real_para_texto(double valor) {
   // %.15G gives the shortest of fixed and exponent form with 15 significant digits;
   // the exponent is written without a "+" and without leading zeros, as edits show it.
+  // Rounded to 15 digits the largest doubles would go past the largest one and not read
+  // back: those get the 17 digits that always give the same double again.
   std::string texto = fmt::sprintf("%.15G", valor);
+  double relido = 0.0;
+  if (std::from_chars(texto.data(), texto.data() + texto.size(), relido).ec != std::errc())
+    texto = fmt::sprintf("%.17G", valor);
   const std::size_t e = texto.find('E');
   if (e == std::string::npos) return texto;
   std::string mantissa = texto.substr(0, e);

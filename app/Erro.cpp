@@ -16,7 +16,22 @@ std::string Texto_exibivel(const std::string& texto) {
   return texto.substr(0, corte) + "...";
 }
 
+std::string Controles_escapados(const std::string& texto) {
+  std::string escapado;
+  escapado.reserve(texto.size());
+  for (const char c : texto) {
+    const auto codigo = static_cast<unsigned char>(c);
+    if ((codigo < 32 && c != '\n') || codigo == 127)
+      escapado += fmt::sprintf("\\x%02X", codigo);
+    else
+      escapado += c;
+  }
+  return escapado;
+}
+
 }  // namespace
+
+Erro::Erro(const std::string& mensagem) : std::runtime_error(Controles_escapados(mensagem)) {}
 
 Erro Erro::Indice_lista(int indice) {
   return Erro(fmt::sprintf("List index out of bounds (%d)", indice));

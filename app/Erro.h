@@ -7,7 +7,10 @@
 
 class Erro : public std::runtime_error {
  public:
-  explicit Erro(const std::string& mensagem) : std::runtime_error(mensagem) {}
+  // Control characters other than the line break are written as \xNN: a text read
+  // from a file may hold a NUL, which would cut the message, or returns and escapes
+  // that garble the box.
+  explicit Erro(const std::string& mensagem);
 
   static Erro Indice_lista(int indice);
   static Erro Real_invalido(const std::string& texto);

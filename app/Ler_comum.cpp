@@ -9,6 +9,7 @@
 #include <limits>
 #include <utility>
 
+#include "app/Arquivo_regular.h"
 #include "app/Ler_formatos.h"
 
 void Falhar_leitura(const std::string& caminho, const std::string& problema) {
@@ -80,7 +81,7 @@ QImage Criar_raster(const std::string& caminho, int64_t largura, int64_t altura)
 }
 
 Arquivo Abrir_arquivo(const std::string& caminho) {
-  Arquivo arquivo(std::fopen(caminho.c_str(), "rb"));
+  Arquivo arquivo(Abrir_arquivo_regular(caminho, "rb"));
   if (!arquivo)
     throw Erro(fmt::sprintf("Não foi possível abrir o arquivo de imagem \"%s\"", caminho));
   return arquivo;

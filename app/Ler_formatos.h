@@ -44,7 +44,7 @@ struct Fechar_arquivo {
 using Arquivo = std::unique_ptr<std::FILE, Fechar_arquivo>;
 
 // The file opened for binary reading, by the bytes of its name; raises Erro when it
-// cannot be opened.
+// cannot be opened or is not a regular file.
 Arquivo Abrir_arquivo(const std::string& caminho);
 std::vector<unsigned char> Ler_arquivo_inteiro(const std::string& caminho);
 

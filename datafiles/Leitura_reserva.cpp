@@ -1,11 +1,10 @@
 #include "datafiles/Leitura_reserva.h"
 
-#include <sys/stat.h>
-
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
+#include "app/Arquivo_regular.h"
 #include "app/Conversao.h"
 #include "app/Erro.h"
 #include "datafiles/Interpreta_registro.h"
@@ -25,11 +24,12 @@ int Contagem_inteira(const std::string& linha) {
 }
 
 // Open data reads the control point count as a real number truncated toward zero,
-// so "4" and "4.0" both give 4.
+// so "4" and "4.0" both give 4. A number that is no count is refused as the integer
+// it should have been.
 int Contagem_real(const std::string& linha) {
   const double contagem = std::trunc(Texto_para_real(linha));
   if (!(contagem >= 0 && contagem <= std::numeric_limits<int32_t>::max()))
-    throw Erro::Real_invalido(linha);
+    throw Erro::Inteiro_invalido(linha);
   return static_cast<int>(contagem);
 }
 
@@ -93,10 +93,5 @@ void Ler_reserva(std::FILE* arquivo, Leitura_reserva leitura, Receptor_reserva& 
 }
 
 Arquivo_lido Abrir_leitura(const std::string& caminho) {
-  Arquivo_lido arquivo(std::fopen(caminho.c_str(), "r"));
-  // A folder opens for reading here but holds no lines: it is a file that cannot be read.
-  struct stat estado {};
-  if (arquivo && (fstat(fileno(arquivo.get()), &estado) != 0 || S_ISDIR(estado.st_mode)))
-    arquivo.reset();
-  return arquivo;
+  return Arquivo_lido(Abrir_arquivo_regular(caminho, "r"));
 }

@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "app/Conversao.h"
@@ -35,7 +36,7 @@ TEST(Conversao, RealAceitaSinalDigitosPontoEExpoente) {
 
 TEST(Conversao, RealRecusaOQueNaoENumero) {
   for (const char* texto : {"", " ", "   ", ".", "1.2.3", "1,5", "12 m", "inf", "nan", "0x1A", "e5",
-                            "1e", "1e+", "--1", "+", "- 1", "1 2", "\t1", "1e999"}) {
+                            "1e", "1e+", "--1", "+", "- 1", "1 2", "1e999"}) {
     EXPECT_EQ(Mensagem_de_erro([&] { Texto_para_real(texto); }),
               fmt::sprintf("'%s' is not a valid floating point value", texto))
         << texto;
@@ -68,6 +69,12 @@ TEST(Conversao, NumeroParaTextoNoFormatoGeral) {
   EXPECT_EQ(Real_para_texto(7654321.125), "7654321.125");
   EXPECT_EQ(Real_para_texto(1e20), "1E20");
   EXPECT_EQ(Real_para_texto(0.1 + 0.2), "0.3");
+  // The largest doubles read back (15 digits would round them past the largest one).
+  for (const double extremo :
+       {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()})
+    EXPECT_EQ(Texto_para_real(Real_para_texto(extremo)), extremo);
+  EXPECT_EQ(Real_para_texto(std::numeric_limits<double>::max()), "1.7976931348623157E308");
+  EXPECT_EQ(Real_para_texto(1.5e308), "1.5E308");
   EXPECT_DOUBLE_EQ(Texto_para_real(Real_para_texto(123456.789)), 123456.789);
 }
 
@@ -94,6 +101,22 @@ TEST(Erros, MensagensExatas) {
   EXPECT_STREQ(Erro::Divisao_por_zero().what(), "Floating point division by zero");
   EXPECT_STREQ(Erro::Overflow().what(), "Floating point overflow");
   EXPECT_STREQ(Erro::Operacao_invalida().what(), "Invalid floating point operation");
+}
+
+// A NUL would cut the box's text, returns and escapes garble it: every control
+// character but the line break is shown as its code.
+TEST(Erros, CaracteresDeControleEscapadosNaMensagem) {
+  const struct {
+    std::string texto, mensagem;
+  } casos[] = {
+      {std::string("10\0", 3), "'10\\x00' is not a valid integer value"},
+      {"\t1", "'\\x091' is not a valid integer value"},
+      {"7\r\x1b[2J\x7f", "'7\\x0D\\x1B[2J\\x7F' is not a valid integer value"},
+      {"ação", "'ação' is not a valid integer value"},
+  };
+  for (const auto& caso : casos)
+    EXPECT_EQ(Mensagem_de_erro([&] { Texto_para_inteiro(caso.texto); }), caso.mensagem);
+  EXPECT_STREQ(Erro("linha 1\nlinha 2").what(), "linha 1\nlinha 2");
 }
 
 TEST(Erros, TextoLongoCortadoNaMensagem) {

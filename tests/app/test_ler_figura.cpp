@@ -3,6 +3,8 @@
 // ending with the loader's error rather than a crash.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QImage>
@@ -373,9 +375,15 @@ TEST_F(Ler_figura_teste, ExtensaoDesconhecidaComOTextoDoSistema) {
 
 // ---- Bad input --------------------------------------------------------------------
 
-TEST_F(Ler_figura_teste, ArquivoInexistenteOuVazio) {
-  EXPECT_EQ(Mensagem_do_erro(Caminho("falta.jpg")),
-            "Não foi possível abrir o arquivo de imagem \"" + Caminho("falta.jpg") + "\"");
+TEST_F(Ler_figura_teste, ArquivoInexistenteVazioOuQueNaoEArquivoComum) {
+  // A named pipe with no writer, a folder and a device that never ends are refused at
+  // once, as a file that is not there.
+  ASSERT_EQ(mkfifo(Caminho("tubo.jpg").c_str(), 0600), 0);
+  ASSERT_EQ(mkdir(Caminho("pasta.bmp").c_str(), 0700), 0);
+  ASSERT_EQ(symlink("/dev/zero", Caminho("zero.emf").c_str()), 0);
+  for (const char* nome : {"falta.jpg", "tubo.jpg", "pasta.bmp", "zero.emf"})
+    EXPECT_EQ(Mensagem_do_erro(Caminho(nome)),
+              "Não foi possível abrir o arquivo de imagem \"" + Caminho(nome) + "\"");
   for (const char* nome : {"vazio.jpg", "vazio.bmp", "vazio.ico", "vazio.emf", "vazio.wmf"}) {
     SCOPED_TRACE(nome);
     Gravar(Caminho(nome), {});

@@ -71,7 +71,8 @@ TEST(Interpreta_registro, BrancosEControlesNasPontasSaoIgnorados) {
 }
 
 TEST(Interpreta_registro, TabulacaoNoMeioFazParteDoCampo) {
-  EXPECT_EQ(Erro_ponto("1\t2 3 4 5 6 7 8"), "'1\t2' is not a valid integer value");
+  // The error shows the tab by its code.
+  EXPECT_EQ(Erro_ponto("1\t2 3 4 5 6 7 8"), "'1\\x092' is not a valid integer value");
 }
 
 TEST(Interpreta_registro, CampoQueFaltaEOErroDoTextoVazio) {

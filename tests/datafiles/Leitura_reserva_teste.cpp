@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -170,7 +171,7 @@ TEST(Leitura_reserva, ArquivoBinarioParaNaContagem) {
   const std::string binario("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
   Receptor_gravador r;
   EXPECT_EQ(Ler(binario, Leitura_reserva::Completa, r),
-            std::string("'\x1a' is not a valid floating point value"));
+            "'\\x1A' is not a valid floating point value");
   EXPECT_EQ(r.nome, "\x89PNG");
 }
 
@@ -201,10 +202,9 @@ TEST(Leitura_reserva, ContagensEnormesComTresLinhasAtras) {
 
 TEST(Leitura_reserva, ContagemNegativaOuForaDoAlcanceERecusada) {
   Receptor_gravador r;
-  EXPECT_EQ(Ler("m\n-1\n", Leitura_reserva::Completa, r),
-            "'-1' is not a valid floating point value");
-  EXPECT_EQ(Ler("m\n1e10\n", Leitura_reserva::Completa, r),
-            "'1e10' is not a valid floating point value");
+  // Numbers, but not counts: the error names the integer a count must be.
+  EXPECT_EQ(Ler("m\n-1\n", Leitura_reserva::Completa, r), "'-1' is not a valid integer value");
+  EXPECT_EQ(Ler("m\n1e10\n", Leitura_reserva::Completa, r), "'1e10' is not a valid integer value");
   EXPECT_EQ(Ler("m\n-1\n", Leitura_reserva::Somente_pontos, r),
             "'-1' is not a valid integer value");
   EXPECT_EQ(Ler("m\n0\n" + Coef_texto + "   -2\n", Leitura_reserva::Completa, r),
@@ -214,11 +214,14 @@ TEST(Leitura_reserva, ContagemNegativaOuForaDoAlcanceERecusada) {
   EXPECT_TRUE(r.pontos.empty());
 }
 
-TEST(Abrir_leitura, ArquivoQueNaoAbreEPastaDaoNada) {
+TEST(Abrir_leitura, ArquivoQueNaoAbrePastaETuboDaoNada) {
   Pasta_temporaria pasta;
   const std::string& base = pasta.Caminho();
   EXPECT_EQ(Abrir_leitura(base + "/nao_existe_RESERVA.ENh"), nullptr);
   EXPECT_EQ(Abrir_leitura(base), nullptr);
+  // A named pipe with no writer: refused at once instead of blocking the program.
+  ASSERT_EQ(mkfifo((base + "/tubo_RESERVA.ENh").c_str(), 0600), 0);
+  EXPECT_EQ(Abrir_leitura(base + "/tubo_RESERVA.ENh"), nullptr);
   Gravar_conteudo(base + "/a_RESERVA.ENh", "x\n");
   EXPECT_NE(Abrir_leitura(base + "/a_RESERVA.ENh"), nullptr);
 }
