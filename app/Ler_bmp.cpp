@@ -351,13 +351,15 @@ class Fluxo_bytes {
   [[noreturn]] static void Cortado() { Incompleto("dados comprimidos cortados"); }
 
   // The next byte, or -1 at the end of the file.
-  int Proximo_ou_fim() {
+  int Proximo_ou_fim() { return Ha_dados() ? bloco_[posicao_++] : -1; }
+
+  // Whether a byte is left, without taking it.
+  bool Ha_dados() {
     if (posicao_ == fim_) {
       fim_ = std::fread(bloco_.data(), 1, bloco_.size(), arquivo_);
       posicao_ = 0;
-      if (fim_ == 0) return -1;
     }
-    return bloco_[posicao_++];
+    return posicao_ < fim_;
   }
 
  private:
@@ -367,19 +369,26 @@ class Fluxo_bytes {
 };
 
 // Where the next pixel of the stream goes; rows are counted in the file's order.
-// Pixels that the stream skips keep the colour the raster was filled with.
+// Pixels that the stream skips show the first colour of the palette. A row is filled
+// with it only when the stream reaches it (or at the end), so that a short stream
+// behind a header claiming a huge picture touches only the rows it really has.
 class Posicao_rle {
  public:
-  Posicao_rle(QImage& raster, const Cabecalho_bmp& cab) : raster_(raster), cab_(cab) {}
+  Posicao_rle(QImage& raster, const Cabecalho_bmp& cab, uint32_t fundo)
+      : raster_(raster), cab_(cab), fundo_(fundo) {}
 
   // The next `quantos` pixels of the current row.
   uint32_t* Pixels(int64_t quantos) {
     if (linha_ >= cab_.altura) Danificado("sequência RLE além do fim da imagem");
     if (x_ + quantos > cab_.largura) Danificado("sequência RLE além do fim de uma linha");
+    Preencher_ate(linha_ + 1);
     uint32_t* pixels = Linha_do_raster(raster_, cab_, linha_) + x_;
     x_ += quantos;
     return pixels;
   }
+
+  // The rows the stream never reached, once it has ended well.
+  void Concluir() { Preencher_ate(cab_.altura); }
 
   void Nova_linha() { Deslocar(-x_, 1); }
 
@@ -396,9 +405,17 @@ class Posicao_rle {
   }
 
  private:
+  void Preencher_ate(int64_t fim) {
+    for (; preenchidas_ < fim; ++preenchidas_) {
+      uint32_t* linha = Linha_do_raster(raster_, cab_, preenchidas_);
+      std::fill(linha, linha + cab_.largura, fundo_);
+    }
+  }
+
   QImage& raster_;
   const Cabecalho_bmp& cab_;
-  int64_t x_ = 0, linha_ = 0;
+  const uint32_t fundo_;
+  int64_t x_ = 0, linha_ = 0, preenchidas_ = 0;
 };
 
 // An encoded run: RLE8 repeats one index, RLE4 alternates the two of its byte.
@@ -423,15 +440,13 @@ void Copiar(Fluxo_bytes& fluxo, uint32_t* pixels, unsigned quantos, int bits, co
 
 // Pairs of bytes: a count and an index run, or 0 and an escape (0 end of row, 1 end of
 // bitmap, 2 a jump right and up the picture, 3 to 255 an absolute run of that length).
-void Ler_rle(std::FILE* arquivo, const Cabecalho_bmp& cab, const Paleta& cores, QImage& raster) {
-  raster.fill(cores[0]);
-  Fluxo_bytes fluxo(arquivo);
-  Posicao_rle posicao(raster, cab);
+void Ler_rle(Fluxo_bytes& fluxo, const Cabecalho_bmp& cab, const Paleta& cores, QImage& raster) {
+  Posicao_rle posicao(raster, cab, cores[0]);
   for (;;) {
     const int quantos = fluxo.Proximo_ou_fim();
     if (quantos < 0) {
-      if (posicao.No_fim()) return;
-      Fluxo_bytes::Cortado();
+      if (!posicao.No_fim()) Fluxo_bytes::Cortado();
+      return posicao.Concluir();
     }
     const unsigned segundo = fluxo.Proximo();
     if (quantos > 0) {
@@ -439,7 +454,7 @@ void Ler_rle(std::FILE* arquivo, const Cabecalho_bmp& cab, const Paleta& cores, 
     } else if (segundo == 0) {
       posicao.Nova_linha();
     } else if (segundo == 1) {
-      return;
+      return posicao.Concluir();
     } else if (segundo == 2) {
       const unsigned direita = fluxo.Proximo();
       posicao.Deslocar(direita, fluxo.Proximo());
@@ -459,8 +474,11 @@ QImage Decodificar(std::FILE* arquivo, const std::string& caminho) {
   const Paleta cores = Ler_paleta(arquivo, cab);
   const int64_t disponiveis = Ir_aos_pixels(arquivo, cab);
   if (cab.compressao == Rle8 || cab.compressao == Rle4) {
+    // The raster is allocated once the stream shows it has data at all.
+    Fluxo_bytes fluxo(arquivo);
+    if (!fluxo.Ha_dados()) Fluxo_bytes::Cortado();
     QImage raster = Criar_raster(caminho, cab.largura, cab.altura);
-    Ler_rle(arquivo, cab, cores, raster);
+    Ler_rle(fluxo, cab, cores, raster);
     return raster;
   }
   const Conversor converter = Escolher_conversor(cab, cores);

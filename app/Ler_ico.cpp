@@ -1,4 +1,7 @@
-// Icons through Qt's image reader.
+// Icons: the entry to show is chosen from the headers of the entries, and Qt's reader
+// decodes that one only. An icon may list up to 65535 entries, and an entry may be a
+// PNG of any size whatever its directory says: decoding every entry, or trusting the
+// directory, would let a small file take minutes or gigabytes.
 
 #include <fmt/printf.h>
 
@@ -6,60 +9,165 @@
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "app/Ler_formatos.h"
 
 namespace {
 
-// Transparent parts of an icon show white, as on a sheet of paper; opaque entries are
-// only converted.
-QImage Em_rgb32(const std::string& caminho, const QImage& figura) {
-  if (!figura.hasAlphaChannel()) {
-    QImage raster = figura.convertToFormat(QImage::Format_RGB32);
-    if (raster.isNull()) throw Erro_grande_demais(figura.width(), figura.height());
-    return raster;
+struct Ico_invalido {
+  std::string detalhe;
+};
+
+uint32_t U16(const unsigned char* p) {
+  return p[0] | p[1] << 8;
+}
+uint32_t U32(const unsigned char* p) {
+  return U16(p) | U16(p + 2) << 16;
+}
+uint32_t U32_be(const unsigned char* p) {
+  return uint32_t{p[0]} << 24 | p[1] << 16 | p[2] << 8 | p[3];
+}
+
+// What an entry will be once decoded, read from its own header.
+struct Entrada_ico {
+  int indice = 0;
+  int64_t largura = 0, altura = 0;
+  int bits = 0;  // per pixel, to prefer the deeper of two entries of one size
+};
+
+void Ler_em(std::FILE* arquivo, int64_t posicao, unsigned char* destino, size_t quantos) {
+  if (std::fseek(arquivo, static_cast<long>(posicao), SEEK_SET) != 0 ||
+      std::fread(destino, 1, quantos, arquivo) != quantos)
+    throw Ico_invalido{"entrada além do fim do arquivo"};
+}
+
+int Bits_png(unsigned profundidade, unsigned tipo_cor) {
+  static constexpr std::array<int, 7> canais = {1, 0, 3, 1, 2, 0, 4};
+  return static_cast<int>(profundidade) * (tipo_cor < canais.size() ? canais[tipo_cor] : 0);
+}
+
+// A PNG entry carries its real size in its IHDR chunk, whatever the directory says.
+Entrada_ico Ler_entrada(std::FILE* arquivo, const unsigned char* diretorio, int indice,
+                        int64_t tamanho_arquivo) {
+  const unsigned char* d = diretorio + 16 * indice;
+  const int64_t bytes = U32(d + 8), inicio = U32(d + 12);
+  if (bytes < 26 || inicio + bytes > tamanho_arquivo)
+    throw Ico_invalido{fmt::sprintf("entrada %d além do fim do arquivo", indice + 1)};
+  unsigned char cabecalho[26];
+  Ler_em(arquivo, inicio, cabecalho, sizeof cabecalho);
+  static constexpr unsigned char assinatura_png[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  Entrada_ico entrada{indice};
+  if (std::memcmp(cabecalho, assinatura_png, 8) == 0) {
+    entrada.largura = U32_be(cabecalho + 16);
+    entrada.altura = U32_be(cabecalho + 20);
+    entrada.bits = Bits_png(cabecalho[24], cabecalho[25]);
+  } else {
+    // As Qt reads it: the directory's size, or the bitmap header's where the directory
+    // says 0 (the header's height counts the colour and the mask rows).
+    entrada.largura = d[0] != 0 ? d[0] : static_cast<int32_t>(U32(cabecalho + 4));
+    entrada.altura = d[1] != 0 ? d[1] : static_cast<int32_t>(U32(cabecalho + 8)) / 2;
+    entrada.bits = static_cast<int>(U16(cabecalho + 14));
   }
+  return entrada;
+}
+
+// The largest entry, the deeper one between two of the same size, the first between
+// equals.
+Entrada_ico Escolher_entrada(std::FILE* arquivo) {
+  unsigned char inicio[6] = {};
+  const bool lido = std::fread(inicio, 1, 6, arquivo) == 6;
+  const uint32_t tipo = U16(inicio + 2);  // 1 an icon, 2 a cursor
+  if (!lido || U16(inicio) != 0 || (tipo != 1 && tipo != 2) || U16(inicio + 4) == 0)
+    throw Ico_invalido{"não é um ícone"};
+  if (std::fseek(arquivo, 0, SEEK_END) != 0) throw Ico_invalido{"erro de leitura do arquivo"};
+  const int64_t tamanho_arquivo = std::ftell(arquivo);
+  const int entradas = static_cast<int>(U16(inicio + 4));
+  std::vector<unsigned char> diretorio(16 * static_cast<size_t>(entradas));
+  Ler_em(arquivo, 6, diretorio.data(), diretorio.size());
+  Entrada_ico melhor{-1};
+  for (int i = 0; i < entradas; ++i) {
+    const Entrada_ico e = Ler_entrada(arquivo, diretorio.data(), i, tamanho_arquivo);
+    const int64_t area = e.largura * e.altura, area_melhor = melhor.largura * melhor.altura;
+    if (melhor.indice < 0 || area > area_melhor || (area == area_melhor && e.bits > melhor.bits))
+      melhor = e;
+  }
+  return melhor;
+}
+
+// Qt's reader refuses pictures over its allocation limit (128 MB by default), which is
+// process-wide: it is raised to what this one entry needs, and only while it is read.
+class Limite_alocacao {
+ public:
+  explicit Limite_alocacao(int64_t bytes) : anterior_(QImageReader::allocationLimit()) {
+    const int64_t megabytes = (bytes + (1 << 20) - 1) >> 20;
+    QImageReader::setAllocationLimit(std::max(anterior_, static_cast<int>(megabytes)));
+  }
+  ~Limite_alocacao() { QImageReader::setAllocationLimit(anterior_); }
+  Limite_alocacao(const Limite_alocacao&) = delete;
+  Limite_alocacao& operator=(const Limite_alocacao&) = delete;
+
+ private:
+  const int anterior_;
+};
+
+// Transparent parts of an icon show white, as on a sheet of paper. A 32-bit picture is
+// composed in place and taken as it is; others (palette, grey, 16 bits a channel) are
+// converted into a raster of their own.
+QImage Em_rgb32(const std::string& caminho, QImage figura) {
+  if (figura.format() == QImage::Format_ARGB32 ||
+      figura.format() == QImage::Format_ARGB32_Premultiplied) {
+    const bool pre = figura.format() == QImage::Format_ARGB32_Premultiplied;
+    for (int y = 0; y < figura.height(); ++y) {
+      auto* linha = reinterpret_cast<QRgb*>(figura.scanLine(y));
+      for (int x = 0; x < figura.width(); ++x) {
+        const QRgb p = linha[x];
+        const int a = qAlpha(p);
+        const auto compor = [a, pre](int c) {
+          return pre ? c + 255 - a : 255 - ((255 - c) * a + 127) / 255;
+        };
+        linha[x] = qRgb(compor(qRed(p)), compor(qGreen(p)), compor(qBlue(p)));
+      }
+    }
+    figura.reinterpretAsFormat(QImage::Format_RGB32);
+    return figura;
+  }
+  if (figura.format() == QImage::Format_RGB32) return figura;
   QImage raster = Criar_raster(caminho, figura.width(), figura.height());
   raster.fill(Qt::white);
   QPainter(&raster).drawImage(0, 0, figura);
   return raster;
 }
 
-// Icons hold several entries and Qt reads the first (often 16 x 16): every entry is
-// read and the largest kept, the deeper one between two of the same size.
-QImage Ler_maior_entrada(const std::string& caminho, QImageReader& leitor) {
-  const auto falhar = [&] {
-    Falhar_leitura(caminho, fmt::sprintf("arquivo ICO inválido ou danificado (%s)",
-                                         leitor.errorString().toStdString()));
-  };
-  QImage maior;
-  const int entradas = std::max(1, leitor.imageCount());
-  for (int i = 0; i < entradas; ++i) {
-    if (entradas > 1 && !leitor.jumpToImage(i)) falhar();
-    // The header's size is checked before Qt allocates the picture.
-    const QSize tamanho = leitor.size();
-    if (tamanho.isValid()) Conferir_tamanho_raster(caminho, tamanho.width(), tamanho.height());
-    const QImage entrada = leitor.read();
-    if (entrada.isNull()) falhar();
-    const int64_t area = int64_t{entrada.width()} * entrada.height();
-    const int64_t area_maior = int64_t{maior.width()} * maior.height();
-    if (area > area_maior || (area == area_maior && entrada.depth() > maior.depth()))
-      maior = entrada;
+QImage Decodificar(const std::string& caminho, std::FILE* arquivo) {
+  const Entrada_ico entrada = Escolher_entrada(arquivo);
+  Conferir_tamanho_raster(caminho, entrada.largura, entrada.altura);
+  std::rewind(arquivo);
+  QFile dispositivo;
+  if (!dispositivo.open(arquivo, QIODevice::ReadOnly))
+    throw Ico_invalido{"erro de leitura do arquivo"};
+  QImageReader leitor(&dispositivo, "ico");
+  QImage figura;
+  {
+    const Limite_alocacao limite(entrada.largura * entrada.altura * 4);
+    if (entrada.indice == 0 || leitor.jumpToImage(entrada.indice)) figura = leitor.read();
   }
-  return maior;
+  if (figura.isNull()) throw Ico_invalido{leitor.errorString().toStdString()};
+  if (figura.width() != entrada.largura || figura.height() != entrada.altura)
+    throw Ico_invalido{"tamanho da entrada diferente do seu cabeçalho"};
+  return Em_rgb32(caminho, std::move(figura));
 }
 
 }  // namespace
 
 QImage Ler_ico(const std::string& caminho) {
-  // Qt refuses pictures over 128 MB by default; the loader's own check of the size
-  // against the available memory replaces that.
-  QImageReader::setAllocationLimit(
-      static_cast<int>(std::min<int64_t>(Memoria_disponivel() >> 20, INT32_MAX)));
   const Arquivo arquivo = Abrir_arquivo(caminho);  // by the bytes of its name
-  QFile dispositivo;
-  if (!dispositivo.open(arquivo.get(), QIODevice::ReadOnly))
-    Falhar_leitura(caminho, "erro de leitura do arquivo");
-  QImageReader leitor(&dispositivo, "ico");
-  return Em_rgb32(caminho, Ler_maior_entrada(caminho, leitor));
+  try {
+    return Decodificar(caminho, arquivo.get());
+  } catch (const Ico_invalido& erro) {
+    Falhar_leitura(caminho, fmt::sprintf("arquivo ICO inválido ou danificado (%s)", erro.detalhe));
+  }
 }

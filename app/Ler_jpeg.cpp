@@ -20,16 +20,23 @@
 
 namespace {
 
+// A progressive file may repeat its scans without end, each one a pass over the whole
+// picture; libjpeg-turbo's own tools stop such a file after about a hundred. Real
+// files have about ten (libjpeg's standard script), rarely more than a few dozen.
+constexpr int Maximo_varreduras = 100;
+
 struct Erros_jpeg {
   jpeg_error_mgr padrao;  // first, so that libjpeg's err pointer is also ours
   std::jmp_buf retorno;
   char mensagem[JMSG_LENGTH_MAX];
   bool incompleto;
+  bool varreduras_demais;
 };
 
 struct Jpeg_em_leitura {
   jpeg_decompress_struct cinfo;
   Erros_jpeg erros;
+  jpeg_progress_mgr progresso;
 };
 
 [[noreturn]] void Interromper(j_common_ptr cinfo) {
@@ -40,9 +47,11 @@ struct Jpeg_em_leitura {
 
 // A file that ends early (or whose entropy data stops at a marker) would decode into a
 // picture whose missing rows are grey filler; a digitized chart must not silently
-// lose part of its sheet, so these warnings end the reading like errors. Other warnings
-// (stray bytes between markers and the like) leave a complete picture and are ignored;
-// nothing is printed.
+// lose part of its sheet, so these warnings end the reading like errors. So does a
+// progressive scan that refines bits the file already sent or never sent: the
+// coefficients would be wrong, and a file repeating such a scan makes the decoder pass
+// over the whole picture again for every copy. Other warnings (stray bytes between
+// markers and the like) leave a complete picture and are ignored; nothing is printed.
 void Avisar(j_common_ptr cinfo, int nivel) {
   if (nivel >= 0) return;
   const int codigo = cinfo->err->msg_code;
@@ -50,10 +59,23 @@ void Avisar(j_common_ptr cinfo, int nivel) {
     reinterpret_cast<Erros_jpeg*>(cinfo->err)->incompleto = true;
     Interromper(cinfo);
   }
+  if (codigo == JWRN_BOGUS_PROGRESSION) Interromper(cinfo);
   cinfo->err->num_warnings++;
 }
 
+// Called by libjpeg on every row of blocks of every scan it reads.
+void Vigiar_varreduras(j_common_ptr cinfo) {
+  const int varredura = reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number;
+  if (varredura <= Maximo_varreduras) return;
+  auto* erros = reinterpret_cast<Erros_jpeg*>(cinfo->err);
+  erros->varreduras_demais = true;
+  std::longjmp(erros->retorno, 1);
+}
+
 [[noreturn]] void Falhar_jpeg(const char* caminho, const Erros_jpeg& erros) {
+  if (erros.varreduras_demais)
+    Falhar_leitura(caminho, fmt::sprintf("arquivo JPEG danificado (mais de %d varreduras)",
+                                         Maximo_varreduras));
   const char* problema =
       erros.incompleto ? "arquivo JPEG incompleto (%s)" : "arquivo JPEG danificado (%s)";
   Falhar_leitura(caminho, fmt::sprintf(problema, erros.mensagem));
@@ -66,6 +88,7 @@ bool Cmyk(const jpeg_decompress_struct& cinfo) {
 void Ler_cabecalho(Jpeg_em_leitura* jpeg, std::FILE* arquivo, const char* caminho) {
   if (setjmp(jpeg->erros.retorno)) Falhar_jpeg(caminho, jpeg->erros);
   jpeg_create_decompress(&jpeg->cinfo);
+  jpeg->cinfo.progress = &jpeg->progresso;  // after the creation, which clears it
   jpeg_stdio_src(&jpeg->cinfo, arquivo);
   jpeg_read_header(&jpeg->cinfo, TRUE);
   // Four bytes a pixel either way: BGRA is Format_RGB32's byte order with the fourth
@@ -122,6 +145,7 @@ QImage Ler_jpeg(const std::string& caminho) {
   jpeg.cinfo.err = jpeg_std_error(&jpeg.erros.padrao);
   jpeg.erros.padrao.error_exit = Interromper;
   jpeg.erros.padrao.emit_message = Avisar;
+  jpeg.progresso.progress_monitor = Vigiar_varreduras;
   const Liberar_jpeg liberar{jpeg};
   Ler_cabecalho(&jpeg, arquivo.get(), caminho.c_str());
   // The size is checked before libjpeg allocates anything for the whole picture

@@ -39,6 +39,23 @@ QSizeF Polegadas(const std::string& caminho, const std::vector<unsigned char>& w
                 std::abs(Palavra(wmf, 12) - Palavra(wmf, 8)) / unidades_por_polegada);
 }
 
+uint32_t Palavra_dupla(const std::vector<unsigned char>& wmf, size_t pos) {
+  return static_cast<uint16_t>(Palavra(wmf, pos)) |
+         uint32_t{static_cast<uint16_t>(Palavra(wmf, pos + 2))} << 16;
+}
+
+// libwmf sizes its record buffer from the header's largest record (in 16-bit words)
+// before it reads a record: a damaged field asks it for up to 8 GB. No record can be
+// longer than the records that the file holds, nor shorter than a record's own head.
+void Conferir_cabecalho(const std::string& caminho, const std::vector<unsigned char>& wmf) {
+  constexpr size_t Inicio = 22;  // the metafile header, after the placeable one
+  const uint32_t palavras_cabecalho = static_cast<uint16_t>(Palavra(wmf, Inicio + 2));
+  const uint64_t maior_registro = Palavra_dupla(wmf, Inicio + 12);
+  if (palavras_cabecalho != 9 || maior_registro < 3 ||
+      maior_registro * 2 > wmf.size() - Tamanho_cabecalhos)
+    Falhar_leitura(caminho, "arquivo WMF danificado");
+}
+
 struct Destruir_wmf {
   void operator()(wmfAPI* api) const { wmf_api_destroy(api); }
 };
@@ -92,6 +109,7 @@ QByteArray Tocar_em_svg(const std::string& caminho, std::vector<unsigned char>& 
 QImage Ler_wmf(const std::string& caminho, double pontos_por_polegada) {
   std::vector<unsigned char> wmf = Ler_arquivo_inteiro(caminho);
   const QSizeF polegadas = Polegadas(caminho, wmf);
+  Conferir_cabecalho(caminho, wmf);
   const QSize tamanho =
       Tamanho_metafile(caminho, polegadas.width(), polegadas.height(), pontos_por_polegada);
   const QByteArray svg = Tocar_em_svg(caminho, wmf, polegadas, tamanho);

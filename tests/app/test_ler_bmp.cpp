@@ -341,6 +341,7 @@ TEST_F(Ler_bmp_teste, ArquivosDanificadosRecusadosComOProblema) {
       // Within the cap, but the file cannot hold the rows: refused before allocating.
       {com([](Bmp& f) { f.largura = f.altura = 20000, f.pixels = {}; }),
        "arquivo BMP incompleto (0 bytes de pixels, 1200000000 esperados)"},
+      {Montar(Rle(8, 20000, 20000, "")), "arquivo BMP incompleto (dados comprimidos cortados)"},
       {Montar(Indexado(8, 4, [](int x, int y) { return x == 5 && y == 2 ? 4u : 0u; })),
        fora_da_paleta},
       {Montar(Indexado(1, 1, [](int x, int) { return x == 2 ? 1u : 0u; })), fora_da_paleta},
