@@ -56,9 +56,11 @@ int64_t Memoria_livre_do_sistema() {
 
 int64_t (*Memoria_disponivel)() = Memoria_livre_do_sistema;
 
-Erro Erro_grande_demais(int64_t largura, int64_t altura) {
-  const double mib = std::ceil(4.0 * static_cast<double>(largura) * static_cast<double>(altura) /
-                               (1 << 20));  // four bytes a pixel
+Erro Erro_grande_demais(int64_t largura, int64_t altura, int64_t bytes) {
+  const double necessarios = bytes >= 0 ? static_cast<double>(bytes)
+                                        : 4.0 * static_cast<double>(largura) *
+                                              static_cast<double>(altura);  // four bytes a pixel
+  const double mib = std::ceil(necessarios / (1 << 20));
   return Erro(
       fmt::sprintf("Imagem grande demais para a memória disponível (%d x %d pixels, %d MiB)",
                    largura, altura, static_cast<int64_t>(mib)));

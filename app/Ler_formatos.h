@@ -25,7 +25,8 @@ int64_t Memoria_livre_do_sistema();
 // that does not fit in the available memory, before anything is allocated ("Imagem
 // grande demais para a memória disponível (%d x %d pixels, %d MiB)").
 void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura);
-Erro Erro_grande_demais(int64_t largura, int64_t altura);
+// `bytes` is what reading the picture needs, when that is more than its raster.
+Erro Erro_grande_demais(int64_t largura, int64_t altura, int64_t bytes = -1);
 
 // A Format_RGB32 raster of the given size, its pixels not yet written: the size is
 // checked first, and a failed allocation raises the same error as a size too large.

@@ -72,7 +72,32 @@ void Vigiar_varreduras(j_common_ptr cinfo) {
   std::longjmp(erros->retorno, 1);
 }
 
-[[noreturn]] void Falhar_jpeg(const char* caminho, const Erros_jpeg& erros) {
+// A file whose picture comes in several scans (every progressive file) keeps all its
+// coefficients while it decodes, 128 bytes a block of 8 x 8 pixels: about 6 bytes a
+// pixel for three components at full resolution, more than the raster itself. A file
+// of one scan is decoded row by row and keeps none.
+int64_t Bytes_coeficientes(jpeg_decompress_struct* cinfo) {
+  if (!jpeg_has_multiple_scans(cinfo)) return 0;
+  int64_t bytes = 0;
+  for (int c = 0; c < cinfo->num_components; ++c) {
+    const jpeg_component_info& componente = cinfo->comp_info[c];
+    const auto arredondar = [](int64_t n, int64_t multiplo) {
+      return (n + multiplo - 1) / multiplo * multiplo;
+    };
+    bytes += arredondar(componente.width_in_blocks, componente.h_samp_factor) *
+             arredondar(componente.height_in_blocks, componente.v_samp_factor) * DCTSIZE2 *
+             int64_t{sizeof(JCOEF)};
+  }
+  return bytes;
+}
+
+[[noreturn]] void Falhar_jpeg(const char* caminho, Jpeg_em_leitura* jpeg) {
+  const Erros_jpeg& erros = jpeg->erros;
+  if (erros.padrao.msg_code == JERR_NO_BACKING_STORE) {
+    const int64_t largura = jpeg->cinfo.output_width, altura = jpeg->cinfo.output_height;
+    throw Erro_grande_demais(largura, altura,
+                             largura * altura * 4 + Bytes_coeficientes(&jpeg->cinfo));
+  }
   if (erros.varreduras_demais)
     Falhar_leitura(caminho, fmt::sprintf("arquivo JPEG danificado (mais de %d varreduras)",
                                          Maximo_varreduras));
@@ -86,7 +111,7 @@ bool Cmyk(const jpeg_decompress_struct& cinfo) {
 }
 
 void Ler_cabecalho(Jpeg_em_leitura* jpeg, std::FILE* arquivo, const char* caminho) {
-  if (setjmp(jpeg->erros.retorno)) Falhar_jpeg(caminho, jpeg->erros);
+  if (setjmp(jpeg->erros.retorno)) Falhar_jpeg(caminho, jpeg);
   jpeg_create_decompress(&jpeg->cinfo);
   jpeg->cinfo.progress = &jpeg->progresso;  // after the creation, which clears it
   jpeg_stdio_src(&jpeg->cinfo, arquivo);
@@ -99,7 +124,7 @@ void Ler_cabecalho(Jpeg_em_leitura* jpeg, std::FILE* arquivo, const char* caminh
 
 void Decodificar(Jpeg_em_leitura* jpeg, unsigned char* linha0, long bytes_por_linha,
                  const char* caminho) {
-  if (setjmp(jpeg->erros.retorno)) Falhar_jpeg(caminho, jpeg->erros);
+  if (setjmp(jpeg->erros.retorno)) Falhar_jpeg(caminho, jpeg);
   jpeg_decompress_struct* cinfo = &jpeg->cinfo;
   jpeg_start_decompress(cinfo);
   constexpr JDIMENSION Linhas_por_vez = 16;
@@ -148,9 +173,13 @@ QImage Ler_jpeg(const std::string& caminho) {
   jpeg.progresso.progress_monitor = Vigiar_varreduras;
   const Liberar_jpeg liberar{jpeg};
   Ler_cabecalho(&jpeg, arquivo.get(), caminho.c_str());
-  // The size is checked before libjpeg allocates anything for the whole picture
-  // (a progressive file keeps all its coefficients in memory).
+  // The raster's size is checked before it is allocated, and libjpeg may take for the
+  // coefficients only what the raster leaves of the available memory: beyond that it
+  // stops before allocating them ("Backing store not supported").
+  const int64_t disponivel = Memoria_disponivel();
   QImage raster = Criar_raster(caminho, jpeg.cinfo.output_width, jpeg.cinfo.output_height);
+  jpeg.cinfo.mem->max_memory_to_use =
+      static_cast<long>(std::max<int64_t>(1, disponivel - raster.sizeInBytes()));
   Decodificar(&jpeg, raster.bits(), raster.bytesPerLine(), caminho.c_str());
   if (Cmyk(jpeg.cinfo)) Cmyk_para_rgb(raster, jpeg.cinfo.saw_Adobe_marker);
   return raster;

@@ -10,6 +10,7 @@
 
 #include "app/Ler_figura.h"
 #include "tests/apoio/Arquivos_hostis.h"
+#include "tests/apoio/Memoria_simulada.h"
 #include "tests/apoio/Mensagem_de_erro.h"
 
 namespace {
@@ -46,6 +47,19 @@ TEST_F(Arquivos_hostis, JpegProgressivoComVarredurasSemFim) {
             "arquivo JPEG danificado (mais de 100 varreduras)");
 }
 
+// 400 x 400 pixels: a raster of 640 000 bytes, and 50 x 50 blocks of 128 bytes for each
+// of three components, 960 000 bytes, while a progressive file decodes.
+TEST_F(Arquivos_hostis, JpegProgressivoContaOsCoeficientesNaMemoriaDisponivel) {
+  const std::string caminho = Gravar("progressivo.jpg", hostis::Jpeg_progressivo_liso(400));
+  {
+    const Memoria_simulada memoria(1'000'000);
+    EXPECT_EQ(Problema(caminho),
+              "Imagem grande demais para a memória disponível (400 x 400 pixels, 2 MiB)");
+  }
+  const Memoria_simulada memoria(2'000'000);
+  EXPECT_EQ(Ler_figura(caminho, 96).size(), QSize(400, 400));
+}
+
 TEST_F(Arquivos_hostis, IconeMostraOTamanhoRealDaEntradaPng) {
   const int limite_antes = QImageReader::allocationLimit();
   // The directory says 16 x 16; the PNG is what counts, before and after decoding.
@@ -54,11 +68,14 @@ TEST_F(Arquivos_hostis, IconeMostraOTamanhoRealDaEntradaPng) {
   ASSERT_EQ(icone.size(), QSize(300, 200));
   EXPECT_EQ(icone.format(), QImage::Format_RGB32);
   EXPECT_EQ(icone.pixel(299, 199), qRgb(0x33, 0x66, 0x99));
-  EXPECT_EQ(Mensagem_de_erro([&] {
-              Ler_figura(
-                  Gravar("enorme.ico", hostis::Ico_de(hostis::Png_so_cabecalho(60000, 60000))), 96);
-            }),
-            "Imagem grande demais para a memória (60000 x 60000 pixels)");
+  // A header claiming more than the machine has is refused before Qt decodes anything.
+  const std::string enorme =
+      Gravar("enorme.ico", hostis::Ico_de(hostis::Png_so_cabecalho(60000, 60000)));
+  {
+    const Memoria_simulada memoria(int64_t{1} << 30);
+    EXPECT_EQ(Problema(enorme),
+              "Imagem grande demais para a memória disponível (60000 x 60000 pixels, 13733 MiB)");
+  }
   // Qt's limit was raised for that one read only.
   EXPECT_EQ(QImageReader::allocationLimit(), limite_antes);
 }
