@@ -6,14 +6,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
-#include <functional>
+
+#include "app/Tratador_mouse.h"
 
 class TImagem : public QWidget {
   Q_OBJECT
 
  public:
-  using Tratador_mouse = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int, int)>;
-
   explicit TImagem(QWidget* parent);
 
   // The view's raster. Markers are painted into it and stay until it is replaced.

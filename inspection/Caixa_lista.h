@@ -5,12 +5,11 @@
 // current line until one is clicked or reached with the keys.
 
 #include <QListWidget>
-#include <functional>
+
+#include "app/Tratador_mouse.h"
 
 class TCaixa_lista : public QListWidget {
  public:
-  using Tratador_mouse = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int, int)>;
-
   explicit TCaixa_lista(QWidget* parent);
 
   Tratador_mouse Ao_pressionar;
