@@ -2,8 +2,8 @@
 // The removal dialog: shows the last point of the list before it is removed. Created
 // once at start-up and refilled before each showing; its edits only display.
 
+#include "app/Controles.h"
 #include "app/Interacao.h"
-#include "digitizing/Controles.h"
 
 class QLabel;
 class QLineEdit;

@@ -2,8 +2,8 @@
 // The value dialog: shows E, N and the number of the point just clicked and asks for
 // its altitude or depth. Created once at start-up and refilled for every point.
 
+#include "app/Controles.h"
 #include "app/Interacao.h"
-#include "digitizing/Controles.h"
 
 class QEvent;
 class QFrame;

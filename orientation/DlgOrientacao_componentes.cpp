@@ -8,16 +8,20 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/Controles.h"
 #include "app/Fonte_formularios.h"
 #include "app/Protegido.h"
+#include "app/Texto_qt.h"
 #include "orientation/DlgOrientacao.h"
 
 namespace {
 
+// This dialog's texts and buttons are not the ones of app/Controles.h: a static text keeps
+// at least the size the form gives it, and its buttons keep Qt's auto-default role.
 // A static text sits at its position with its text at the top, and grows to fit its
 // text when the font is wider than the one the form was laid out for.
 QLabel* Texto_estatico(QWidget* pai, const char* texto, int x, int y, int largura, int altura) {
-  auto* rotulo = new QLabel(QString::fromUtf8(texto), pai);
+  auto* rotulo = new QLabel(Q(texto), pai);
   rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // The last glyph may reach a pixel past the text's advance.
   const int tinta = rotulo->fontMetrics().tightBoundingRect(rotulo->text()).right() + 1;
@@ -28,15 +32,9 @@ QLabel* Texto_estatico(QWidget* pai, const char* texto, int x, int y, int largur
 }
 
 QPushButton* Botao(QWidget* pai, const char* texto, int x, int y, int largura, int altura) {
-  auto* botao = new QPushButton(QString::fromUtf8(texto), pai);
+  auto* botao = new QPushButton(Q(texto), pai);
   botao->setGeometry(x, y, largura, altura);
   return botao;
-}
-
-QLineEdit* Edicao(QWidget* pai, int x, int y, int largura, int altura) {
-  auto* edicao = new QLineEdit(pai);
-  edicao->setGeometry(x, y, largura, altura);
-  return edicao;
 }
 
 }  // namespace
@@ -53,10 +51,10 @@ void TOKBottomDlg::Criar_componentes() {
 
   StaticText1 = Texto_estatico(this, "Ponto para orientação", 40, 13, 109, 17);
   StaticText3 = Texto_estatico(this, "Este", 27, 39, 25, 17);
-  Edit1 = Edicao(this, 59, 35, 73, 21);
+  Edit1 = Novo_campo(this, QRect(59, 35, 73, 21));
   StaticText5 = Texto_estatico(this, "m", 140, 38, 12, 17);
   StaticText4 = Texto_estatico(this, "Norte", 27, 68, 30, 17);
-  Edit2 = Edicao(this, 59, 66, 73, 21);
+  Edit2 = Novo_campo(this, QRect(59, 66, 73, 21));
   StaticText6 = Texto_estatico(this, "m", 139, 66, 12, 17);
   Button1 = Botao(this, "Adicionar o ponto", 45, 101, 97, 25);
   Button3 = Botao(this, "?", 72, 142, 33, 25);
@@ -78,11 +76,10 @@ void TOKBottomDlg::Criar_componentes() {
 
 void TOKBottomDlg::Definir_ordem_tabulacao() {
   // Only the controls that take the focus; the static texts and the panel are passed.
-  QWidget* ordem[] = {LimparTodos, Edit1, Edit2, Button1, OKBtn, CancelBtn, ListBox1, Button3};
-  for (std::size_t i = 0; i + 1 < std::size(ordem); ++i) setTabOrder(ordem[i], ordem[i + 1]);
+  Ordem_tab({LimparTodos, Edit1, Edit2, Button1, OKBtn, CancelBtn, ListBox1, Button3});
   // The dialog opens with the focus on the first control of the tab order; left to Qt
   // it would go to whichever control ends up first in the focus chain ("?").
-  ordem[0]->setFocus();
+  LimparTodos->setFocus();
 }
 
 // Every event runs through Protegido, so an error ends the handler with the error box.

@@ -1,4 +1,4 @@
-#include "digitizing/Controles.h"
+#include "app/Controles.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -6,10 +6,11 @@
 #include <QScreen>
 
 #include "app/Fonte_formularios.h"
+#include "app/Texto_qt.h"
 
 Dialogo_centrado::Dialogo_centrado(QWidget* parent, const char* titulo, int largura, int altura)
     : QDialog(parent) {
-  setWindowTitle(QString::fromUtf8(titulo));
+  setWindowTitle(Q(titulo));
   setFixedSize(largura, altura);
   setFont(Fonte_formularios());
 }
@@ -30,7 +31,7 @@ void Negrito(QWidget* controle) {
 }
 
 QLabel* Novo_rotulo(QWidget* pai, const char* texto, int esquerda, int topo, bool negrito) {
-  auto* rotulo = new QLabel(QString::fromUtf8(texto), pai);
+  auto* rotulo = new QLabel(Q(texto), pai);
   if (negrito) Negrito(rotulo);
   rotulo->move(esquerda, topo);
   rotulo->adjustSize();
@@ -45,7 +46,7 @@ QLineEdit* Novo_campo(QWidget* pai, QRect posicao, bool negrito) {
 }
 
 QPushButton* Novo_botao(QWidget* pai, const char* texto, QRect posicao, bool negrito) {
-  auto* botao = new QPushButton(QString::fromUtf8(texto), pai);
+  auto* botao = new QPushButton(Q(texto), pai);
   botao->setAutoDefault(false);
   if (negrito) Negrito(botao);
   botao->setGeometry(posicao);

@@ -1,6 +1,6 @@
 #pragma once
-// Building blocks of the fixed-layout dialogs of this folder: every control sits at its
-// pixel position in the client area, and the dialogs open in the middle of the screen.
+// Building blocks of the fixed-layout dialogs: every control sits at its pixel position in
+// the client area, and the dialogs built on Dialogo_centrado open in the middle of the screen.
 
 #include <QDialog>
 #include <QRect>
