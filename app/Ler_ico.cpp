@@ -72,6 +72,11 @@ Entrada_ico Ler_entrada(std::FILE* arquivo, const unsigned char* diretorio, int 
     entrada.altura = d[1] != 0 ? d[1] : static_cast<int32_t>(U32(cabecalho + 8)) / 2;
     entrada.bits = static_cast<int>(U16(cabecalho + 14));
   }
+  // Sides beyond int32 are no picture, and their product could overflow.
+  if (entrada.largura <= 0 || entrada.altura <= 0 || entrada.largura > INT32_MAX ||
+      entrada.altura > INT32_MAX)
+    throw Ico_invalido{fmt::sprintf("entrada %d com dimensões inválidas (%d x %d pixels)",
+                                    indice + 1, entrada.largura, entrada.altura)};
   return entrada;
 }
 

@@ -88,11 +88,15 @@ TEST_F(Arquivos_hostis, IconeDeMilEntradasDecodificaUma) {
   EXPECT_EQ(icone.pixel(0, 0), qRgb(255, 127, 127));
 }
 
-TEST_F(Arquivos_hostis, IconeComEntradaAlemDoFimDoArquivo) {
+TEST_F(Arquivos_hostis, IconeComEntradaAlemDoFimDoArquivoOuDeLadosAbsurdos) {
   hostis::Bytes icone = hostis::Ico_de(hostis::Png_liso(8, 8));
   icone[14] = 0xFF;  // the entry's size in bytes
   EXPECT_EQ(Problema(Gravar("cortado.ico", icone)),
             "arquivo ICO inválido ou danificado (entrada 1 além do fim do arquivo)");
+  EXPECT_EQ(Problema(Gravar("absurdo.ico",
+                            hostis::Ico_de(hostis::Png_so_cabecalho(4000000000, 4000000000)))),
+            "arquivo ICO inválido ou danificado (entrada 1 com dimensões inválidas (4000000000 x "
+            "4000000000 pixels))");
 }
 
 TEST_F(Arquivos_hostis, WmfComRegistroMaiorQueOArquivo) {
