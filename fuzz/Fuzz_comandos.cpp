@@ -18,7 +18,11 @@ namespace {
 // further file for Concatenate, and the saved points written into /dev/null.
 class Interacao_fuzz : public Interacao {
  public:
-  explicit Interacao_fuzz(std::string arquivo) : arquivo_(std::move(arquivo)) {}
+  // The next command's script.
+  void Recomecar(std::string arquivo) {
+    arquivo_ = std::move(arquivo);
+    perguntas_mais_ = 0;
+  }
 
   Resposta Caixa_mensagem(const std::string&, const std::string& titulo, Botoes) override {
     if (titulo == "Concatenar mais arquivos ??? ")
@@ -45,6 +49,20 @@ class Interacao_fuzz : public Interacao {
   int perguntas_mais_ = 0;
 };
 
+// One program for the whole run (making its windows costs more than a command), set
+// back to its start before each command as "Nova digitalização" does, and the rest of
+// what a command reads from the state cleared too.
+Interacao_fuzz* ui = nullptr;
+Programa* programa = nullptr;
+
+void Recomecar(const std::string& arquivo) {
+  ui->Recomecar(arquivo);
+  TForm1& janela = programa->Form1;
+  janela.Reiniciar();
+  janela.Nome_arquivo.clear();
+  janela.Coef_orientacao.reset();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -52,20 +70,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   QImage mapa(64, 48, QImage::Format_RGB32);
   mapa.fill(Qt::white);
   if (!mapa.save(QString::fromStdString(Pasta_fuzz() + "mapa.bmp"), "BMP")) std::abort();
+  ui = new Interacao_fuzz;
+  programa = new Programa(*ui);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho) {
   const std::string arquivo = Gravar_entrada("entrada_RESERVA.ENh", dados, tamanho);
-  {
-    Interacao_fuzz ui(arquivo);
-    Programa programa(ui);
-    programa.Form1.Abrirdados1->trigger();
-  }
-  {
-    Interacao_fuzz ui(arquivo);
-    Programa programa(ui);
-    programa.Form1.Homogeneizar1->trigger();
-  }
+  Recomecar(arquivo);
+  programa->Form1.Abrirdados1->trigger();
+  Recomecar(arquivo);
+  programa->Form1.Homogeneizar1->trigger();
   return 0;
 }
