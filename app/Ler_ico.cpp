@@ -96,7 +96,10 @@ Entrada_ico Escolher_entrada(std::FILE* arquivo) {
   Entrada_ico melhor{-1};
   for (int i = 0; i < entradas; ++i) {
     const Entrada_ico e = Ler_entrada(arquivo, diretorio.data(), i, tamanho_arquivo);
-    const int64_t area = e.largura * e.altura, area_melhor = melhor.largura * melhor.altura;
+    // In floating point: a damaged header's sides overflow any integer product.
+    const double area = static_cast<double>(e.largura) * static_cast<double>(e.altura);
+    const double area_melhor =
+        static_cast<double>(melhor.largura) * static_cast<double>(melhor.altura);
     if (melhor.indice < 0 || area > area_melhor || (area == area_melhor && e.bits > melhor.bits))
       melhor = e;
   }
