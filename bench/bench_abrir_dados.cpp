@@ -123,8 +123,6 @@ BENCHMARK(Abrir_dados)->Iterations(7)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication aplicacao(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  medicao::Rodar_benchmarks(argc, argv);
   return 0;
 }

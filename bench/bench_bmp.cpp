@@ -99,9 +99,7 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication aplicacao(argc, argv);
   Gravar_bmp_de_teste();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  medicao::Rodar_benchmarks(argc, argv);
   std::filesystem::remove(Arquivo_bmp);
   return 0;
 }

@@ -57,8 +57,6 @@ BENCHMARK(Caixa_de_cem_mil_linhas)->Iterations(1)->Unit(benchmark::kMillisecond)
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication aplicacao(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  medicao::Rodar_benchmarks(argc, argv);
   return 0;
 }

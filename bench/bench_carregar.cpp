@@ -108,9 +108,7 @@ BENCHMARK(Memoria_pico)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   Gravar_jpeg_de_teste();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  medicao::Rodar_benchmarks(argc, argv);
   std::filesystem::remove(Arquivo_jpeg);
   return 0;
 }

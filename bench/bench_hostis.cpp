@@ -159,9 +159,7 @@ int main(int argc, char** argv) {
   mkfifo((Pasta / "tubo.jpg").c_str(), 0600);
   benchmark::RegisterBenchmark("tubo_nomeado.jpg", Tubo_nomeado)->Iterations(1);
   benchmark::RegisterBenchmark("ordem_de_100000_vertices", Ordem_dos_vertices)->Iterations(1);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  medicao::Rodar_benchmarks(argc, argv);
   std::filesystem::remove_all(Pasta);
   return 0;
 }

@@ -18,6 +18,13 @@
 
 namespace medicao {
 
+// Runs every benchmark the program registered, taking Google Benchmark's own options.
+inline void Rodar_benchmarks(int& argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+}
+
 struct Tempo {
   double relogio = 0, cpu = 0;  // seconds: wall clock, and the process's CPU (user + kernel)
 };
