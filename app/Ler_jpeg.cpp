@@ -17,6 +17,7 @@
 // clang-format on
 
 #include "app/Ler_formatos.h"
+#include "app/Paginas_antecipadas.h"
 
 namespace {
 
@@ -180,6 +181,7 @@ QImage Ler_jpeg(const std::string& caminho) {
   QImage raster = Criar_raster(caminho, jpeg.cinfo.output_width, jpeg.cinfo.output_height);
   jpeg.cinfo.mem->max_memory_to_use =
       static_cast<long>(std::max<int64_t>(1, disponivel - raster.sizeInBytes()));
+  const Paginas_antecipadas antecipadas(raster);
   Decodificar(&jpeg, raster.bits(), raster.bytesPerLine(), caminho.c_str());
   if (Cmyk(jpeg.cinfo)) Cmyk_para_rgb(raster, jpeg.cinfo.saw_Adobe_marker);
   return raster;
