@@ -1,8 +1,6 @@
 // "Desfazer": shows the last point of the list and, when the user confirms, removes it
 // and gives its number back to the next point.
 
-#include <QDialog>
-
 #include "app/Cartavel.h"
 #include "app/Conversao.h"
 #include "digitizing/DlgRemocao.h"
@@ -12,8 +10,8 @@ void TForm1::Desfazer1Click() {
   // An empty list raises the list-index error here, before anything is shown.
   const Ponto_digitalizado ultimo = Lista_pontos.Item(Lista_pontos.Quantidade() - 1);
 
-  OKRightDlg->Preencher(Proximo_ponto - 1, ultimo.E, ultimo.N, ultimo.h);
-  if (ui.Exibir_modal(*OKRightDlg) == QDialog::Accepted) {
+  // The number shown is the one the point received, one below the next one.
+  if (OKRightDlg->Confirmar_remocao(Proximo_ponto - 1, ultimo)) {
     // A small dot whose corner is the point itself, inside the red disc, not over it.
     const int x = Truncar_pixel(ultimo.x);
     const int y = Truncar_pixel(ultimo.y);

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TOKRightDlg::TOKRightDlg(Interacao&, QWidget* parent)
-    : Dialogo_centrado(parent, "Remoção de ponto", 228, 267) {
+TOKRightDlg::TOKRightDlg(Interacao& ui, QWidget* parent)
+    : Dialogo_centrado(parent, "Remoção de ponto", 228, 267), ui_(ui) {
   Criar_controles();
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -32,6 +32,11 @@ void TOKRightDlg::Criar_controles() {
   CancelBtn = Novo_botao(this, "Cancel", {80, 230, 75, 25});
 
   Ordem_tab({OKBtn, CancelBtn, Edit1, Edit2, Edit3, Edit4});
+}
+
+bool TOKRightDlg::Confirmar_remocao(int numero, const Ponto_digitalizado& ponto) {
+  Preencher(numero, ponto.E, ponto.N, ponto.h);
+  return ui_.Exibir_modal(*this) == QDialog::Accepted;
 }
 
 void TOKRightDlg::Preencher(int numero, double E, double N, double h) {

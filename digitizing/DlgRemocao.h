@@ -4,6 +4,7 @@
 
 #include "app/Controles.h"
 #include "app/Interacao.h"
+#include "app/Registros.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,6 +15,10 @@ class TOKRightDlg : public Dialogo_centrado {
 
  public:
   TOKRightDlg(Interacao& ui, QWidget* parent);
+
+  // Shows the point about to be removed with the number it received; true when the
+  // user confirmed the removal.
+  bool Confirmar_remocao(int numero, const Ponto_digitalizado& ponto);
 
   // Refills the fields with the point about to be removed and the number it received.
   void Preencher(int numero, double E, double N, double h);
@@ -35,4 +40,6 @@ class TOKRightDlg : public Dialogo_centrado {
 
  private:
   void Criar_controles();
+
+  Interacao& ui_;
 };

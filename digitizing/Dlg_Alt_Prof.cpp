@@ -11,7 +11,7 @@
 #include <QRadioButton>
 
 #include "app/Protegido.h"
-#include "digitizing/Valor_vertical.h"
+#include "app/Texto_qt.h"
 
 TOKRightDlg1::TOKRightDlg1(Interacao& ui, QWidget* parent)
     : Dialogo_centrado(parent, "Inserção da altitude / profundidade", 332, 211), ui_(ui) {
@@ -52,11 +52,11 @@ void TOKRightDlg1::Criar_controles() {
 
 void TOKRightDlg1::Criar_grandeza() {
   // The radio buttons are the frame's siblings drawn over it, one exclusive pair.
-  GroupBox1 = new QGroupBox(QString::fromUtf8("Grandeza "), this);
+  GroupBox1 = new QGroupBox(Q("Grandeza "), this);
   GroupBox1->setGeometry(191, 117, 113, 73);
-  Altitude = new QRadioButton(QString::fromUtf8("Altitude"), this);
+  Altitude = new QRadioButton(Q("Altitude"), this);
   Altitude->setGeometry(199, 142, 97, 17);
-  Profundidade = new QRadioButton(QString::fromUtf8("Profundidade"), this);
+  Profundidade = new QRadioButton(Q("Profundidade"), this);
   Profundidade->setGeometry(199, 168, 97, 17);
   // Only the checked button of the pair is a tab stop, so Tab enters the pair on it
   // (the arrow keys move between the two).
@@ -78,6 +78,20 @@ void TOKRightDlg1::Ligar_eventos() {
   connect(Edit3, &QLineEdit::textChanged, this, [this] { Protegido(ui_, [this] { Qdo_muda(); }); });
 }
 
+std::optional<Valor_digitado> TOKRightDlg1::Pedir_valor(double E, double N, int numero,
+                                                        bool profundidade) {
+  Preencher(E, N, numero);
+  Marcar_grandeza(profundidade);
+  if (ui_.Exibir_modal(*this) != QDialog::Accepted) return std::nullopt;
+  return Valor_digitado{Edit3->text().toStdString(), Profundidade->isChecked(), Erro_valor};
+}
+
+void TOKRightDlg1::Marcar_grandeza(bool profundidade) {
+  // Each showing starts at the mode; the user may still switch the pair.
+  (profundidade ? Profundidade : Altitude)->setChecked(true);
+  (profundidade ? Altitude : Profundidade)->setChecked(false);
+}
+
 void TOKRightDlg1::Preencher(double E, double N, int numero) {
   Edit1->setText(QString::fromStdString(fmt::sprintf(" %11.3f", E)));
   Edit2->setText(QString::fromStdString(fmt::sprintf(" %12.3f", N)));
@@ -95,7 +109,7 @@ void TOKRightDlg1::OKBtnClick() {
     Edit3->setFocus();
     // The click handler takes this mark for "no point"; the change handler objects to it
     // as well, which tells the user once more that nothing was stored.
-    Edit3->setText(QString::fromUtf8("VAZIO"));
+    Edit3->setText(Q(Marca_sem_valor));
     return;
   }
   const int codigo = Codigo_erro_valor(valor);

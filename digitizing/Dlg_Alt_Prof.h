@@ -2,8 +2,11 @@
 // The value dialog: shows E, N and the number of the point just clicked and asks for
 // its altitude or depth. Created once at start-up and refilled for every point.
 
+#include <optional>
+
 #include "app/Controles.h"
 #include "app/Interacao.h"
+#include "digitizing/Valor_vertical.h"
 
 class QEvent;
 class QFrame;
@@ -42,6 +45,11 @@ class TOKRightDlg1 : public Dialogo_centrado {
   // 0: the value passed the check at OK; otherwise Codigo_erro_valor's code.
   int Erro_valor = 0;
 
+  // Asks for the vertical value of the point that will be numbered `numero`, at E and N,
+  // with the radio buttons starting at the current mode; what the dialog holds when it
+  // closes with OK, nothing when it closes otherwise.
+  std::optional<Valor_digitado> Pedir_valor(double E, double N, int numero, bool profundidade);
+
   // Refills the fields for a new point and forgets the last value's error.
   void Preencher(double E, double N, int numero);
 
@@ -56,6 +64,7 @@ class TOKRightDlg1 : public Dialogo_centrado {
   void Criar_controles();
   void Criar_grandeza();
   void Ligar_eventos();
+  void Marcar_grandeza(bool profundidade);
 
   Interacao& ui_;
 };

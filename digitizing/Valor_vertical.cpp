@@ -24,3 +24,11 @@ Mensagem_caixa Mensagem_valor_invalido(const std::string& valor, bool profundida
                        valor, grandeza),
           fmt::sprintf(" Erro ao digitar o valor da %s", grandeza)};
 }
+
+Destino_valor Interpretar_valor(const Valor_digitado& valor) {
+  if (valor.texto == Marca_sem_valor) return {};
+  if (valor.erro != 0) return {{}, Mensagem_valor_invalido(valor.texto, valor.profundidade)};
+  const double h = Texto_para_real(valor.texto);
+  // 0.0 - h rather than -h: a depth of zero is kept as 0, not as -0.
+  return {valor.profundidade ? 0.0 - h : h, {}};
+}

@@ -11,6 +11,7 @@
 #include "app/Protegido.h"
 #include "app/Texto_qt.h"
 #include "inspection/Caixa_lista.h"
+#include "inspection/Linha_inspecao.h"
 
 namespace {
 
@@ -99,6 +100,14 @@ void TForm2::Criar_barra_de_estado(QWidget* area) {
     StatusBar1->addWidget(painel, i == 6 ? 1 : 0);
     Paineis[i] = painel;
   }
+}
+
+void TForm2::Exibir(const Conteudo_inspecao& conteudo) {
+  for (const std::string& linha : conteudo.linhas) ListBox1->addItem(Q(linha));
+  Paineis[6]->setText(Q(conteudo.pol_convexo));
+  Paineis[5]->setText(Q(conteudo.num_pontos));
+  ui_.Exibir_modal(*this);  // whatever closes the window, nothing follows from it
+  ListBox1->clear();
 }
 
 void TForm2::Apertou_algo(Qt::MouseButton /*botao*/, Qt::KeyboardModifiers shift, int /*X*/,

@@ -12,12 +12,17 @@
 class QLabel;
 class QStatusBar;
 class TCaixa_lista;
+struct Conteudo_inspecao;
 
 class TForm2 : public QDialog {
   Q_OBJECT
 
  public:
   TForm2(Interacao& ui, QWidget* parent);
+
+  // Shows the points' lines and the two panels modally, and empties the list once the
+  // user has closed the window, ready for the next opening.
+  void Exibir(const Conteudo_inspecao& conteudo);
 
   // ---- Components -------------------------------------------------------------
   QLabel* Label1 = nullptr;

@@ -79,6 +79,18 @@ void TOKBottomDlg::Limpar_edicao() {
   Edit1->setFocus();
 }
 
+std::shared_ptr<Lista<Ponto_orientacao>> TOKBottomDlg::Ler_pontos() {
+  // The list box is rebuilt from the list at every opening, so that a line clicked
+  // always edits the entry it shows.
+  Preencher_lista();
+  if (ui.Exibir_modal(*this) != QDialog::Accepted) return nullptr;
+  return OLista_coord;
+}
+
+void TOKBottomDlg::Esvaziar_lista() {
+  ListBox1->clear();
+}
+
 void TOKBottomDlg::Preencher_lista() {
   ListBox1->clear();
   for (const auto& ponto : *OLista_coord) Acrescentar_linha(ponto);

@@ -24,6 +24,12 @@ class TOKBottomDlg : public QDialog {
  public:
   TOKBottomDlg(Interacao& ui, QWidget* parent);
 
+  // Shows the dialog with one line per entry of its list; the list when the user
+  // accepted it (the dialog keeps sharing it), nothing when the dialog closed otherwise.
+  std::shared_ptr<Lista<Ponto_orientacao>> Ler_pontos();
+  // Empties the list box; the list itself stays.
+  void Esvaziar_lista();
+
   // ---- Components -------------------------------------------------------------
   QFrame* Panel1 = nullptr;
   QLabel* StaticText1 = nullptr;
@@ -57,10 +63,9 @@ class TOKBottomDlg : public QDialog {
   void Button3Click();
   void OKBtnClick();
 
+ private:
   // Empties ListBox1 and writes one line per entry of the list, in list order.
   void Preencher_lista();
-
- private:
   void Criar_componentes();
   void Definir_ordem_tabulacao();
   void Ligar_eventos();

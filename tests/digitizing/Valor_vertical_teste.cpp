@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "app/Erro.h"
 #include "digitizing/Valor_vertical.h"
 
 TEST(Tem_caractere_invalido, SoDigitosEPontoPassam) {
@@ -32,4 +35,28 @@ TEST(Mensagem_valor_invalido, TextosEValorInteiro) {
                             "`  para a PROFUNDIDADE é inválido. \n\n Repita a operações de \n\n "
                             "DIGITALIZAÇÃO e DIGITAÇÃO.\n\n");
   EXPECT_EQ(prof.titulo, " Erro ao digitar o valor da PROFUNDIDADE");
+}
+
+TEST(Interpretar_valor, MarcaVaziaRecusaOuAlturaComOSinalDoBotao) {
+  const struct {
+    const char* texto;
+    bool profundidade;
+    int erro;
+    std::optional<double> h;
+    const char* recusa;  // the refusal's caption, empty for none
+  } casos[] = {
+      {"12.5", false, 0, 12.5, ""},
+      {" 7.25 ", true, 0, -7.25, ""},
+      {"VAZIO", false, 0, std::nullopt, ""},
+      {"VAZIO", true, 1, std::nullopt, ""},  // the mark goes first, silently
+      {"1,5", false, 3, std::nullopt, " Erro ao digitar o valor da ALTITUDE"},
+      {"-3", true, 1, std::nullopt, " Erro ao digitar o valor da PROFUNDIDADE"},
+  };
+  for (const auto& caso : casos) {
+    const Destino_valor destino = Interpretar_valor({caso.texto, caso.profundidade, caso.erro});
+    EXPECT_EQ(destino.h, caso.h) << caso.texto;
+    EXPECT_EQ(destino.recusa ? destino.recusa->titulo : "", caso.recusa) << caso.texto;
+  }
+  EXPECT_FALSE(std::signbit(*Interpretar_valor({"0", true, 0}).h));  // a zero depth is 0
+  EXPECT_THROW(Interpretar_valor({"1.2.3", false, 0}), Erro);
 }
