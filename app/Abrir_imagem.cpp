@@ -6,7 +6,7 @@
 
 #include "app/Cartavel.h"
 #include "app/Imagem.h"
-#include "app/Ler_figura.h"
+#include "figuras/Ler_figura.h"
 #include "app/Textos_comuns.h"
 
 namespace {

@@ -95,7 +95,7 @@ struct Receptor_soma : Receptor_reserva {
 
 double Ler_somente(const std::string& reserva) {
   Receptor_soma receptor;
-  const Arquivo_lido arquivo = Abrir_leitura(reserva);
+  const Arquivo arquivo = Abrir_leitura(reserva);
   Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor);
   return receptor.soma;
 }

@@ -117,7 +117,7 @@ struct Receptor_soma : Receptor_reserva {
 
 double Ler_programa(const std::string& caminho) {
   Receptor_soma receptor;
-  const Arquivo_lido arquivo = Abrir_leitura(caminho);
+  const Arquivo arquivo = Abrir_leitura(caminho);
   Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor);
   return receptor.soma;
 }

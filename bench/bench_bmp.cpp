@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Ler_figura.h"
+#include "figuras/Ler_figura.h"
 #include "bench/apoio/Medicao.h"
 
 namespace {

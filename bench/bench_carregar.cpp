@@ -19,7 +19,7 @@
 #include <jpeglib.h>
 // clang-format on
 
-#include "app/Ler_figura.h"
+#include "figuras/Ler_figura.h"
 #include "bench/apoio/Carta_sintetica.h"
 #include "bench/apoio/Medicao.h"
 

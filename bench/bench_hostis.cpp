@@ -25,7 +25,7 @@
 #include <string>
 
 #include "app/Erro.h"
-#include "app/Ler_figura.h"
+#include "figuras/Ler_figura.h"
 #include "app/Lista.h"
 #include "app/Registros.h"
 #include "bench/apoio/Medicao.h"

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "app/Imagem.h"
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 #include "bench/apoio/Medicao.h"
 
 namespace {

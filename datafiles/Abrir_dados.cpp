@@ -93,7 +93,7 @@ void Abrir_reserva(TForm1& janela) {
                              "Cancelou abertura", Botoes::OK_Cancelar);
     return;
   }
-  const Arquivo_lido arquivo = Abrir_leitura(*caminho);
+  const Arquivo arquivo = Abrir_leitura(*caminho);
   if (!arquivo) {
     janela.ui.Caixa_mensagem("Erro ao abrir arquivo ", "", Botoes::OK_Cancelar);
     return;

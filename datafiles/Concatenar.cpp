@@ -29,7 +29,7 @@ class Receptor_concatenacao : public Receptor_reserva {
 };
 
 void Acrescentar_arquivo(TForm1& janela, const std::string& caminho, bool base) {
-  const Arquivo_lido arquivo = Abrir_leitura(caminho);
+  const Arquivo arquivo = Abrir_leitura(caminho);
   if (!arquivo) {
     janela.ui.Caixa_mensagem("Erro ao abrir arquivo ", "E R R O  ! !", Botoes::OK_Cancelar);
     return;

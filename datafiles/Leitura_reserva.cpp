@@ -92,6 +92,6 @@ void Ler_reserva(std::FILE* arquivo, Leitura_reserva leitura, Receptor_reserva& 
   receptor.Fim_pontos(pontos);
 }
 
-Arquivo_lido Abrir_leitura(const std::string& caminho) {
-  return Arquivo_lido(Abrir_arquivo_regular(caminho, "r"));
+Arquivo Abrir_leitura(const std::string& caminho) {
+  return Arquivo(Abrir_arquivo_regular(caminho, "r"));
 }

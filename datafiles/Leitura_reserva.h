@@ -5,9 +5,9 @@
 // error of that line.
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
+#include "app/Arquivo_regular.h"
 #include "app/Registros.h"
 
 enum class Leitura_reserva {
@@ -34,11 +34,5 @@ class Receptor_reserva {
 
 void Ler_reserva(std::FILE* arquivo, Leitura_reserva leitura, Receptor_reserva& receptor);
 
-// A file opened for reading that is closed however the reading ends.
-struct Fechar_arquivo {
-  void operator()(std::FILE* arquivo) const { std::fclose(arquivo); }
-};
-using Arquivo_lido = std::unique_ptr<std::FILE, Fechar_arquivo>;
-
 // Nothing (a null handle) when the file cannot be opened.
-Arquivo_lido Abrir_leitura(const std::string& caminho);
+Arquivo Abrir_leitura(const std::string& caminho);

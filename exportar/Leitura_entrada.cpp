@@ -42,7 +42,7 @@ long Linha_da_falha(std::FILE* arquivo) {
 
 Trabalho_lido Ler_entrada(const std::string& caminho) {
   errno = 0;
-  const Arquivo_lido arquivo = Abrir_leitura(caminho);
+  const Arquivo arquivo = Abrir_leitura(caminho);
   if (!arquivo)
     throw Falha_exportacao(fmt::sprintf("%s: não pode ser lido (%s)", caminho,
                                         errno ? std::strerror(errno) : "é uma pasta"));

@@ -11,7 +11,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 
 #include "app/Erro.h"
-#include "app/Ler_figura.h"
+#include "figuras/Ler_figura.h"
 #include "fuzz/Apoio_fuzz.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {

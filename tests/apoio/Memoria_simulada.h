@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 
 class Memoria_simulada {
  public:

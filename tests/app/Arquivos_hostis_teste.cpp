@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "app/Ler_figura.h"
+#include "figuras/Ler_figura.h"
 #include "tests/apoio/Arquivos_hostis.h"
 #include "tests/apoio/Memoria_simulada.h"
 #include "tests/apoio/Mensagem_de_erro.h"

@@ -38,8 +38,8 @@ Pasta_temporaria::~Pasta_temporaria() {
   std::filesystem::remove_all(caminho_, erro);
 }
 
-Fluxo Fluxo_de_texto(const std::string& texto) {
-  Fluxo fluxo(std::tmpfile());
+Arquivo Fluxo_de_texto(const std::string& texto) {
+  Arquivo fluxo(std::tmpfile());
   std::fwrite(texto.data(), 1, texto.size(), fluxo.get());
   std::rewind(fluxo.get());
   return fluxo;

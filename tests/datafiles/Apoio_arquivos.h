@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Arquivo_regular.h"
 #include "app/Lista.h"
 #include "app/Registros.h"
 #include "datafiles/Gravacao_segura.h"  // Conteudo_escrito: what a writer puts into a stream
@@ -43,11 +44,7 @@ class Pasta_temporaria {
 };
 
 // A stream that reads the given bytes (NULs included).
-struct Fechar_fluxo {
-  void operator()(std::FILE* fluxo) const { std::fclose(fluxo); }
-};
-using Fluxo = std::unique_ptr<std::FILE, Fechar_fluxo>;
-Fluxo Fluxo_de_texto(const std::string& texto);
+Arquivo Fluxo_de_texto(const std::string& texto);
 
 std::string Ler_conteudo(const std::string& caminho);
 void Gravar_conteudo(const std::string& caminho, const std::string& texto);

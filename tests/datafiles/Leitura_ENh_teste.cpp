@@ -7,7 +7,7 @@
 namespace {
 
 Lista<Ponto_digitalizado> Ler_texto(const std::string& texto) {
-  const Fluxo fluxo = Fluxo_de_texto(texto);
+  const Arquivo fluxo = Fluxo_de_texto(texto);
   return Ler_ENh(fluxo.get());
 }
 

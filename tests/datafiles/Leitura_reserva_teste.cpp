@@ -49,7 +49,7 @@ const std::string Reserva_exemplo =
 
 // Reads the text; the message of the error that stopped the reading, or "".
 std::string Ler(const std::string& texto, Leitura_reserva leitura, Receptor_gravador& receptor) {
-  const Fluxo fluxo = Fluxo_de_texto(texto);
+  const Arquivo fluxo = Fluxo_de_texto(texto);
   return Mensagem_de_erro([&] { Ler_reserva(fluxo.get(), leitura, receptor); });
 }
 

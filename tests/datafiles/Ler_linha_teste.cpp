@@ -6,7 +6,7 @@
 namespace {
 
 std::vector<std::string> Linhas(const std::string& texto, int quantas) {
-  const Fluxo fluxo = Fluxo_de_texto(texto);
+  const Arquivo fluxo = Fluxo_de_texto(texto);
   std::vector<std::string> linhas;
   for (int i = 0; i < quantas; ++i) linhas.push_back(Ler_linha(fluxo.get()));
   return linhas;

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 
 namespace {
 

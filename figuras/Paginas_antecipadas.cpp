@@ -1,4 +1,4 @@
-#include "app/Paginas_antecipadas.h"
+#include "figuras/Paginas_antecipadas.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 // libwmf defines macros (U8, U16, ...) that break Qt's headers: it comes after them.
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 // clang-format off
 #include <libwmf/api.h>
 #include <libwmf/svg.h>

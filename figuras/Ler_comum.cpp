@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "app/Arquivo_regular.h"
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 
 void Falhar_leitura(const std::string& caminho, const std::string& problema) {
   throw Erro(fmt::sprintf("Não foi possível ler a imagem \"%s\": %s", caminho, problema));

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/Erro.h"
-#include "app/Ler_figura.h"
+#include "figuras/Ler_figura.h"
 #include "tests/apoio/Memoria_simulada.h"
 
 namespace {

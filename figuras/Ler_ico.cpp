@@ -14,7 +14,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 
 namespace {
 

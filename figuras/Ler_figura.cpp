@@ -1,13 +1,13 @@
 // The picture loader's entry: the reader is chosen by the file's extension, whatever
 // its case, as the extension is the only format information the user gave.
 
-#include "app/Ler_figura.h"
+#include "figuras/Ler_figura.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "app/Erro.h"
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 
 namespace {
 

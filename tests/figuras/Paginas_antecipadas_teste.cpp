@@ -7,7 +7,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "app/Paginas_antecipadas.h"
+#include "figuras/Paginas_antecipadas.h"
 
 namespace {
 

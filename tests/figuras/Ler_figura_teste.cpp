@@ -23,7 +23,7 @@
 // clang-format on
 
 #include "app/Erro.h"
-#include "app/Ler_figura.h"
+#include "figuras/Ler_figura.h"
 #include "tests/apoio/Memoria_simulada.h"
 #include "tests/apoio/Mensagem_de_erro.h"
 

@@ -16,8 +16,8 @@
 #include <jerror.h>
 // clang-format on
 
-#include "app/Ler_formatos.h"
-#include "app/Paginas_antecipadas.h"
+#include "figuras/Ler_formatos.h"
+#include "figuras/Paginas_antecipadas.h"
 
 namespace {
 

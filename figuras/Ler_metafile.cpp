@@ -7,7 +7,7 @@
 #include <QSvgRenderer>
 #include <cmath>
 
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 
 QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
                        double altura_polegadas, double pontos_por_polegada) {

@@ -8,10 +8,10 @@
 #include <QSize>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/Arquivo_regular.h"
 #include "app/Erro.h"
 
 // The bytes the system can still give this process now: its available memory, within
@@ -38,11 +38,6 @@ inline constexpr int Maximo_lado_metafile = 16384;
 
 // Raises the loader's error: "Não foi possível ler a imagem \"<caminho>\": <problema>".
 [[noreturn]] void Falhar_leitura(const std::string& caminho, const std::string& problema);
-
-struct Fechar_arquivo {
-  void operator()(std::FILE* arquivo) const { std::fclose(arquivo); }
-};
-using Arquivo = std::unique_ptr<std::FILE, Fechar_arquivo>;
 
 // The file opened for binary reading, by the bytes of its name; raises Erro when it
 // cannot be opened or is not a regular file.

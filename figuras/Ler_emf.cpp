@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/Ler_formatos.h"
+#include "figuras/Ler_formatos.h"
 
 namespace {
 
