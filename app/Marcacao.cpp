@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <new>
 
 #include "app/Conversao.h"
 #include "app/Imagem.h"
@@ -21,7 +22,13 @@ Marcacao::Marcacao(TImagem& imagem, Par_inteiro raio)
 
 Marcacao::~Marcacao() {
   if (marcas_.empty()) return;
-  Pintar();
+  try {
+    Pintar();
+  } catch (const std::bad_alloc&) {
+    // Sorting the markers by band takes memory, and a destructor must not throw: without
+    // it they are copied one by one in the order asked for, the same pixels more slowly.
+    Pintar_em_ordem();
+  }
   imagem_.update(QRect(QPoint(pintado_.x1, pintado_.y1), QPoint(pintado_.x2 - 1, pintado_.y2 - 1)));
 }
 
@@ -100,6 +107,14 @@ void Marcacao::Pintar() {
     const int topo = f * altura_faixa, base = std::min(topo + altura_faixa, raster.height());
     for (size_t k = inicio[f]; k < inicio[f + 1]; ++k) Copiar(por_faixa[k], destino, topo, base);
   }
+  marcas_.clear();
+}
+
+void Marcacao::Pintar_em_ordem() {
+  const QImage& raster = imagem_.Raster;
+  if (raster.isNull()) return;
+  const Destino destino{imagem_.Raster.bits(), raster.bytesPerLine(), raster.width()};
+  for (const Marca& m : marcas_) Copiar(m, destino, 0, raster.height());
   marcas_.clear();
 }
 

@@ -52,6 +52,7 @@ class Marcacao {
   };
   int Molde_de(int largura, int altura, uint32_t cor_rgb);
   void Pintar();
+  void Pintar_em_ordem();
   struct Destino {
     uchar* bits;
     qsizetype passo;

@@ -1,4 +1,7 @@
 #include <fmt/printf.h>
+#include <malloc.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QPainter>
 #include <QScrollArea>
@@ -81,6 +84,53 @@ TEST_F(Vista, MarcasEmUmaPassadaIguaisAsDoPintor) {
   }
   pintor.end();
   EXPECT_TRUE(imagem.Raster == esperado);
+}
+
+// Leaves this process only 2 MiB more address space than it has now.
+void Limitar_memoria() {
+  long paginas = 0;
+  std::FILE* statm = std::fopen("/proc/self/statm", "r");
+  if (!statm || std::fscanf(statm, "%ld", &paginas) != 1) _exit(2);
+  std::fclose(statm);
+  const rlim_t limite = static_cast<rlim_t>(paginas) * sysconf(_SC_PAGESIZE) + (2 << 20);
+  const rlimit memoria{limite, limite};
+  if (setrlimit(RLIMIT_AS, &memoria) != 0) _exit(3);
+}
+
+// Without memory to sort the markers by band, the marking ends as it would with it; it
+// does not end the program. In a child process, the memory is limited just before the
+// marking ends, so that sorting 300 000 markers (3.6 MB) cannot be had.
+TEST_F(Vista, MarcasSemMemoriaParaOrdenarSaoAsMesmas) {
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  GTEST_SKIP() << "AddressSanitizer ends the process on a failed allocation";
+#endif
+#endif
+  TImagem& imagem = *Form1.Image1;
+  imagem.Raster = QImage(2000, 40, QImage::Format_RGB32);
+  const auto marcar = [&](Marcacao& marcacao) {
+    const uint32_t cores[] = {Cor_marca::Vermelho, Cor_marca::Azul, Cor_marca::Verde};
+    for (int i = 0; i < 300000; ++i) marcacao.Marcar_ponto(i * 7 % 2000, i * 13 % 40, cores[i % 3]);
+  };
+  const auto marcar_sem_memoria = [&] {
+    // Every block of 64 KiB or more is mapped apart and given back when freed, so that no
+    // free block left by the first marking can hold the second one's sorting.
+    mallopt(M_MMAP_THRESHOLD, 1 << 16);
+    imagem.Raster.fill(Qt::white);
+    {
+      Marcacao marcacao(imagem, Form1.Raio_marca);
+      marcar(marcacao);
+    }
+    const QImage esperado = imagem.Raster.copy();
+    imagem.Raster.fill(Qt::white);
+    {
+      Marcacao marcacao(imagem, Form1.Raio_marca);
+      marcar(marcacao);
+      Limitar_memoria();
+    }
+    _exit(imagem.Raster == esperado ? 0 : 1);
+  };
+  EXPECT_EXIT(marcar_sem_memoria(), testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Vista, PosicaoDoMouseEmPixelsEEmCoordenadasQuandoOrientada) {
