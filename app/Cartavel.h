@@ -1,21 +1,19 @@
 #pragma once
-// The main window: it owns every piece of state that the commands share, its menus,
-// status bar and image view. Each command handler is defined in the folder of the
+// The main window: it owns the job (app/Trabalho.h), its menus, status bar and image
+// view, and the state of the view. Each command handler is defined in the folder of the
 // subsystem that owns the command (orientation/, digitizing/, datafiles/, hull/,
-// inspection/); this header is the one place that shows all the state.
+// inspection/).
 
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <string>
 
 #include "app/Cursor_imagem.h"
 #include "app/Interacao.h"
-#include "app/Lista.h"
 #include "app/Registros.h"
+#include "app/Trabalho.h"
 #include "orientation/Escala.h"
 
 class QAction;
@@ -28,7 +26,10 @@ class TOKRightDlg1;
 class TOKRightDlg;
 class TForm2;
 
-class TForm1 : public QMainWindow {
+// The window is its job: the commands and their tests reach each field of the job by the
+// same name as the window's own state (Form1.Lista_pontos, Form1.Raio_marca), and the
+// pure parts of the commands take the window as the Trabalho it is.
+class TForm1 : public QMainWindow, public Trabalho {
   Q_OBJECT
 
  public:
@@ -73,24 +74,8 @@ class TForm1 : public QMainWindow {
   TOKRightDlg* OKRightDlg = nullptr;
   TForm2* Form2 = nullptr;
 
-  // ---- Shared state -----------------------------------------------------------
-  std::shared_ptr<Lista<Ponto_orientacao>> OLista_coord;
-  Lista<Ponto_digitalizado> Lista_pontos;
-  Lista<Vertice_pconv> Lista_pconv;
-  std::array<Lista<Ponto_regiao>, 5> Regioes;
-  int32_t Modo_clique = 0;
-  bool Orientada = false;
-  bool Tem_lista_coord = false;
-  int32_t Pontos_associados = 0;
-  bool Digitalizacao_liberada = false;
-  bool Coord_carta_lidas = false;
-  std::optional<Coeficientes> Coef_orientacao;
-  int32_t Proximo_ponto = 1;
-  std::string Nome_arquivo;
-  bool Modo_altitude = false;
-  bool Modo_profundidade = false;
+  // ---- State of the view (the job's state is the Trabalho base) ---------------
   Par_inteiro Origem_arraste;
-  Descricao_regiao Desc_regiao;
   Tamanhos_iniciais Tamanho_inicial;
   Par_inteiro Raio_marca{5, 5};
   bool Imagem_aberta = false;

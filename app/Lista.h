@@ -24,6 +24,8 @@ class Lista {
   void Remover(int indice) { itens_.erase(itens_.begin() + Verificar(indice)); }
   void Esvaziar() { itens_.clear(); }
 
+  bool operator==(const Lista&) const = default;
+
   auto begin() { return itens_.begin(); }
   auto end() { return itens_.end(); }
   auto begin() const { return itens_.begin(); }

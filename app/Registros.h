@@ -1,5 +1,5 @@
 #pragma once
-// The plain records that the lists of the main window hold.
+// The plain records that the lists of the job hold. Records compare field by field.
 
 #include <array>
 #include <cstdint>
@@ -11,6 +11,8 @@ struct Ponto_orientacao {
   double N = 0.0;
   double x = 0.0;  // image column, pixels
   double y = 0.0;  // image row, pixels, growing downwards
+
+  bool operator==(const Ponto_orientacao&) const = default;
 };
 
 struct Ponto_digitalizado {
@@ -21,18 +23,24 @@ struct Ponto_digitalizado {
   double x = 0.0;
   double y = 0.0;
   double h = 0.0;  // altitude as typed; depths are kept negative
+
+  bool operator==(const Ponto_digitalizado&) const = default;
 };
 
 // One vertex of the limit polygon: order key and position in Lista_pontos.
 struct Vertice_pconv {
   int32_t Ordem = 0;
   int32_t Indice = 0;
+
+  bool operator==(const Vertice_pconv&) const = default;
 };
 
 // One point assigned to a region outside an edge of the limit polygon.
 struct Ponto_regiao {
   int32_t Indice = 0;
   char Codigo = 'E';  // 'E' classified by side, 'S' lying on the segment's line
+
+  bool operator==(const Ponto_regiao&) const = default;
 };
 
 struct Descricao_regiao {
@@ -43,6 +51,8 @@ struct Descricao_regiao {
   std::array<double, 6> E{};
   std::array<double, 6> N{};
   std::array<std::string, 5> Textos_regiao{};
+
+  bool operator==(const Descricao_regiao&) const = default;
 };
 
 // The sizes to which a reset returns the window and the image control.
@@ -59,6 +69,8 @@ struct Coeficientes {
 
   double Este(double x, double y) const { return a * x + b * y + c; }
   double Norte(double x, double y) const { return d * x + e * y + f; }
+
+  bool operator==(const Coeficientes&) const = default;
 };
 
 struct Par_inteiro {

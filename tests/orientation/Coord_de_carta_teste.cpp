@@ -64,7 +64,7 @@ TEST_F(Coord_de_carta, CancelarNaoMudaNada) {
   EXPECT_EQ(ui.caixas[0].texto, " Cancelou leitura de pontos ");
   EXPECT_EQ(ui.caixas[0].titulo, "Cancela leitura de pontos");
   EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
-  EXPECT_EQ(Form1.OLista_coord, lista_da_janela);
+  EXPECT_EQ(Form1.OLista_coord.get(), lista_da_janela.get());
   EXPECT_FALSE(Form1.Tem_lista_coord);
   EXPECT_FALSE(Form1.Coord_carta_lidas);
   EXPECT_FALSE(Form1.Coord_de_imagem->isEnabled());

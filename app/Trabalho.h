@@ -1,0 +1,50 @@
+#pragma once
+// The job: what a digitizing job holds apart from the window that shows it. The lists,
+// the flags and counters that steer the order of work, the orientation and the limit
+// polygon's description, under the names the user's documents give them. The main
+// window owns one; the pure parts of the commands work on it without a widget.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/Lista.h"
+#include "app/Registros.h"
+#include "hull/Regiao.h"
+
+// A shared pointer that compares by what it points to. The control point list is one
+// object shared with the dialog that fills it; two jobs are equal when their lists hold
+// the same points, wherever each list lives.
+template <typename T>
+class Compartilhado : public std::shared_ptr<T> {
+ public:
+  using std::shared_ptr<T>::shared_ptr;
+  Compartilhado(std::shared_ptr<T> ponteiro) : std::shared_ptr<T>(std::move(ponteiro)) {}
+
+  friend bool operator==(const Compartilhado& a, const Compartilhado& b) {
+    return a && b ? *a == *b : a.get() == b.get();
+  }
+};
+
+struct Trabalho {
+  Compartilhado<Lista<Ponto_orientacao>> OLista_coord = std::make_shared<Lista<Ponto_orientacao>>();
+  Lista<Ponto_digitalizado> Lista_pontos;
+  Lista<Vertice_pconv> Lista_pconv;
+  std::array<Lista<Ponto_regiao>, Num_regioes> Regioes;
+  int32_t Modo_clique = 0;  // 0: clicks do nothing; 1: they associate or digitize
+  bool Orientada = false;
+  bool Tem_lista_coord = false;
+  int32_t Pontos_associados = 0;
+  bool Digitalizacao_liberada = false;
+  bool Coord_carta_lidas = false;
+  std::optional<Coeficientes> Coef_orientacao;
+  int32_t Proximo_ponto = 1;
+  std::string Nome_arquivo;  // the chart's picture
+  bool Modo_altitude = false;
+  bool Modo_profundidade = false;
+  Descricao_regiao Desc_regiao;
+
+  bool operator==(const Trabalho&) const = default;
+};
