@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "figuras/Ler_formatos.h"
+#include "figuras/Paginas_antecipadas.h"
 
 namespace {
 
@@ -316,6 +317,11 @@ uint32_t* Linha_do_raster(QImage& raster, const Cabecalho_bmp& cab, int64_t linh
   return reinterpret_cast<uint32_t*>(raster.scanLine(static_cast<int>(y)));
 }
 
+Paginas_antecipadas::Ordem Ordem_das_linhas(const Cabecalho_bmp& cab) {
+  return cab.de_cima_para_baixo ? Paginas_antecipadas::Ordem::De_cima
+                                : Paginas_antecipadas::Ordem::De_baixo;
+}
+
 // A file too short for its rows is refused before the raster is allocated.
 void Conferir_disponiveis(const Cabecalho_bmp& cab, int64_t disponiveis) {
   const int64_t necessarios = Bytes_por_linha(cab) * cab.altura;
@@ -478,12 +484,14 @@ QImage Decodificar(std::FILE* arquivo, const std::string& caminho) {
     Fluxo_bytes fluxo(arquivo);
     if (!fluxo.Ha_dados()) Fluxo_bytes::Cortado();
     QImage raster = Criar_raster(caminho, cab.largura, cab.altura);
+    const Paginas_antecipadas antecipadas(raster, Ordem_das_linhas(cab));
     Ler_rle(fluxo, cab, cores, raster);
     return raster;
   }
   const Conversor converter = Escolher_conversor(cab, cores);
   Conferir_disponiveis(cab, disponiveis);
   QImage raster = Criar_raster(caminho, cab.largura, cab.altura);
+  const Paginas_antecipadas antecipadas(raster, Ordem_das_linhas(cab));
   Ler_linhas(arquivo, cab, converter, raster);
   return raster;
 }

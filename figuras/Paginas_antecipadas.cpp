@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -13,16 +14,18 @@ constexpr int64_t Minimo_bytes = int64_t{32} << 20;
 // decoder's own requests (its buffers, the file's reads) from waiting long.
 constexpr uintptr_t Passo_bytes = uintptr_t{4} << 20;
 
-void Antecipar(std::stop_token parar, uintptr_t inicio, uintptr_t fim) {
-  for (uintptr_t p = inicio; p < fim && !parar.stop_requested(); p += Passo_bytes) {
-    const uintptr_t ate = fim - p < Passo_bytes ? fim : p + Passo_bytes;
-    if (madvise(reinterpret_cast<void*>(p), ate - p, MADV_POPULATE_WRITE) != 0) return;
+void Antecipar(std::stop_token parar, uintptr_t inicio, uintptr_t fim, bool de_baixo) {
+  for (uintptr_t feitos = 0; feitos < fim - inicio && !parar.stop_requested();
+       feitos += Passo_bytes) {
+    const uintptr_t bytes = std::min(Passo_bytes, fim - inicio - feitos);
+    const uintptr_t p = de_baixo ? fim - feitos - bytes : inicio + feitos;
+    if (madvise(reinterpret_cast<void*>(p), bytes, MADV_POPULATE_WRITE) != 0) return;
   }
 }
 
 }  // namespace
 
-Paginas_antecipadas::Paginas_antecipadas(QImage& raster) {
+Paginas_antecipadas::Paginas_antecipadas(QImage& raster, Ordem ordem) {
   if (raster.sizeInBytes() < Minimo_bytes) return;
   const auto pagina = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
   const auto dados = reinterpret_cast<uintptr_t>(raster.bits());
@@ -30,5 +33,5 @@ Paginas_antecipadas::Paginas_antecipadas(QImage& raster) {
   // after the last are the decoder's to fault.
   const uintptr_t inicio = (dados + pagina - 1) / pagina * pagina;
   const uintptr_t fim = (dados + static_cast<uintptr_t>(raster.sizeInBytes())) / pagina * pagina;
-  if (inicio < fim) tarefa_ = std::jthread(Antecipar, inicio, fim);
+  if (inicio < fim) tarefa_ = std::jthread(Antecipar, inicio, fim, ordem == Ordem::De_baixo);
 }

@@ -2,7 +2,7 @@
 // A fresh raster's memory costs the system a page fault per page on first write: for a
 // 100-megapixel picture about 100 000 faults, each one zeroing a page, a third of the
 // decoding's own time again. While the decoder fills the raster, a thread of this
-// object asks the system for all the raster's pages, in order, on the other core, so
+// object asks the system for all the raster's pages, in that order, on the other core, so
 // the decoder writes into memory that is already there. Asking does not touch the
 // contents (MADV_POPULATE_WRITE), so the two never race on a byte: a page the decoder
 // reached first is simply passed over. Where the system cannot do it (an old kernel)
@@ -16,9 +16,13 @@
 
 class Paginas_antecipadas {
  public:
+  // The order in which the decoder writes the raster's rows (a bitmap stored bottom-up
+  // writes its last row first); the pages are asked for in the same order.
+  enum class Ordem { De_cima, De_baixo };
+
   // The raster must outlive this object and must not be copied on write while it lives.
   // Going out of scope stops the thread at its next step (a few megabytes) and waits.
-  explicit Paginas_antecipadas(QImage& raster);
+  explicit Paginas_antecipadas(QImage& raster, Ordem ordem = Ordem::De_cima);
 
  private:
   std::jthread tarefa_;
