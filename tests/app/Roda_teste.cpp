@@ -12,20 +12,13 @@
 
 #include "app/Imagem.h"
 #include "app/Passo_rolagem.h"
+#include "tests/apoio/Janela_rolavel.h"
 #include "tests/apoio/Programa_teste.h"
 
 namespace {
 
-class Roda : public Programa_teste {
+class Roda : public Janela_rolavel {
  protected:
-  void SetUp() override {
-    Form1.Image1->Raster = QImage(3000, 4000, QImage::Format_RGB32);
-    Form1.Image1->resize(3000, 4000);
-    Form1.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form1));
-  }
-  QScrollBar* Vertical() { return Form1.ScrollBox1->verticalScrollBar(); }
-  QScrollBar* Horizontal() { return Form1.ScrollBox1->horizontalScrollBar(); }
   static void Girar(QWidget* sobre, QPoint giro) {
     const QPointF ponto(2, 2);
     QWheelEvent roda(ponto, sobre->mapToGlobal(ponto), QPoint(), giro, Qt::NoButton, Qt::NoModifier,

@@ -12,6 +12,7 @@
 #include "app/Imagem.h"
 #include "app/Marcacao.h"
 #include "app/Passo_rolagem.h"
+#include "tests/apoio/Janela_rolavel.h"
 #include "tests/apoio/Programa_teste.h"
 
 namespace {
@@ -162,16 +163,8 @@ TEST_F(Vista, MovimentoDoMouseNaoRepintaAImagem) {
 
 namespace {
 
-class Rolagem : public Programa_teste {
+class Rolagem : public Janela_rolavel {
  protected:
-  void SetUp() override {
-    Form1.Image1->Raster = QImage(3000, 4000, QImage::Format_RGB32);
-    Form1.Image1->resize(3000, 4000);
-    Form1.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form1));
-  }
-  QScrollBar* Vertical() { return Form1.ScrollBox1->verticalScrollBar(); }
-  QScrollBar* Horizontal() { return Form1.ScrollBox1->horizontalScrollBar(); }
   void Roda(int delta) {
     QWidget* viewport = Form1.ScrollBox1->viewport();
     QWheelEvent roda(QPointF(50, 50), viewport->mapToGlobal(QPointF(50, 50)), QPoint(),
