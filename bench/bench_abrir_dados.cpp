@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
-#include <QApplication>
 #include <QDialog>
 #include <QImage>
 #include <cstdlib>
@@ -17,6 +16,7 @@
 #include <string>
 
 #include "app/Programa.h"
+#include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
 #include "datafiles/Formato_reserva.h"
 #include "datafiles/Gravacao_segura.h"
@@ -121,8 +121,5 @@ BENCHMARK(Abrir_dados)->Iterations(7)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication aplicacao(argc, argv);
-  medicao::Rodar_benchmarks(argc, argv);
-  return 0;
+  medicao::Rodar_benchmarks_com_qt(argc, argv);
 }

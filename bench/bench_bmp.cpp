@@ -10,7 +10,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QImageReader>
 #include <cstdio>
@@ -19,8 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "figuras/Ler_figura.h"
+#include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
+#include "figuras/Ler_figura.h"
 
 namespace {
 
@@ -96,10 +96,8 @@ BENCHMARK(Memoria_pico)->Iterations(1)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication aplicacao(argc, argv);
   Gravar_bmp_de_teste();
-  medicao::Rodar_benchmarks(argc, argv);
+  medicao::Rodar_benchmarks_com_qt(argc, argv);
   std::filesystem::remove(Arquivo_bmp);
   return 0;
 }

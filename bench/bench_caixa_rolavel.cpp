@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/Caixa_mensagem_qt.h"
+#include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
 
 namespace {
@@ -55,8 +56,5 @@ BENCHMARK(Caixa_de_cem_mil_linhas)->Iterations(1)->Unit(benchmark::kMillisecond)
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication aplicacao(argc, argv);
-  medicao::Rodar_benchmarks(argc, argv);
-  return 0;
+  medicao::Rodar_benchmarks_com_qt(argc, argv);
 }

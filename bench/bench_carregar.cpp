@@ -19,9 +19,9 @@
 #include <jpeglib.h>
 // clang-format on
 
-#include "figuras/Ler_figura.h"
 #include "bench/apoio/Carta_sintetica.h"
 #include "bench/apoio/Medicao.h"
+#include "figuras/Ler_figura.h"
 
 namespace {
 

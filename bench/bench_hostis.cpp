@@ -25,10 +25,10 @@
 #include <string>
 
 #include "app/Erro.h"
-#include "figuras/Ler_figura.h"
 #include "app/Lista.h"
 #include "app/Registros.h"
 #include "bench/apoio/Medicao.h"
+#include "figuras/Ler_figura.h"
 #include "hull/Pol_convexo.h"
 #include "tests/apoio/Arquivos_hostis.h"
 

@@ -10,14 +10,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
-#include <cstdlib>
 #include <memory>
 
 #include "app/Imagem.h"
-#include "figuras/Ler_formatos.h"
+#include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
+#include "figuras/Ler_formatos.h"
 
 namespace {
 
@@ -79,8 +78,5 @@ BENCHMARK(Pintura_alternada)->Iterations(1)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication aplicacao(argc, argv);
-  medicao::Rodar_benchmarks(argc, argv);
-  return 0;
+  medicao::Rodar_benchmarks_com_qt(argc, argv);
 }
