@@ -111,7 +111,6 @@ class TForm1 : public QMainWindow, public Trabalho {
   // app/
   void Carregar_imagem();
   void Reiniciar();
-  void Limpar_regiao();
   void Funcao_corrente(const std::string& texto);  // panel 6: " Função corrente: " + texto
   void Escrever_painel(int painel, const std::string& texto);
   std::string Painel(int painel) const;

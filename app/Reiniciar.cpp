@@ -13,14 +13,7 @@ void TForm1::Novadigit1Click() {
 
 void TForm1::Reiniciar() {
   Imagem_aberta = false;
-  Tem_lista_coord = false;
-  Coord_carta_lidas = false;
-  Orientada = false;
-  Digitalizacao_liberada = false;
-  Modo_altitude = true;
-  Modo_profundidade = false;
-  Pontos_associados = 0;
-  Proximo_ponto = 1;
+  Reiniciar_trabalho(*this);
   Definir_cursor(Cursor_imagem::Padrao);
   Image1->update();
 
@@ -37,28 +30,11 @@ void TForm1::Reiniciar() {
     item->setEnabled(false);
 
   Funcao_corrente("NENHUMA ");
-  // Once the control point dialog was accepted this is its own list, emptied with it.
-  Lista_pontos.Esvaziar();
-  OLista_coord->Esvaziar();
-  Lista_pconv.Esvaziar();
-  Limpar_regiao();
-  for (auto& regiao : Regioes) regiao.Esvaziar();
-
   resize(Tamanho_inicial.Largura_janela, Tamanho_inicial.Altura_janela);
   Image1->resize(Tamanho_inicial.Largura_imagem, Tamanho_inicial.Altura_imagem);
   Escrever_painel(2, " E = ");
   Escrever_painel(3, " N = ");
   Escrever_painel(4, " Escala 1 / ");
-}
-
-void TForm1::Limpar_regiao() {
-  Desc_regiao.Tipo_regiao = 300;
-  Desc_regiao.Num_subregioes = 0;
-  Desc_regiao.Marca = 0;
-  Desc_regiao.Indices_extremos.fill(0);
-  Desc_regiao.E.fill(0.0);
-  Desc_regiao.N.fill(0.0);
-  for (auto& texto : Desc_regiao.Textos_regiao) texto.clear();
 }
 
 void TForm1::Parardigit1Click() {

@@ -48,3 +48,29 @@ struct Trabalho {
 
   bool operator==(const Trabalho&) const = default;
 };
+
+// The steps of the order of work that change only the job. Each command does its own
+// window side (menus, cursor, panels, picture) around them.
+
+// "Nova digitalização" and a second "Abrir imagem": no control points, no orientation,
+// no points, no polygon, and the altitude mode. The control point list is emptied, not
+// replaced: once the dialog was accepted it is the dialog's own list. The coefficients,
+// the picture's name and the click mode stay as they were.
+void Reiniciar_trabalho(Trabalho& trabalho);
+
+// Back to the clicking of the control points from the first one, with no coefficients
+// and no digitizing, whether or not an orientation had been accepted.
+void Recomecar_captura(Trabalho& trabalho);
+
+// An accepted orientation: digitizing is released and waits for a mode.
+void Aceitar_orientacao(Trabalho& trabalho);
+
+// A job read back from its reserve file goes on where it stopped.
+void Continuar_digitalizacao(Trabalho& trabalho);
+
+// "Altitudes" or "Profundidades": clicks digitize, with the sign of the chosen mode.
+void Escolher_modo(Trabalho& trabalho, bool profundidade);
+
+// The vertex marks dropped from the points; the vertex list, the regions and the
+// description stay as they are.
+void Descartar_marcas_pconv(Trabalho& trabalho);

@@ -18,8 +18,7 @@ void Perguntar_se_descarta_pol_convexo(TForm1& form) {
       "          Para ignorar/destruir o poligono convexo atual clique OK.\n\n"
       "          Para manter o polígono convexo atual clique CANCEL.\n\n",
       "ATENÇÃO: Polígono convexo já existe!!!!", Botoes::OK_Cancelar);
-  if (resposta != Resposta::OK) return;
-  for (Ponto_digitalizado& ponto : form.Lista_pontos) ponto.Marca_pconv = -1;
+  if (resposta == Resposta::OK) Descartar_marcas_pconv(form);
 }
 
 // What both modes do once the mode is set: announce it, click with the crosshair, and
@@ -38,21 +37,17 @@ void TForm1::Pontos1Click() {
 }
 
 void TForm1::Altitudes1Click() {
-  Modo_altitude = true;
-  Modo_clique = 1;
+  Escolher_modo(*this, false);
   Altitudes1->setChecked(true);
   Perguntar_se_descarta_pol_convexo(*this);
-  Modo_profundidade = false;
   Profundidades1->setChecked(false);
   Entrar_em_modo(*this, "Digitalização de ALTITUDES ");
 }
 
 void TForm1::Profundidades1Click() {
-  Modo_clique = 1;
+  Escolher_modo(*this, true);
   Perguntar_se_descarta_pol_convexo(*this);
-  Modo_profundidade = true;
   Profundidades1->setChecked(true);
-  Modo_altitude = false;
   Altitudes1->setChecked(false);
   Entrar_em_modo(*this, "Digitalização de PROFUNDIDADES ");
 }

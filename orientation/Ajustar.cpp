@@ -19,15 +19,12 @@ namespace {
 // digitizing, a fresh picture without the old markers, so that every click associates
 // a point again whether or not an orientation had been accepted.
 void Reiniciar_captura(TForm1& janela) {
-  janela.Coef_orientacao.reset();
-  // The state goes back before the picture is reloaded: should the file have gone
+  // The job goes back before the picture is reloaded: should the file have gone
   // meanwhile, the window must not stay oriented without coefficients.
-  janela.Pontos_associados = 0;
-  janela.Orientada = false;
+  Recomecar_captura(janela);
   janela.Ajustar->setEnabled(false);
   janela.Salvar1->setEnabled(false);
   janela.Digitalizar2->setEnabled(false);
-  janela.Digitalizacao_liberada = false;
   janela.Coord_de_imagem->setChecked(false);
 
   // Reloading the picture wipes the control point markers.
@@ -70,13 +67,11 @@ bool Recusar(TForm1& janela, Configuracao configuracao) {
 }
 
 void Aceitar(TForm1& janela, const Escala_aprox& escala) {
-  janela.Orientada = true;
-  janela.Modo_clique = 0;
+  Aceitar_orientacao(janela);
   janela.Salvar1->setEnabled(true);
   janela.ui.Mensagem_simples(
       " A imagem está orientada !!!! \n\n Para digitalizar pontos selecionar \n\n"
       " -> Digitalizar - Pontos - ALTITUDES ou PROFUNDIDADES.\n\n\n");
-  janela.Digitalizacao_liberada = true;
   janela.Funcao_corrente("nenhuma ");
   janela.Digitalizar2->setEnabled(true);
   janela.Ajustar->setChecked(true);

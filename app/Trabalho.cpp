@@ -1,0 +1,46 @@
+#include "app/Trabalho.h"
+
+void Reiniciar_trabalho(Trabalho& t) {
+  t.Tem_lista_coord = false;
+  t.Coord_carta_lidas = false;
+  t.Orientada = false;
+  t.Digitalizacao_liberada = false;
+  t.Modo_altitude = true;
+  t.Modo_profundidade = false;
+  t.Pontos_associados = 0;
+  t.Proximo_ponto = 1;
+  t.Lista_pontos.Esvaziar();
+  t.OLista_coord->Esvaziar();
+  t.Lista_pconv.Esvaziar();
+  t.Desc_regiao = Descricao_regiao{};
+  for (auto& regiao : t.Regioes) regiao.Esvaziar();
+}
+
+void Recomecar_captura(Trabalho& t) {
+  t.Coef_orientacao.reset();
+  t.Pontos_associados = 0;
+  t.Orientada = false;
+  t.Digitalizacao_liberada = false;
+}
+
+void Aceitar_orientacao(Trabalho& t) {
+  t.Orientada = true;
+  t.Modo_clique = 0;
+  t.Digitalizacao_liberada = true;
+}
+
+void Continuar_digitalizacao(Trabalho& t) {
+  t.Orientada = true;
+  t.Coord_carta_lidas = true;
+  t.Digitalizacao_liberada = true;
+}
+
+void Escolher_modo(Trabalho& t, bool profundidade) {
+  t.Modo_clique = 1;
+  t.Modo_altitude = !profundidade;
+  t.Modo_profundidade = profundidade;
+}
+
+void Descartar_marcas_pconv(Trabalho& t) {
+  for (Ponto_digitalizado& ponto : t.Lista_pontos) ponto.Marca_pconv = -1;
+}
