@@ -1,33 +1,16 @@
-// "Salvar": the ENh file chosen by the user and, beside it, the reserve file that lets
-// the job be reopened. Saving does not end the digitizing.
-//
 // The two files are one job: both are complete on the disk, beside their targets,
 // before either target changes, and the reserve file replaces its target right after
 // the ENh file, so that only a kill between those two renames can leave them apart.
 
+#include "datafiles/Salvar.h"
+
 #include <fmt/printf.h>
 
-#include "app/Cartavel.h"
 #include "datafiles/Formato_reserva.h"
 #include "datafiles/Gravar_ENh.h"
+#include "datafiles/Reserva_trabalho.h"
 
 namespace {
-
-void Encerrar_modo_clique(TForm1& janela) {
-  janela.Modo_clique = 0;
-  janela.Definir_cursor(Cursor_imagem::Seta);
-}
-
-std::string Texto_reserva(TForm1& janela) {
-  const std::string nome_imagem =
-      janela.Nome_arquivo.empty() ? janela.ui.Nome_na_abertura_de_figura() : janela.Nome_arquivo;
-  // Save is available only once an orientation exists; zeros would at least keep the
-  // file readable should that ever not hold.
-  const Coeficientes coeficientes = janela.Coef_orientacao.value_or(Coeficientes{});
-  return Conteudo_escrito([&](std::FILE* f) {
-    Escrever_reserva(f, nome_imagem, *janela.OLista_coord, coeficientes, janela.Lista_pontos);
-  });
-}
 
 void Avisar_par_desencontrado(Interacao& ui, const std::string& ENh, const std::string& reserva) {
   ui.Caixa_mensagem(
@@ -41,25 +24,33 @@ void Avisar_par_desencontrado(Interacao& ui, const std::string& ENh, const std::
 
 }  // namespace
 
-void TForm1::Salvar1Click() {
+bool Salvar_trabalho(Interacao& ui, Trabalho& trabalho) {
   // Made first, like the ENh content: a value that cannot be written ends the command
   // with its error before any dialog.
-  std::string reserva = Lista_pontos.Vazia() ? std::string() : Texto_reserva(*this);
-  Gravacao_ENh ENh = Preparar_ENh_com_dialogo(ui, Lista_pontos);
-  if (ENh.fim == Gravacao_ENh::Fim::Sem_pontos) Encerrar_modo_clique(*this);
-  if (ENh.fim != Gravacao_ENh::Fim::Preparada) return;
+  std::string reserva;
+  if (!trabalho.Lista_pontos.Vazia()) {
+    const std::string& nome = trabalho.Nome_arquivo;
+    reserva = Conteudo_reserva(trabalho, nome.empty() ? ui.Nome_na_abertura_de_figura() : nome);
+  }
+  Gravacao_ENh ENh = Preparar_ENh_com_dialogo(ui, trabalho.Lista_pontos);
+  if (ENh.fim == Gravacao_ENh::Fim::Sem_pontos) {
+    trabalho.Modo_clique = 0;
+    return true;
+  }
+  if (ENh.fim != Gravacao_ENh::Fim::Preparada) return false;
 
   Gravacao_preparada arquivo_reserva(Caminho_reserva(ENh.caminho));
   ui.Caixa_mensagem(arquivo_reserva.Caminho(), " NOme do arquivo Reserva", Botoes::OK_Cancelar);
-  if (!Preparar_com_aviso(ui, arquivo_reserva, std::move(reserva), Avisos_reserva)) return;
-  if (!Efetivar_com_aviso(ui, *ENh.arquivo, Avisos_ENh)) return;
+  if (!Preparar_com_aviso(ui, arquivo_reserva, std::move(reserva), Avisos_reserva)) return false;
+  if (!Efetivar_com_aviso(ui, *ENh.arquivo, Avisos_ENh)) return false;
   if (!arquivo_reserva.Efetivar()) {
     Avisar_par_desencontrado(ui, ENh.caminho, arquivo_reserva.Caminho());
-    return;
+    return false;
   }
   ENh.arquivo->Sincronizar_pasta();
   arquivo_reserva.Sincronizar_pasta();
 
   ui.Caixa_mensagem(" Dados gravados em arquivo ", " DAdos gravadaos", Botoes::OK);
-  Encerrar_modo_clique(*this);
+  trabalho.Modo_clique = 0;
+  return true;
 }

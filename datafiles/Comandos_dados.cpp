@@ -1,5 +1,5 @@
-// "Abrir dados": reopens a reserve file so that the job can continue: the image, the
-// control points, the orientation and the points are restored and drawn.
+// The data file commands on the window's side: what "Abrir dados" shows while the job is
+// read back, and the menus, panel and cursor around "Salvar" and "Concatenar dados".
 
 #include <QAction>
 #include <optional>
@@ -7,41 +7,33 @@
 
 #include "app/Cartavel.h"
 #include "app/Marcacao.h"
-#include "datafiles/Leitura_reserva.h"
+#include "datafiles/Concatenar.h"
+#include "datafiles/Reserva_trabalho.h"
+#include "datafiles/Salvar.h"
 #include "orientation/Escala.h"
 
 namespace {
 
-// Each item goes into the window as soon as it is read: a file that turns out bad
-// halfway leaves in place everything read before the bad line.
-class Receptor_abertura : public Receptor_reserva {
+// The picture is loaded as soon as its name is read and each point is painted as it
+// goes into the job, so a file that turns out bad halfway shows what was read.
+class Receptor_abertura : public Leitura_trabalho {
  public:
-  explicit Receptor_abertura(TForm1& janela) : janela_(janela) {}
+  explicit Receptor_abertura(TForm1& janela) : Leitura_trabalho(janela), janela_(janela) {}
 
   void Nome_imagem(const std::string& nome) override {
-    janela_.Nome_arquivo = nome;
+    Leitura_trabalho::Nome_imagem(nome);
     janela_.Carregar_imagem();
     marcacao_.emplace(*janela_.Image1, janela_.Raio_marca);
   }
   void Ponto_controle(const Ponto_orientacao& ponto) override {
-    janela_.OLista_coord->Acrescentar(ponto);
+    Leitura_trabalho::Ponto_controle(ponto);
     marcacao_->Marcar_ponto(ponto.x, ponto.y, Cor_marca::Azul);
   }
   void Fim_pontos_controle(int quantidade) override { Mostrar_escala(quantidade); }
-  void Coeficientes_lidos(const Coeficientes& ate_agora) override {
-    janela_.Coef_orientacao = ate_agora;
-  }
-  void Fim_coeficientes() override { janela_.Orientada = true; }
   void Ponto(const Ponto_digitalizado& ponto) override {
-    // The vertex names the point by the position it takes in the list, which stays
-    // right when the list already held points or the file's numbers have gaps.
-    if (ponto.Marca_pconv != -1)
-      janela_.Lista_pconv.Acrescentar(
-          Vertice_pconv{ponto.Marca_pconv, janela_.Lista_pontos.Quantidade()});
-    janela_.Lista_pontos.Acrescentar(ponto);
+    Leitura_trabalho::Ponto(ponto);
     marcacao_->Marcar_ponto(ponto.x, ponto.y, Cor_marca::Verde);
   }
-  void Fim_pontos(int quantidade) override { janela_.Proximo_ponto = quantidade + 1; }
 
  private:
   // The scale needs two control points apart on the image. Without them it is not
@@ -61,15 +53,13 @@ class Receptor_abertura : public Receptor_reserva {
 };
 
 void Liberar_digitalizacao(TForm1& j) {
+  Continuar_digitalizacao(j);
   j.Salvar1->setEnabled(true);
   j.Orientacao1->setEnabled(false);
   j.Coord_de_carta->setEnabled(false);
   j.Coord_de_imagem->setEnabled(false);
   j.Digitalizar2->setEnabled(true);
   j.Pontos1->setEnabled(true);
-  j.Orientada = true;
-  j.Coord_carta_lidas = true;
-  j.Digitalizacao_liberada = true;
   j.Novadigit1->setEnabled(true);
   j.Abrirdados1->setChecked(true);
   j.Abririmagem->setEnabled(false);
@@ -113,4 +103,21 @@ void TForm1::Abrirdados1Click() {
   // Also after a cancelled dialog: a second opening may have left vertices to order.
   if (!Lista_pconv.Vazia()) Ordena_pconv();
   Funcao_corrente("espera selecao tipo de ponto (ALTIT ou PROF) ");
+}
+
+void TForm1::Salvar1Click() {
+  if (Salvar_trabalho(ui, *this)) Definir_cursor(Cursor_imagem::Seta);
+}
+
+void TForm1::Homogeneizar1Click() {
+  ui.Caixa_mensagem(
+      " Concatenação de arquivos de pontos digitalizados \n\n Será solicitado o nome do arquivo "
+      "BASE \n\n",
+      "Concatenação de arquivos", Botoes::OK_Cancelar);
+  Funcao_corrente("Concatenar arquivos");
+  if (!Concatenar_dados(ui, *this)) return;
+  Funcao_corrente("Nenhuma ");
+  Abririmagem->setEnabled(false);
+  Abrirdados1->setEnabled(false);
+  Salvar1->setEnabled(false);
 }
