@@ -131,12 +131,7 @@ class TForm1 : public QMainWindow, public Trabalho {
   void Digitalizar_ponto(int X, int Y);
 
   // datafiles/
-
-  // hull/
-  bool Tem_pol_convexo() const;
   void Ordena_pconv();  // puts Lista_pconv in vertex order, announcing it on panel 6
-
-  // inspection/
 
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -10,6 +10,7 @@
 #include "datafiles/Concatenar.h"
 #include "datafiles/Reserva_trabalho.h"
 #include "datafiles/Salvar.h"
+#include "hull/Pol_convexo.h"
 #include "orientation/Escala.h"
 
 namespace {
@@ -103,6 +104,12 @@ void TForm1::Abrirdados1Click() {
   // Also after a cancelled dialog: a second opening may have left vertices to order.
   if (!Lista_pconv.Vazia()) Ordena_pconv();
   Funcao_corrente("espera selecao tipo de ponto (ALTIT ou PROF) ");
+}
+
+void TForm1::Ordena_pconv() {
+  // The caller writes the panel back when its own command ends.
+  Funcao_corrente("Ordenamento de pontos do polígono convexo");
+  ::Ordena_pconv(Lista_pconv);
 }
 
 void TForm1::Salvar1Click() {

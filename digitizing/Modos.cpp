@@ -4,6 +4,7 @@
 #include <QAction>
 
 #include "app/Cartavel.h"
+#include "hull/Pol_convexo.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ namespace {
 // now or keeps them. Only the marks go: the vertex list, the regions and the drawing
 // stay as they are.
 void Perguntar_se_descarta_pol_convexo(TForm1& form) {
-  if (!form.Tem_pol_convexo()) return;
+  if (!Tem_pol_convexo(form.Lista_pontos)) return;
   const Resposta resposta = form.ui.Caixa_mensagem(
       " ATENÇÃO: Já há polígono convexo determinado!!!\n\n"
       "          A digitalização de novos pontos pode alterar o polígono convexo atual.\n"

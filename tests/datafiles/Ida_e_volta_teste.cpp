@@ -8,6 +8,7 @@
 
 #include "app/Imagem.h"
 #include "digitizing/Dlg_Alt_Prof.h"
+#include "hull/Pol_convexo.h"
 #include "tests/datafiles/Comandos_arquivos.h"
 
 namespace {
@@ -102,7 +103,7 @@ TEST_F(Ida_e_volta, OTrabalhoVoltaArredondadoComoOArquivoEscreve) {
   std::vector<std::pair<int, int>> vertices;
   for (const auto& v : Form1.Lista_pconv) vertices.emplace_back(v.Ordem, v.Indice);
   EXPECT_EQ(vertices, (std::vector<std::pair<int, int>>{{1, 2}, {2, 1}, {3, 3}}));
-  EXPECT_TRUE(Form1.Tem_pol_convexo());
+  EXPECT_TRUE(Tem_pol_convexo(Form1.Lista_pontos));
   EXPECT_EQ(Form1.Proximo_ponto, 5);
   EXPECT_EQ(Form1.Nome_arquivo, Caminho("mapa.bmp"));
 }

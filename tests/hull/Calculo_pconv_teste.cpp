@@ -7,10 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "hull/Construcao_pconv.h"
 #include "hull/Extremos.h"
 #include "hull/Lado_do_ponto.h"
 #include "hull/Pol_convexo.h"
 #include "hull/Regiao.h"
+#include "tests/apoio/Impressao_trabalho.h"
 #include "tests/hull/Pontos_exemplo.h"
 
 namespace {
@@ -191,4 +193,35 @@ TEST(Calculo_pconv, OrdemIgualADaOrdenacaoPorTrocas) {
       EXPECT_EQ(lista.Item(i).Indice, esperado[static_cast<size_t>(i)].Indice) << chaves;
     }
   }
+}
+
+TEST(Calculo_pconv, ConstrucaoNoTrabalho) {
+  // A vertex list left from an earlier polygon goes in both cases.
+  const auto Construir = [](std::vector<EN> coordenadas) {
+    Trabalho t;
+    t.Lista_pontos = Pontos(coordenadas);
+    t.Lista_pconv.Acrescentar({7, 0});
+    const auto& p = t.Lista_pontos;
+    Construir_pol_convexo(t, {Coord_minima(p, 'E') - 1, Coord_maxima(p, 'N') - 1,
+                              Coord_maxima(p, 'E') - 1, Coord_minima(p, 'N') - 1});
+    return t;
+  };
+
+  // A triangle (type 8) with a point beyond its first edge and one inside it.
+  Trabalho esperado;
+  esperado.Lista_pontos = Pontos({{3, 2}, {1, 3}, {2, 1}, {2.5, 3}, {2, 2}});
+  const int vertices[] = {1, 0, 2};  // W (also the northmost), E, S
+  for (int k = 0; k < 3; ++k) {
+    esperado.Lista_pontos.Item(vertices[k]).Marca_pconv = k + 1;
+    esperado.Lista_pconv.Acrescentar({k, vertices[k]});
+  }
+  esperado.Regioes[0].Acrescentar({3, 'E'});
+  esperado.Desc_regiao = {8, 3, 0, {1, 0, 2, 0}, {1, 3, 2}, {3, 2, 1}, {"NE", "SE", "SO"}};
+  EXPECT_EQ(Construir({{3, 2}, {1, 3}, {2, 1}, {2.5, 3}, {2, 2}}), esperado);
+
+  // A single point: described, nothing marked or listed.
+  esperado = Trabalho{};
+  esperado.Lista_pontos = Pontos({{4, 4}});
+  esperado.Desc_regiao.Tipo_regiao = 16;
+  EXPECT_EQ(Construir({{4, 4}}), esperado);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hull/Extremos.h"
+#include "hull/Pol_convexo.h"
 #include "tests/apoio/Programa_teste.h"
 #include "tests/hull/Pontos_exemplo.h"
 
@@ -54,7 +55,7 @@ TEST_F(Polig_convexo, SemPontosSoOsDoisPrimeirosRelatorios) {
                                   "  REGIAO  TIPO \n Tipo = 16 com 0 sub-regioes\n\n"}));
   EXPECT_EQ(ui.caixas[0].titulo, " indices pconv ");
   EXPECT_EQ(ui.caixas[1].titulo, " Caracterizacao da Regiao");
-  EXPECT_FALSE(Form1.Tem_pol_convexo());
+  EXPECT_FALSE(Tem_pol_convexo(Form1.Lista_pontos));
   EXPECT_TRUE(Form1.Lista_pconv.Vazia());
 }
 
@@ -156,6 +157,6 @@ TEST_F(Polig_convexo, CoordenadasForaDosLimitesRecusamAConstrucao) {
                                     " Criação de polígono convexo abortada!!"}));
     EXPECT_EQ(ui.caixas[0].titulo, " ATENÇÃO: Criação abortada!!");
     EXPECT_EQ(Form1.Desc_regiao.Tipo_regiao, 300);
-    EXPECT_FALSE(Form1.Tem_pol_convexo());
+    EXPECT_FALSE(Tem_pol_convexo(Form1.Lista_pontos));
   }
 }
