@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/Texto_qt.h"
+
 namespace {
 
 // The title bar's icon and three buttons, with the frame's margins.
@@ -52,8 +54,8 @@ int Largura_para_titulo(const QString& titulo, const QFont& fonte) {
 
 Caixa_mensagem_qt::Caixa_mensagem_qt(const std::string& texto, const std::string& titulo,
                                      Botoes botoes, QWidget* pai, QMessageBox::Icon icone) {
-  const QString q_texto = QString::fromStdString(texto);
-  const QString q_titulo = QString::fromStdString(titulo);
+  const QString q_texto = Q(texto);
+  const QString q_titulo = Q(titulo);
   const QFontMetrics medida(QApplication::font("QMessageBox"));
   rolavel_ =
       Linhas(q_texto) * medida.lineSpacing() + Altura_alem_do_texto > Area_da_tela(pai).height();

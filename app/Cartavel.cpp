@@ -166,7 +166,7 @@ void TForm1::Funcao_corrente(const std::string& texto) {
 }
 
 void TForm1::Escrever_painel(int painel, const std::string& texto) {
-  Paineis.at(painel)->setText(QString::fromStdString(texto));
+  Paineis.at(painel)->setText(Q(texto));
 }
 
 std::string TForm1::Painel(int painel) const {

@@ -17,10 +17,6 @@ class Lista {
   const T& Item(int indice) const { return itens_[Verificar(indice)]; }
 
   void Acrescentar(T item) { itens_.push_back(std::move(item)); }
-  void Inserir(int indice, T item) {
-    if (indice != Quantidade()) Verificar(indice);
-    itens_.insert(itens_.begin() + indice, std::move(item));
-  }
   void Remover(int indice) { itens_.erase(itens_.begin() + Verificar(indice)); }
   void Esvaziar() { itens_.clear(); }
 

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/Texto_qt.h"
+
 TOKRightDlg::TOKRightDlg(Interacao& ui, QWidget* parent)
     : Dialogo_centrado(parent, "Remoção de ponto", 228, 267), ui_(ui) {
   Criar_controles();
@@ -40,8 +42,8 @@ bool TOKRightDlg::Confirmar_remocao(int numero, const Ponto_digitalizado& ponto)
 }
 
 void TOKRightDlg::Preencher(int numero, double E, double N, double h) {
-  Edit1->setText(QString::fromStdString(fmt::sprintf(" %d", numero)));
-  Edit2->setText(QString::fromStdString(fmt::sprintf(" %11.3f", E)));
-  Edit3->setText(QString::fromStdString(fmt::sprintf(" %12.3f", N)));
-  Edit4->setText(QString::fromStdString(fmt::sprintf("%7.1f", h)));
+  Edit1->setText(Q(fmt::sprintf(" %d", numero)));
+  Edit2->setText(Q(fmt::sprintf(" %11.3f", E)));
+  Edit3->setText(Q(fmt::sprintf(" %12.3f", N)));
+  Edit4->setText(Q(fmt::sprintf("%7.1f", h)));
 }

@@ -93,10 +93,10 @@ void TOKRightDlg1::Marcar_grandeza(bool profundidade) {
 }
 
 void TOKRightDlg1::Preencher(double E, double N, int numero) {
-  Edit1->setText(QString::fromStdString(fmt::sprintf(" %11.3f", E)));
-  Edit2->setText(QString::fromStdString(fmt::sprintf(" %12.3f", N)));
+  Edit1->setText(Q(fmt::sprintf(" %11.3f", E)));
+  Edit2->setText(Q(fmt::sprintf(" %12.3f", N)));
   Edit3->setText(QString());
-  Edit4->setText(QString::fromStdString(fmt::sprintf(" %d", numero)));
+  Edit4->setText(Q(fmt::sprintf(" %d", numero)));
   Erro_valor = 0;
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/Conversao.h"
 #include "app/Interacao.h"
+#include "app/Texto_qt.h"
 
 namespace {
 
@@ -97,16 +98,15 @@ void TOKBottomDlg::Preencher_lista() {
 }
 
 void TOKBottomDlg::Acrescentar_linha(const Ponto_orientacao& ponto) {
-  auto* linha =
-      new QListWidgetItem(QString::fromStdString(Linha_ponto_orientacao(ponto)), ListBox1);
+  auto* linha = new QListWidgetItem(Q(Linha_ponto_orientacao(ponto)), ListBox1);
   linha->setSizeHint(QSize(0, Altura_linha));
 }
 
 void TOKBottomDlg::Clicou_um_elemento() {
   const int i = ListBox1->currentRow();
   const Ponto_orientacao& ponto = OLista_coord->Item(i);
-  Edit1->setText(QString::fromStdString(Real_para_texto(ponto.E)));
-  Edit2->setText(QString::fromStdString(Real_para_texto(ponto.N)));
+  Edit1->setText(Q(Real_para_texto(ponto.E)));
+  Edit2->setText(Q(Real_para_texto(ponto.N)));
   Editando = true;
   Indice_editado = i;
   Edit1->setFocus();
