@@ -41,6 +41,25 @@ void Escolher_modo(Trabalho& t, bool profundidade) {
   t.Modo_profundidade = profundidade;
 }
 
+bool Associar_ponto(Trabalho& t, int X, int Y) {
+  Ponto_orientacao& associado = t.OLista_coord->Item(t.Pontos_associados);
+  associado.x = X;
+  associado.y = Y;
+  ++t.Pontos_associados;
+  return t.Pontos_associados == t.OLista_coord->Quantidade();
+}
+
+void Acrescentar_ponto(Trabalho& t, double x, double y, double h) {
+  const Coeficientes& c = t.Coef_orientacao.value();
+  t.Lista_pontos.Acrescentar({t.Proximo_ponto, -1, c.Este(x, y), c.Norte(x, y), x, y, h});
+  ++t.Proximo_ponto;
+}
+
+void Remover_ultimo_ponto(Trabalho& t) {
+  t.Lista_pontos.Remover(t.Lista_pontos.Quantidade() - 1);
+  --t.Proximo_ponto;
+}
+
 void Descartar_marcas_pconv(Trabalho& t) {
   for (Ponto_digitalizado& ponto : t.Lista_pontos) ponto.Marca_pconv = -1;
 }

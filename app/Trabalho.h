@@ -71,6 +71,19 @@ void Continuar_digitalizacao(Trabalho& trabalho);
 // "Altitudes" or "Profundidades": clicks digitize, with the sign of the chosen mode.
 void Escolher_modo(Trabalho& trabalho, bool profundidade);
 
+// The next control point to associate takes the clicked image position; true once
+// every control point has one. There must be a control point left to associate.
+bool Associar_ponto(Trabalho& trabalho, int X, int Y);
+
+// A digitized point at image position (x, y) with the value h (depths already
+// negative): numbered with the next number, its chart position from the orientation,
+// which must exist, and no vertex mark.
+void Acrescentar_ponto(Trabalho& trabalho, double x, double y, double h);
+
+// The last point goes and gives its number back. Raises the list-index error when there
+// is no point.
+void Remover_ultimo_ponto(Trabalho& trabalho);
+
 // The vertex marks dropped from the points; the vertex list, the regions and the
 // description stay as they are.
 void Descartar_marcas_pconv(Trabalho& trabalho);

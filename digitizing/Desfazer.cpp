@@ -16,8 +16,7 @@ void TForm1::Desfazer1Click() {
     const int x = Truncar_pixel(ultimo.x);
     const int y = Truncar_pixel(ultimo.y);
     Marcar(x, y, x + Raio_marca.x - 2, y + Raio_marca.y - 2, Cor_marca::Amarelo);
-    Lista_pontos.Remover(Lista_pontos.Quantidade() - 1);
-    --Proximo_ponto;
+    Remover_ultimo_ponto(*this);
   }
   Funcao_corrente("Nenhuma");
 }

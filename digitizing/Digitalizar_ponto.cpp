@@ -21,15 +21,6 @@ void TForm1::Digitalizar_ponto(int X, int Y) {
     ui.Caixa_mensagem(destino.recusa->texto, destino.recusa->titulo, Botoes::OK_Cancelar);
   if (!destino.h) return;
 
-  Ponto_digitalizado ponto;
-  ponto.Numero = Proximo_ponto;
-  ponto.Marca_pconv = -1;
-  ponto.E = E;
-  ponto.N = N;
-  ponto.x = x;
-  ponto.y = y;
-  ponto.h = *destino.h;
-  Lista_pontos.Acrescentar(ponto);
-  ++Proximo_ponto;
+  Acrescentar_ponto(*this, x, y, *destino.h);
   Marcar_ponto(x, y, Cor_marca::Vermelho);
 }

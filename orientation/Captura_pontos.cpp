@@ -28,13 +28,10 @@ void TForm1::Associar_ponto_controle(int X, int Y) {
       Resposta::OK)
     return;
 
-  Ponto_orientacao& associado = OLista_coord->Item(Pontos_associados);
-  associado.x = X;
-  associado.y = Y;
-  ++Pontos_associados;
+  const bool todos = Associar_ponto(*this, X, Y);
   Marcar_ponto(X, Y, Cor_marca::Azul);
 
-  if (Pontos_associados == OLista_coord->Quantidade()) {
+  if (todos) {
     ui.Mensagem_simples(" Ja se pode realizar o ajustamento de orientacao");
     Coord_de_imagem->setChecked(true);
     Ajustar->setEnabled(true);

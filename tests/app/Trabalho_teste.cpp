@@ -6,6 +6,7 @@
 
 #include "app/Trabalho.h"
 #include "tests/apoio/Impressao_trabalho.h"
+#include "tests/apoio/Mensagem_de_erro.h"
 
 // The control point list is shared with its dialog, so two jobs compare by the points
 // their lists hold, not by where the lists live.
@@ -108,4 +109,30 @@ TEST(Trabalho, PassosMudamSoOQueLhesCabe) {
     // The dialog shares the control point list: it is emptied, never replaced.
     EXPECT_EQ(antes.OLista_coord.get(), lista_de_controle);
   }
+}
+
+TEST(Trabalho, CliquesAssociamEDigitalizam) {
+  Trabalho t;
+  t.OLista_coord->Acrescentar({101, 300100, 7000300, 0, 0});
+  t.OLista_coord->Acrescentar({102, 300200, 7000300, 0, 0});
+  EXPECT_FALSE(Associar_ponto(t, 10, 20));
+  EXPECT_TRUE(Associar_ponto(t, 30, 40));
+  t.Coef_orientacao = Coeficientes{2, 0, 300000, 0, -2, 7000500};
+  t.Proximo_ponto = 7;  // numbers go on from a reopened job's count
+  Acrescentar_ponto(t, 10, 20, 5.5);
+  Acrescentar_ponto(t, 11, 21, -3);
+  Remover_ultimo_ponto(t);
+
+  Trabalho esperado;
+  esperado.OLista_coord->Acrescentar({101, 300100, 7000300, 10, 20});
+  esperado.OLista_coord->Acrescentar({102, 300200, 7000300, 30, 40});
+  esperado.Pontos_associados = 2;
+  esperado.Coef_orientacao = t.Coef_orientacao;
+  esperado.Lista_pontos.Acrescentar({7, -1, 300020, 7000460, 10, 20, 5.5});
+  esperado.Proximo_ponto = 8;
+  EXPECT_EQ(t, esperado);
+
+  Remover_ultimo_ponto(t);
+  EXPECT_EQ(Mensagem_de_erro([&] { Remover_ultimo_ponto(t); }), "List index out of bounds (-1)");
+  EXPECT_EQ(t.Proximo_ponto, 7);
 }
