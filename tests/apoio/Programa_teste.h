@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Programa.h"
+#include "tests/apoio/Impressao_trabalho.h"
 #include "tests/apoio/Interacao_roteirizada.h"
 
 class Programa_teste : public ::testing::Test {
@@ -11,4 +12,5 @@ class Programa_teste : public ::testing::Test {
   Interacao_roteirizada ui;
   Programa programa{ui};
   TForm1& Form1 = programa.Form1;
+  const Trabalho& Estado = programa.Form1;  // the window's job, to compare whole
 };

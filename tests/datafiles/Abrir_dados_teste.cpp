@@ -77,30 +77,18 @@ TEST_F(Abrir_dados, RestauraOTrabalhoEDeixaDigitalizar) {
   EXPECT_EQ(Caixas(), (Caixas_esperadas{{Texto_atencao, "ATENÇÃO !!!! "}}));
   EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK);
 
-  EXPECT_EQ(Form1.Nome_arquivo, Caminho("mapa.bmp"));
-  EXPECT_EQ(Form1.Image1->Raster.size(), QSize(600, 600));
-  ASSERT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_EQ(Form1.OLista_coord->Item(2).Numero, 103);
-  EXPECT_EQ(Form1.OLista_coord->Item(2).x, 500);
-  ASSERT_TRUE(Form1.Coef_orientacao);
-  EXPECT_EQ(Form1.Coef_orientacao->e, -0.25);
-  EXPECT_EQ(Form1.Coef_orientacao->f, 325);
-  ASSERT_EQ(Form1.Lista_pontos.Quantidade(), 3);
-  EXPECT_EQ(Form1.Lista_pontos.Item(1).h, -3.25);
-  EXPECT_EQ(Form1.Lista_pontos.Item(1).E, 150);
-  EXPECT_EQ(Form1.Proximo_ponto, 4);
+  // The whole job as the file holds it, and nothing else of it changed: no mode chosen.
+  Trabalho esperado;
+  esperado.Nome_arquivo = Caminho("mapa.bmp");
+  *esperado.OLista_coord = Controles_exemplo();
+  esperado.Coef_orientacao = Coef_exemplo;
+  esperado.Lista_pontos = Tres_pontos;
+  esperado.Proximo_ponto = 4;
   // Vertices rebuilt from the marks, then put in order.
-  ASSERT_EQ(Form1.Lista_pconv.Quantidade(), 2);
-  EXPECT_EQ(Form1.Lista_pconv.Item(0).Ordem, 1);
-  EXPECT_EQ(Form1.Lista_pconv.Item(0).Indice, 2);
-  EXPECT_EQ(Form1.Lista_pconv.Item(1).Ordem, 2);
-  EXPECT_EQ(Form1.Lista_pconv.Item(1).Indice, 1);
-
-  EXPECT_TRUE(Form1.Orientada);
-  EXPECT_TRUE(Form1.Coord_carta_lidas);
-  EXPECT_TRUE(Form1.Digitalizacao_liberada);
-  EXPECT_FALSE(Form1.Modo_altitude);
-  EXPECT_FALSE(Form1.Modo_profundidade);
+  esperado.Lista_pconv = Lista_de<Vertice_pconv>({{1, 2}, {2, 1}});
+  esperado.Orientada = esperado.Coord_carta_lidas = esperado.Digitalizacao_liberada = true;
+  EXPECT_EQ(Estado, esperado);
+  EXPECT_EQ(Form1.Image1->Raster.size(), QSize(600, 600));
   EXPECT_FALSE(Form1.Imagem_aberta);
 
   for (QAction* item : {Form1.Salvar1, Form1.Novadigit1, Form1.Digitalizar2, Form1.Pontos1,

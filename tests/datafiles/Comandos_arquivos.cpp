@@ -27,14 +27,17 @@ std::string Comandos_arquivos::Figura(const std::string& nome, int largura, int 
 void Comandos_arquivos::Orientar_exemplo() {
   Form1.Nome_arquivo = Figura("mapa.bmp");
   Form1.Carregar_imagem();
-  for (const auto& p : {Controle(101, 100, 300, 100, 100), Controle(102, 200, 300, 500, 100),
-                        Controle(103, 200, 200, 500, 500), Controle(104, 100, 200, 100, 500)})
-    Form1.OLista_coord->Acrescentar(p);
+  *Form1.OLista_coord = Controles_exemplo();
   Form1.Coef_orientacao = Coef_exemplo;
   Form1.Coord_carta_lidas = Form1.Orientada = Form1.Digitalizacao_liberada = true;
   Form1.Salvar1->setEnabled(true);
   Form1.Modo_clique = 1;
   Form1.Definir_cursor(Cursor_imagem::Cruz);
+}
+
+Lista<Ponto_orientacao> Controles_exemplo() {
+  return Lista_de({Controle(101, 100, 300, 100, 100), Controle(102, 200, 300, 500, 100),
+                   Controle(103, 200, 200, 500, 500), Controle(104, 100, 200, 100, 500)});
 }
 
 Ponto_digitalizado Ponto_clicado(int numero, int x, int y, double h, int marca) {
@@ -51,9 +54,7 @@ void Comandos_arquivos::Digitalizar_pontos(int quantos) {
 
 std::string Comandos_arquivos::Reserva(const std::string& nome,
                                        const Lista<Ponto_digitalizado>& pontos) const {
-  const auto controle =
-      Lista_de({Controle(101, 100, 300, 100, 100), Controle(102, 200, 300, 500, 100),
-                Controle(103, 200, 200, 500, 500), Controle(104, 100, 200, 100, 500)});
+  const auto controle = Controles_exemplo();
   const std::string caminho = Caminho(nome);
   Gravar_conteudo(caminho, Conteudo_escrito([&](std::FILE* f) {
                     Escrever_reserva(f, Caminho("mapa.bmp"), controle, Coef_exemplo, pontos);

@@ -16,6 +16,9 @@ using Caixa = std::pair<std::string, std::string>;  // text, caption
 // The worked orientation example: E = 0.25 x + 75, N = -0.25 y + 325.
 inline constexpr Coeficientes Coef_exemplo{0.25, 0, 75, 0, -0.25, 325};
 
+// The example's four control points, clicked on the picture "mapa.bmp".
+Lista<Ponto_orientacao> Controles_exemplo();
+
 // A point as digitizing makes it: clicked at (x, y), E and N from the example.
 Ponto_digitalizado Ponto_clicado(int numero, int x, int y, double h, int marca = -1);
 
