@@ -16,6 +16,14 @@
 #include "app/Trabalho.h"
 #include "orientation/Escala.h"
 
+// The sizes to which a reset returns the window and the image control.
+struct Tamanhos_iniciais {
+  int32_t Largura_janela = 829;
+  int32_t Altura_janela = 605;
+  int32_t Largura_imagem = 809;
+  int32_t Altura_imagem = 585;
+};
+
 class QAction;
 class QLabel;
 class QMenu;

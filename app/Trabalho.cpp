@@ -12,8 +12,12 @@ void Reiniciar_trabalho(Trabalho& t) {
   t.Lista_pontos.Esvaziar();
   t.OLista_coord->Esvaziar();
   t.Lista_pconv.Esvaziar();
-  t.Desc_regiao = Descricao_regiao{};
+  Limpar_regiao(t);
   for (auto& regiao : t.Regioes) regiao.Esvaziar();
+}
+
+void Limpar_regiao(Trabalho& t) {
+  t.Desc_regiao = Descricao_regiao{};
 }
 
 void Recomecar_captura(Trabalho& t) {

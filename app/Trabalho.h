@@ -12,6 +12,7 @@
 
 #include "app/Lista.h"
 #include "app/Registros.h"
+#include "orientation/Coeficientes.h"
 #include "hull/Regiao.h"
 
 // A shared pointer that compares by what it points to. The control point list is one
@@ -57,6 +58,9 @@ struct Trabalho {
 // replaced: once the dialog was accepted it is the dialog's own list. The coefficients,
 // the picture's name and the click mode stay as they were.
 void Reiniciar_trabalho(Trabalho& trabalho);
+
+// Desc_regiao back to its undetermined state, as a reset leaves it.
+void Limpar_regiao(Trabalho& trabalho);
 
 // Back to the clicking of the control points from the first one, with no coefficients
 // and no digitizing, whether or not an orientation had been accepted.

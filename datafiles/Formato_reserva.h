@@ -8,6 +8,7 @@
 
 #include "app/Lista.h"
 #include "app/Registros.h"
+#include "orientation/Coeficientes.h"
 
 // Raises the error that names the record and the field of a value that cannot be
 // written (not finite, or a pixel position beyond what the file holds) before writing it.

@@ -9,6 +9,7 @@
 
 #include "app/Arquivo_regular.h"
 #include "app/Registros.h"
+#include "orientation/Coeficientes.h"
 
 enum class Leitura_reserva {
   Completa,        // Open data: control points and coefficients are parsed

@@ -7,6 +7,7 @@
 
 #include "app/Lista.h"
 #include "app/Registros.h"
+#include "orientation/Coeficientes.h"
 
 struct Trabalho_lido {
   Lista<Ponto_digitalizado> pontos;

@@ -3,12 +3,28 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "app/Lista.h"
 #include "app/Registros.h"
 
 constexpr int32_t Tipo_indeterminado = 300;
 constexpr int Num_regioes = 5;
+
+// The configuration found by Caracteriza_regiao: its type, its vertices (positions and
+// coordinates, and the two auxiliary corners of the skewed types) and the labels of its
+// sub-regions.
+struct Descricao_regiao {
+  int32_t Tipo_regiao = Tipo_indeterminado;
+  int32_t Num_subregioes = 0;
+  uint8_t Marca = 0;  // kept for the record's layout; nothing reads it
+  std::array<int32_t, 4> Indices_extremos{};
+  std::array<double, 6> E{};
+  std::array<double, 6> N{};
+  std::array<std::string, 5> Textos_regiao{};
+
+  bool operator==(const Descricao_regiao&) const = default;
+};
 
 // Classifies the configuration of the extreme points, given by their positions in the
 // list (the westmost, northmost, eastmost and southmost), into one of sixteen types and

@@ -6,6 +6,7 @@
 
 #include "app/Lista.h"
 #include "app/Registros.h"
+#include "hull/Regiao.h"
 
 // The extreme positions found and the type of the configuration.
 std::string Texto_indices(int32_t iW, int32_t iN, int32_t iE, int32_t iS,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Registros.h"
+#include "orientation/Coeficientes.h"
 
 enum class Configuracao {
   Valida,
