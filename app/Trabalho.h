@@ -12,8 +12,8 @@
 
 #include "app/Lista.h"
 #include "app/Registros.h"
-#include "orientation/Coeficientes.h"
 #include "hull/Regiao.h"
+#include "orientation/Coeficientes.h"
 
 // A shared pointer that compares by what it points to. The control point list is one
 // object shared with the dialog that fills it; two jobs are equal when their lists hold
@@ -34,7 +34,7 @@ struct Trabalho {
   Lista<Ponto_digitalizado> Lista_pontos;
   Lista<Vertice_pconv> Lista_pconv;
   std::array<Lista<Ponto_regiao>, Num_regioes> Regioes;
-  int32_t Modo_clique = 0;  // 0: clicks do nothing; 1: they associate or digitize
+  int32_t Modo_clique = 0;  // a clicking function (capture, digitizing) is active
   bool Orientada = false;
   bool Tem_lista_coord = false;
   int32_t Pontos_associados = 0;
