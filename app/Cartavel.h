@@ -12,6 +12,7 @@
 
 #include "app/Cursor_imagem.h"
 #include "app/Interacao.h"
+#include "app/Marcacao.h"  // Par_inteiro
 #include "app/Registros.h"
 #include "app/Trabalho.h"
 #include "orientation/Escala.h"

@@ -16,9 +16,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/Registros.h"
-
 class TImagem;
+
+// Two pixel counts: the markers' half-size, the origin of a scroll drag.
+struct Par_inteiro {
+  int32_t x = 0;
+  int32_t y = 0;
+};
 
 class Marcacao {
  public:

@@ -40,9 +40,3 @@ struct Ponto_regiao {
 
   bool operator==(const Ponto_regiao&) const = default;
 };
-
-// Two pixel counts: the markers' half-size, the origin of a scroll drag.
-struct Par_inteiro {
-  int32_t x = 0;
-  int32_t y = 0;
-};
