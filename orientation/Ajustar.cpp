@@ -118,10 +118,5 @@ void TForm1::Mostrar_escala(const Escala_aprox& escala) {
 Escala_aprox TForm1::Calcular_escala(int n) {
   std::vector<Ponto_orientacao> pontos;
   for (int i = 0; i < n; ++i) pontos.push_back(OLista_coord->Item(i));
-  Escala_aprox escala;
-  escala.perimetro_carta = Perimetro_carta(pontos);
-  escala.perimetro_imagem = Perimetro_imagem(pontos);
-  escala.escala =
-      Denominador_escala(escala.perimetro_carta, escala.perimetro_imagem, logicalDpiX());
-  return escala;
+  return ::Calcular_escala(pontos, logicalDpiX());
 }

@@ -39,3 +39,11 @@ double Denominador_escala(double perimetro_carta, double perimetro_imagem, doubl
   const double perimetro_tela = Dividir(perimetro_imagem * Metros_por_polegada, ppi);
   return std::floor(Dividir(perimetro_carta, perimetro_tela));
 }
+
+Escala_aprox Calcular_escala(const std::vector<Ponto_orientacao>& pontos, double ppi) {
+  Escala_aprox escala;
+  escala.perimetro_carta = Perimetro_carta(pontos);
+  escala.perimetro_imagem = Perimetro_imagem(pontos);
+  escala.escala = Denominador_escala(escala.perimetro_carta, escala.perimetro_imagem, ppi);
+  return escala;
+}

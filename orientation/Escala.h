@@ -22,3 +22,6 @@ double Perimetro_imagem(const std::vector<Ponto_orientacao>& pontos);
 // Denominator of the scale, rounded down: the chart perimeter against the image
 // perimeter shown at ppi pixels per inch.
 double Denominador_escala(double perimetro_carta, double perimetro_imagem, double ppi);
+
+// The scale of the polygon through the points, shown at ppi pixels per inch.
+Escala_aprox Calcular_escala(const std::vector<Ponto_orientacao>& pontos, double ppi);

@@ -14,6 +14,10 @@ TEST(Escala, QuadradoDoExemplo) {
   EXPECT_DOUBLE_EQ(Perimetro_imagem(pontos), 1600.0);
   EXPECT_EQ(Denominador_escala(400.0, 1600.0, 96), 944.0);    // 943.30...
   EXPECT_EQ(Denominador_escala(400.0, 1600.0, 120), 1181.0);  // 1181.10...
+  const Escala_aprox escala = Calcular_escala(pontos, 96);
+  EXPECT_EQ(escala.perimetro_carta, 400.0);
+  EXPECT_EQ(escala.perimetro_imagem, 1600.0);
+  EXPECT_EQ(escala.escala, 944.0);
 }
 
 TEST(Escala, QuadradoPerturbadoMantemAEscala) {
