@@ -102,7 +102,7 @@ void Marcacao::Pintar() {
   std::vector<size_t> proxima(inicio.begin(), inicio.end() - 1);
   for (const Marca& m : marcas_)
     for (auto [f, ultima] = alcance(m); f <= ultima; ++f) por_faixa[proxima[f]++] = m;
-  const Destino destino{imagem_.Raster.bits(), raster.bytesPerLine(), raster.width()};
+  const Destino destino = Destino_raster();
   for (int f = 0; f < faixas; ++f) {
     const int topo = f * altura_faixa, base = std::min(topo + altura_faixa, raster.height());
     for (size_t k = inicio[f]; k < inicio[f + 1]; ++k) Copiar(por_faixa[k], destino, topo, base);
@@ -111,11 +111,15 @@ void Marcacao::Pintar() {
 }
 
 void Marcacao::Pintar_em_ordem() {
-  const QImage& raster = imagem_.Raster;
-  if (raster.isNull()) return;
-  const Destino destino{imagem_.Raster.bits(), raster.bytesPerLine(), raster.width()};
-  for (const Marca& m : marcas_) Copiar(m, destino, 0, raster.height());
+  if (imagem_.Raster.isNull()) return;
+  const Destino destino = Destino_raster();
+  for (const Marca& m : marcas_) Copiar(m, destino, 0, imagem_.Raster.height());
   marcas_.clear();
+}
+
+Marcacao::Destino Marcacao::Destino_raster() {
+  QImage& raster = imagem_.Raster;
+  return {raster.bits(), raster.bytesPerLine(), raster.width()};
 }
 
 // The runs of the marker's mould that fall on the rows topo..base-1 and inside the

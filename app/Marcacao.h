@@ -62,6 +62,7 @@ class Marcacao {
     qsizetype passo;
     int largura;
   };
+  Destino Destino_raster();
   void Copiar(const Marca& marca, const Destino& destino, int topo, int base) const;
 
   TImagem& imagem_;
