@@ -1,7 +1,7 @@
 """Loads the sample chart again and again in the real window and checks, after every
 load, that the main window ends maximised and was never made larger than the screen on
 the way. Before every third load the window is restored to its normal size first, as
-with the title bar's button. Loads alternate between "Abrir imagem" and "Abrir dados" (the sample job),
+with a double click on the title bar. Loads alternate between "Abrir imagem" and "Abrir dados" (the sample job),
 with a "Nova digitalização" before each, as a person going from sheet to sheet does.
 
 Run by scripts/e2e --cargas N inside a display and a session bus of its own.

@@ -310,17 +310,25 @@ class Programa:
         campo = lambda nome: int(re.search(nome + r":\s+(-?\d+)", info).group(1))
         x, y = campo("Absolute upper-left X"), campo("Absolute upper-left Y")
         w, h = campo("Width"), campo("Height")
-        bordas = subprocess.run(["xprop", "-id", str(janela), "_NET_FRAME_EXTENTS"], capture_output=True,
-                                text=True).stdout
-        numeros = [int(n) for n in re.findall(r"\d+", bordas.partition("=")[2])] or [0, 0, 0, 0]
-        esquerda, direita, topo, base = numeros
+        esquerda, direita, topo, base = self.bordas()
         return flags, (x - esquerda, y - topo, w + esquerda + direita, h + topo + base)
 
+    def bordas(self):
+        """The window manager's frame around the main window: left, right, top (the
+        title bar) and bottom, in pixels."""
+        saida = subprocess.run(["xprop", "-id", str(self.id_x()), "_NET_FRAME_EXTENTS"],
+                               capture_output=True, text=True).stdout
+        return [int(n) for n in re.findall(r"\d+", saida.partition("=")[2])] or [0, 0, 0, 0]
+
     def restaurar(self):
-        """Takes the maximised state away through the window manager, as a person does
-        with the title bar's button, and waits for the window to be normal."""
-        subprocess.run(["wmctrl", "-i", "-r", str(self.id_x()), "-b", "remove,maximized_vert,maximized_horz"],
-                       check=True)
+        """Takes the maximised state away as a person does, with a double click on the
+        title bar (openbox toggles the maximised state so), and waits for the window to
+        be normal."""
+        _, (x, y, largura, _) = self.estado_janela()
+        topo = self.bordas()[2]
+        if topo <= 0:
+            raise Falha("the main window has no title bar to double-click")
+        xdotool("mousemove", x + largura // 2, y + topo // 2, "click", "--repeat", 2, "--delay", 80, 1)
         esperar(lambda: not self.estado_janela()[0] & {"MAXIMIZED_VERT", "MAXIMIZED_HORZ"},
                 "the main window to be restored", diagnostico=lambda: f"it is {self.estado_janela()}")
 
