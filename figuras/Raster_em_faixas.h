@@ -1,0 +1,75 @@
+#pragma once
+// A picture's pixels (0xffRRGGBB, as Format_RGB32) kept in vertical strips
+// `Largura_faixa` pixels wide, one after the other in one block of memory; within a
+// strip the rows lie side by side.
+//
+// Why strips: a window of the picture is then read from memory in runs of a few
+// kilobytes whatever the picture's width. Kept row by row, each row of a 1920-pixel
+// window of a 10000-pixel-wide chart lies 40 KB from the last, the processor's
+// prefetching starts over at every one, and painting it cost up to twice what the same
+// window of a 2000-pixel picture costs. Narrow strips make the cost of a paint follow
+// the window only: the window meets at most two strips it does not cover whole.
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class Raster_em_faixas {
+ public:
+  static constexpr int Largura_faixa = 128;
+
+  Raster_em_faixas() = default;
+  // Pixels not yet written. Raises std::bad_alloc when the system refuses the memory.
+  Raster_em_faixas(int largura, int altura);
+  // A copy of any QImage, converted to Format_RGB32.
+  static Raster_em_faixas De_imagem(const QImage& imagem);
+  // The whole raster as one QImage (a copy).
+  QImage Imagem() const;
+
+  bool Vazio() const { return largura_ <= 0; }
+  int Largura() const { return largura_; }
+  int Altura() const { return altura_; }
+  QSize Tamanho() const { return {largura_, altura_}; }
+  QRect Retangulo() const { return {0, 0, largura_, altura_}; }
+  int64_t Bytes() const { return int64_t{4} * largura_ * altura_; }
+
+  int Faixas() const { return (largura_ + Largura_faixa - 1) / Largura_faixa; }
+  int Largura_da_faixa(int faixa) const;
+  // Row y of a strip: Largura_da_faixa(faixa) pixels, the strip's rows following it.
+  uint32_t* Linha(int faixa, int y) {
+    return Inicio_faixa(faixa) + int64_t{y} * Largura_da_faixa(faixa);
+  }
+  const uint32_t* Linha(int faixa, int y) const {
+    return Inicio_faixa(faixa) + int64_t{y} * Largura_da_faixa(faixa);
+  }
+
+  QRgb Pixel(int x, int y) const { return Linha(x / Largura_faixa, y)[x % Largura_faixa]; }
+  // `quantos` pixels from (x, y) rightwards, across strips; they must lie in the raster.
+  void Escrever(int x, int y, const uint32_t* pixels, int quantos);
+  void Escrever_linha(int y, const uint32_t* pixels) { Escrever(0, y, pixels, largura_); }
+  void Preencher(QRgb cor);
+
+  // Paints the part `parte` of the raster with its top-left corner at `destino`.
+  void Desenhar(QPainter& pintor, QPoint destino, const QRect& parte) const;
+  // Lets `desenho` paint into the raster, in the raster's coordinates, as into one
+  // image: it is called once for every strip `alcance` meets, on a painter clipped to it.
+  // A slanting line cut at a strip's edge is rounded from there on its own: one of its
+  // pixels may lie one row or column off the pixel one image would have had.
+  void Pintar(const QRect& alcance, const std::function<void(QPainter&)>& desenho);
+
+ private:
+  struct Devolver {
+    size_t bytes;
+    void operator()(uint32_t* dados) const;
+  };
+  uint32_t* Inicio_faixa(int faixa) const {
+    return dados_.get() + int64_t{faixa} * Largura_faixa * altura_;
+  }
+  QImage Imagem_da_faixa(int faixa) const;
+
+  std::unique_ptr<uint32_t, Devolver> dados_{nullptr, Devolver{0}};
+  int largura_ = 0, altura_ = 0;
+};
