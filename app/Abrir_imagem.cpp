@@ -6,8 +6,8 @@
 
 #include "app/Cartavel.h"
 #include "app/Imagem.h"
-#include "figuras/Ler_figura.h"
 #include "app/Textos_comuns.h"
+#include "figuras/Ler_figura.h"
 
 namespace {
 
@@ -37,10 +37,10 @@ void TForm1::AbririmagemClick() {
 }
 
 void TForm1::Carregar_imagem() {
-  QImage figura = Ler_figura(Nome_arquivo, logicalDpiX());
+  Raster_em_faixas figura = Raster_em_faixas::De_imagem(Ler_figura(Nome_arquivo, logicalDpiX()));
   // The scroll box takes its ranges from the image control's size; the window keeps
   // its own size.
-  Image1->resize(figura.size());
+  Image1->resize(figura.Tamanho());
   Image1->Raster = std::move(figura);
   Image1->update();
   ScrollBox1->horizontalScrollBar()->setValue(0);  // a new picture shows from its top-left

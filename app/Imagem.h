@@ -1,13 +1,12 @@
 #pragma once
 // The image control Image1: shows its raster at natural size at (0, 0) and reports the
-// mouse in image pixels. Only the exposed rectangle is painted, so the cost of a paint
-// follows the viewport and not the size of the picture.
+// mouse in image pixels. Only the exposed rectangle is painted, and the raster's strips
+// make that cost follow the viewport and not the size of the picture.
 
-#include <QImage>
-#include <QPainter>
 #include <QWidget>
 
 #include "app/Tratador_mouse.h"
+#include "figuras/Raster_em_faixas.h"
 
 class TImagem : public QWidget {
   Q_OBJECT
@@ -16,7 +15,7 @@ class TImagem : public QWidget {
   explicit TImagem(QWidget* parent);
 
   // The view's raster. Markers are painted into it and stay until it is replaced.
-  QImage Raster;
+  Raster_em_faixas Raster;
 
   Tratador_mouse Ao_pressionar;
   Tratador_mouse Ao_mover;  // the button argument is Qt::NoButton
@@ -30,7 +29,4 @@ class TImagem : public QWidget {
   void mousePressEvent(QMouseEvent* evento) override;
   void mouseMoveEvent(QMouseEvent* evento) override;
   void mouseReleaseEvent(QMouseEvent* evento) override;
-
- private:
-  void Pintar_raster(QPainter& pintor, const QRect& parte) const;
 };

@@ -12,13 +12,14 @@
 
 namespace {
 
-// Rows of the raster copied into at a time: about 1 MiB, which stays in the cache.
+// Rows of the raster copied into at a time: about 1 MiB of each strip's rows together,
+// which stays in the cache.
 constexpr qsizetype Bytes_por_faixa = qsizetype{1} << 20;
 
 }  // namespace
 
 Marcacao::Marcacao(TImagem& imagem, Par_inteiro raio)
-    : imagem_(imagem), raio_(raio), tamanho_(imagem.Raster.size()) {}
+    : imagem_(imagem), raio_(raio), tamanho_(imagem.Raster.Tamanho()) {}
 
 Marcacao::~Marcacao() {
   if (marcas_.empty()) return;
@@ -84,12 +85,12 @@ void Marcacao::Marcar_ponto(double x, double y, uint32_t cor_rgb) {
 // Each marker is listed in every band it reaches, in the order it was asked for, by a
 // counting sort; then the bands are copied into one after the other.
 void Marcacao::Pintar() {
-  const QImage& raster = imagem_.Raster;
-  if (raster.isNull()) return;
+  const Raster_em_faixas& raster = imagem_.Raster;
+  if (raster.Vazio()) return;
   const int altura_faixa =
-      static_cast<int>(std::max<qsizetype>(1, Bytes_por_faixa / raster.bytesPerLine()));
-  const int faixas = (raster.height() + altura_faixa - 1) / altura_faixa;
-  const auto faixa_de = [&](int y) { return std::clamp(y, 0, raster.height() - 1) / altura_faixa; };
+      static_cast<int>(std::max<int64_t>(1, Bytes_por_faixa / (int64_t{4} * raster.Largura())));
+  const int faixas = (raster.Altura() + altura_faixa - 1) / altura_faixa;
+  const auto faixa_de = [&](int y) { return std::clamp(y, 0, raster.Altura() - 1) / altura_faixa; };
   const auto alcance = [&](const Marca& m) {
     return std::pair(faixa_de(m.y), faixa_de(m.y + moldes_[m.molde].altura - 1));
   };
@@ -102,37 +103,29 @@ void Marcacao::Pintar() {
   std::vector<size_t> proxima(inicio.begin(), inicio.end() - 1);
   for (const Marca& m : marcas_)
     for (auto [f, ultima] = alcance(m); f <= ultima; ++f) por_faixa[proxima[f]++] = m;
-  const Destino destino = Destino_raster();
   for (int f = 0; f < faixas; ++f) {
-    const int topo = f * altura_faixa, base = std::min(topo + altura_faixa, raster.height());
-    for (size_t k = inicio[f]; k < inicio[f + 1]; ++k) Copiar(por_faixa[k], destino, topo, base);
+    const int topo = f * altura_faixa, base = std::min(topo + altura_faixa, raster.Altura());
+    for (size_t k = inicio[f]; k < inicio[f + 1]; ++k) Copiar(por_faixa[k], topo, base);
   }
   marcas_.clear();
 }
 
 void Marcacao::Pintar_em_ordem() {
-  if (imagem_.Raster.isNull()) return;
-  const Destino destino = Destino_raster();
-  for (const Marca& m : marcas_) Copiar(m, destino, 0, imagem_.Raster.height());
+  if (imagem_.Raster.Vazio()) return;
+  for (const Marca& m : marcas_) Copiar(m, 0, imagem_.Raster.Altura());
   marcas_.clear();
 }
 
-Marcacao::Destino Marcacao::Destino_raster() {
-  QImage& raster = imagem_.Raster;
-  return {raster.bits(), raster.bytesPerLine(), raster.width()};
-}
-
 // The runs of the marker's mould that fall on the rows topo..base-1 and inside the
-// raster, whose first row is at `bits`.
-void Marcacao::Copiar(const Marca& marca, const Destino& destino, int topo, int base) const {
+// raster.
+void Marcacao::Copiar(const Marca& marca, int topo, int base) const {
   const Molde& molde = moldes_[marca.molde];
   for (const Trecho& t : molde.trechos) {
     const int y = marca.y + t.dy;
     const int inicio = std::max(marca.x + t.dx, 0);
-    const int fim = std::min(marca.x + t.dx + t.quantos, destino.largura);
+    const int fim = std::min(marca.x + t.dx + t.quantos, imagem_.Raster.Largura());
     if (y < topo || y >= base || inicio >= fim) continue;
     const uint32_t* pixels = &molde.pixels[t.primeiro_pixel + (inicio - (marca.x + t.dx))];
-    std::copy(pixels, pixels + (fim - inicio),
-              reinterpret_cast<uint32_t*>(destino.bits + y * destino.passo) + inicio);
+    imagem_.Raster.Escrever(inicio, y, pixels, fim - inicio);
   }
 }

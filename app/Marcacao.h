@@ -57,13 +57,7 @@ class Marcacao {
   int Molde_de(int largura, int altura, uint32_t cor_rgb);
   void Pintar();
   void Pintar_em_ordem();
-  struct Destino {
-    uchar* bits;
-    qsizetype passo;
-    int largura;
-  };
-  Destino Destino_raster();
-  void Copiar(const Marca& marca, const Destino& destino, int topo, int base) const;
+  void Copiar(const Marca& marca, int topo, int base) const;
 
   TImagem& imagem_;
   Par_inteiro raio_;

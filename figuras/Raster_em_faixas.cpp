@@ -42,11 +42,7 @@ QImage Raster_em_faixas::Imagem() const {
   return imagem;
 }
 
-int Raster_em_faixas::Largura_da_faixa(int faixa) const {
-  return std::min(Largura_faixa, largura_ - faixa * Largura_faixa);
-}
-
-void Raster_em_faixas::Escrever(int x, int y, const uint32_t* pixels, int quantos) {
+void Raster_em_faixas::Escrever_por_faixas(int x, int y, const uint32_t* pixels, int quantos) {
   while (quantos > 0) {
     const int faixa = x / Largura_faixa, dentro = x % Largura_faixa;
     const int n = std::min(quantos, Largura_da_faixa(faixa) - dentro);

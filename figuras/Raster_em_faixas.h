@@ -13,9 +13,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class Raster_em_faixas {
  public:
@@ -24,6 +26,14 @@ class Raster_em_faixas {
   Raster_em_faixas() = default;
   // Pixels not yet written. Raises std::bad_alloc when the system refuses the memory.
   Raster_em_faixas(int largura, int altura);
+  // A raster moved from is empty.
+  Raster_em_faixas(Raster_em_faixas&& outro) noexcept { *this = std::move(outro); }
+  Raster_em_faixas& operator=(Raster_em_faixas&& outro) noexcept {
+    dados_ = std::move(outro.dados_);
+    largura_ = std::exchange(outro.largura_, 0);
+    altura_ = std::exchange(outro.altura_, 0);
+    return *this;
+  }
   // A copy of any QImage, converted to Format_RGB32.
   static Raster_em_faixas De_imagem(const QImage& imagem);
   // The whole raster as one QImage (a copy).
@@ -37,7 +47,9 @@ class Raster_em_faixas {
   int64_t Bytes() const { return int64_t{4} * largura_ * altura_; }
 
   int Faixas() const { return (largura_ + Largura_faixa - 1) / Largura_faixa; }
-  int Largura_da_faixa(int faixa) const;
+  int Largura_da_faixa(int faixa) const {
+    return std::min(Largura_faixa, largura_ - faixa * Largura_faixa);
+  }
   // Row y of a strip: Largura_da_faixa(faixa) pixels, the strip's rows following it.
   uint32_t* Linha(int faixa, int y) {
     return Inicio_faixa(faixa) + int64_t{y} * Largura_da_faixa(faixa);
@@ -48,7 +60,14 @@ class Raster_em_faixas {
 
   QRgb Pixel(int x, int y) const { return Linha(x / Largura_faixa, y)[x % Largura_faixa]; }
   // `quantos` pixels from (x, y) rightwards, across strips; they must lie in the raster.
-  void Escrever(int x, int y, const uint32_t* pixels, int quantos);
+  // A short run (a marker's) mostly lies in one strip: that case is copied here.
+  void Escrever(int x, int y, const uint32_t* pixels, int quantos) {
+    const int faixa = x / Largura_faixa, dentro = x % Largura_faixa;
+    if (dentro + quantos <= Largura_faixa)
+      std::copy_n(pixels, quantos, Linha(faixa, y) + dentro);
+    else
+      Escrever_por_faixas(x, y, pixels, quantos);
+  }
   void Escrever_linha(int y, const uint32_t* pixels) { Escrever(0, y, pixels, largura_); }
   void Preencher(QRgb cor);
 
@@ -69,6 +88,7 @@ class Raster_em_faixas {
     return dados_.get() + int64_t{faixa} * Largura_faixa * altura_;
   }
   QImage Imagem_da_faixa(int faixa) const;
+  void Escrever_por_faixas(int x, int y, const uint32_t* pixels, int quantos);
 
   std::unique_ptr<uint32_t, Devolver> dados_{nullptr, Devolver{0}};
   int largura_ = 0, altura_ = 0;

@@ -23,13 +23,11 @@ void Desenho_pconv(TForm1& f) {
     vertices << QPoint(Truncar_pixel(ponto.x), Truncar_pixel(ponto.y));
   }
   vertices << vertices.first();
-  QImage& raster = f.Image1->Raster;
-  if (raster.isNull()) return;
-  {
-    QPainter pintor(&raster);
-    pintor.drawPolyline(vertices);
-  }
-  f.Image1->update(vertices.boundingRect().adjusted(-1, -1, 1, 1));
+  Raster_em_faixas& raster = f.Image1->Raster;
+  if (raster.Vazio()) return;
+  const QRect alcance = vertices.boundingRect().adjusted(-1, -1, 1, 1);
+  raster.Pintar(alcance, [&](QPainter& pintor) { pintor.drawPolyline(vertices); });
+  f.Image1->update(alcance);
 }
 
 }  // namespace

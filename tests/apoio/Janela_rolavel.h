@@ -12,7 +12,7 @@
 class Janela_rolavel : public Programa_teste {
  protected:
   void SetUp() override {
-    Form1.Image1->Raster = QImage(3000, 4000, QImage::Format_RGB32);
+    Form1.Image1->Raster = Raster_em_faixas(3000, 4000);
     Form1.Image1->resize(3000, 4000);
     Form1.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form1));

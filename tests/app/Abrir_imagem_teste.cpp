@@ -56,7 +56,7 @@ class AbrirImagem : public Programa_teste {
   void Espera_estado_de_imagem_aberta(const std::string& caminho, QSize tamanho) {
     EXPECT_EQ(Form1.Nome_arquivo, caminho);
     EXPECT_TRUE(Form1.Imagem_aberta);
-    EXPECT_EQ(Form1.Image1->Raster.size(), tamanho);
+    EXPECT_EQ(Form1.Image1->Raster.Tamanho(), tamanho);
     EXPECT_EQ(Form1.Image1->size(), tamanho);
     EXPECT_FALSE(Form1.Abrirdados1->isEnabled());
     EXPECT_FALSE(Form1.Homogeneizar1->isEnabled());
@@ -79,7 +79,7 @@ TEST_F(AbrirImagem, PrimeiraAberturaNaoPerguntaNada) {
   ASSERT_EQ(ui.dialogos_arquivo.size(), 1u);
   EXPECT_EQ(ui.dialogos_arquivo[0].tipo, Dialogo_arquivo_mostrado::Tipo::Figura);
   Espera_estado_de_imagem_aberta(caminho, QSize(320, 240));
-  EXPECT_EQ(Form1.Image1->Raster.pixel(10, 10), QColor(Qt::cyan).rgb());
+  EXPECT_EQ(Form1.Image1->Raster.Pixel(10, 10), QColor(Qt::cyan).rgb());
 }
 
 TEST_F(AbrirImagem, JanelaTerminaMaximizadaSemPassarDaTelaNoCaminho) {
@@ -145,7 +145,7 @@ TEST_F(AbrirImagem, SegundaAberturaCanceladaNaoTocaEmNada) {
   EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 1);
   EXPECT_EQ(Form1.OLista_coord->Quantidade(), 1);
   EXPECT_EQ(Form1.Nome_arquivo, primeira);
-  EXPECT_EQ(Form1.Image1->Raster.size(), QSize(100, 80));
+  EXPECT_EQ(Form1.Image1->Raster.Tamanho(), QSize(100, 80));
   EXPECT_EQ(Form1.Painel(6), " Função corrente: ABRIR IMAGEM ");
 }
 
@@ -172,8 +172,8 @@ TEST_F(AbrirImagem, ArquivoQueNaoEFiguraParaOComandoComACaixaDeErro) {
   ASSERT_EQ(ui.Erros().size(), 1u);
   EXPECT_EQ(Form1.Nome_arquivo, falsa);
   EXPECT_FALSE(Form1.Imagem_aberta);  // from the reset
-  EXPECT_EQ(Form1.Image1->Raster.size(), QSize(100, 80));
-  EXPECT_EQ(Form1.Image1->Raster.pixel(50, 40) & 0xFFFFFF, 0x0000FFu);  // markers kept
+  EXPECT_EQ(Form1.Image1->Raster.Tamanho(), QSize(100, 80));
+  EXPECT_EQ(Form1.Image1->Raster.Pixel(50, 40) & 0xFFFFFF, 0x0000FFu);  // markers kept
   EXPECT_TRUE(Form1.Abrirdados1->isEnabled());
   EXPECT_FALSE(Form1.Abririmagem->isChecked());
   EXPECT_EQ(Form1.Painel(6), " Função corrente: NENHUMA ");  // written by the reset
@@ -247,7 +247,7 @@ TEST_F(AbrirImagem, NovaDigitalizacaoReiniciaTudoMenosAImagem) {
   EXPECT_FALSE(Form1.Nome_arquivo.empty());
   EXPECT_TRUE(Form1.Profundidades1->isChecked() && Form1.Coord_de_carta->isChecked());
   EXPECT_EQ(Form1.Painel(0), " Xt= 7");
-  EXPECT_EQ(Form1.Image1->Raster.pixel(30, 40) & 0xFFFFFF, 0xFF0000u);  // markers stay
+  EXPECT_EQ(Form1.Image1->Raster.Pixel(30, 40) & 0xFFFFFF, 0xFF0000u);  // markers stay
 
   // The next opening asks nothing.
   ui.Escolher_arquivo(std::nullopt);

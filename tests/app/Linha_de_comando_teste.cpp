@@ -129,7 +129,7 @@ TEST_F(Abrir_pela_linha_de_comando, FiguraAbreComoAbrirImagem) {
   EXPECT_TRUE(ui.caixas.empty());
   EXPECT_EQ(Form1.Nome_arquivo, figura);
   EXPECT_TRUE(Form1.Imagem_aberta);
-  EXPECT_EQ(Form1.Image1->Raster.size(), QSize(400, 300));
+  EXPECT_EQ(Form1.Image1->Raster.Tamanho(), QSize(400, 300));
   EXPECT_FALSE(Form1.Abrirdados1->isEnabled());
   EXPECT_TRUE(Form1.Novadigit1->isEnabled());
   EXPECT_TRUE(Form1.Abririmagem->isChecked());

@@ -20,10 +20,10 @@ namespace {
 class Vista : public Programa_teste {
  protected:
   void SetUp() override {
-    Form1.Image1->Raster = QImage(100, 100, QImage::Format_RGB32);
-    Form1.Image1->Raster.fill(Qt::white);
+    Form1.Image1->Raster = Raster_em_faixas(100, 100);
+    Form1.Image1->Raster.Preencher(qRgb(255, 255, 255));
   }
-  QRgb Pixel(int x, int y) const { return Form1.Image1->Raster.pixel(x, y) & 0xFFFFFF; }
+  QRgb Pixel(int x, int y) const { return Form1.Image1->Raster.Pixel(x, y) & 0xFFFFFF; }
 };
 
 }  // namespace
@@ -62,9 +62,9 @@ TEST_F(Vista, CoresDosMarcadores) {
 // the raster; one repaint covers them all.
 TEST_F(Vista, MarcasEmUmaPassadaIguaisAsDoPintor) {
   TImagem& imagem = *Form1.Image1;
-  imagem.Raster = QImage(65536, 24, QImage::Format_RGB32);
-  imagem.Raster.fill(Qt::white);
-  QImage esperado = imagem.Raster.copy();
+  imagem.Raster = Raster_em_faixas(65536, 24);
+  imagem.Raster.Preencher(qRgb(255, 255, 255));
+  QImage esperado = imagem.Raster.Imagem();
   struct Caso {
     int x1, y1, x2, y2;
     uint32_t cor;
@@ -84,7 +84,7 @@ TEST_F(Vista, MarcasEmUmaPassadaIguaisAsDoPintor) {
     pintor.drawEllipse(QRect(c.x1, c.y1, c.x2 - c.x1 - 1, c.y2 - c.y1 - 1));
   }
   pintor.end();
-  EXPECT_TRUE(imagem.Raster == esperado);
+  EXPECT_TRUE(imagem.Raster.Imagem() == esperado);
 }
 
 // Leaves this process only 2 MiB more address space than it has now.
@@ -108,7 +108,7 @@ TEST_F(Vista, MarcasSemMemoriaParaOrdenarSaoAsMesmas) {
 #endif
 #endif
   TImagem& imagem = *Form1.Image1;
-  imagem.Raster = QImage(2000, 40, QImage::Format_RGB32);
+  imagem.Raster = Raster_em_faixas(2000, 40);
   const auto marcar = [&](Marcacao& marcacao) {
     const uint32_t cores[] = {Cor_marca::Vermelho, Cor_marca::Azul, Cor_marca::Verde};
     for (int i = 0; i < 300000; ++i) marcacao.Marcar_ponto(i * 7 % 2000, i * 13 % 40, cores[i % 3]);
@@ -117,19 +117,19 @@ TEST_F(Vista, MarcasSemMemoriaParaOrdenarSaoAsMesmas) {
     // Every block of 64 KiB or more is mapped apart and given back when freed, so that no
     // free block left by the first marking can hold the second one's sorting.
     mallopt(M_MMAP_THRESHOLD, 1 << 16);
-    imagem.Raster.fill(Qt::white);
+    imagem.Raster.Preencher(qRgb(255, 255, 255));
     {
       Marcacao marcacao(imagem, Form1.Raio_marca);
       marcar(marcacao);
     }
-    const QImage esperado = imagem.Raster.copy();
-    imagem.Raster.fill(Qt::white);
+    const QImage esperado = imagem.Raster.Imagem();
+    imagem.Raster.Preencher(qRgb(255, 255, 255));
     {
       Marcacao marcacao(imagem, Form1.Raio_marca);
       marcar(marcacao);
       Limitar_memoria();
     }
-    _exit(imagem.Raster == esperado ? 0 : 1);
+    _exit(imagem.Raster.Imagem() == esperado ? 0 : 1);
   };
   EXPECT_EXIT(marcar_sem_memoria(), testing::ExitedWithCode(0), "");
 }
@@ -226,7 +226,7 @@ TEST_F(Vista, BotaoDoMeioMostraAMensagemDeRolagem) {
 }
 
 TEST_F(Vista, PinturaCobreSoORetanguloExposto) {
-  Form1.Image1->Raster.fill(Qt::red);
+  Form1.Image1->Raster.Preencher(qRgb(255, 0, 0));
   Form1.Image1->resize(150, 150);  // wider than the raster: the rest shows the background
   const QImage tela = Form1.Image1->grab(QRect(90, 90, 20, 20)).toImage();
   EXPECT_EQ(tela.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
@@ -238,16 +238,18 @@ TEST_F(Vista, PinturaCobreSoORetanguloExposto) {
 // corner. Only the pages written are ever resident.
 TEST_F(Rolagem, FolhaA0De600DpiAteOCantoInferiorDireito) {
   constexpr int L = 19866, A = 28087;
-  Form1.Image1->Raster = QImage(L, A, QImage::Format_RGB32);
-  QImage& raster = Form1.Image1->Raster;
-  ASSERT_FALSE(raster.isNull());
-  ASSERT_GT(raster.sizeInBytes(), qsizetype{1} << 31);
-  for (int y = A - 64; y < A; ++y)
-    for (int x = L - 64; x < L; ++x) raster.setPixel(x, y, qRgb(x % 251, y % 241, 7));
+  Form1.Image1->Raster = Raster_em_faixas(L, A);
+  Raster_em_faixas& raster = Form1.Image1->Raster;
+  ASSERT_GT(raster.Bytes(), int64_t{1} << 31);
+  for (int y = A - 64; y < A; ++y) {
+    uint32_t linha[64];
+    for (int x = L - 64; x < L; ++x) linha[x - (L - 64)] = qRgb(x % 251, y % 241, 7);
+    raster.Escrever(L - 64, y, linha, 64);
+  }
   Form1.Image1->resize(L, A);
   Form1.Marcar_ponto(L - 20, A - 20, Cor_marca::Vermelho);
-  EXPECT_EQ(raster.pixel(L - 20, A - 20) & 0xFFFFFF, 0xFF0000u);
-  EXPECT_EQ(raster.pixel(L - 1, A - 1), qRgb((L - 1) % 251, (A - 1) % 241, 7));
+  EXPECT_EQ(raster.Pixel(L - 20, A - 20) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(raster.Pixel(L - 1, A - 1), qRgb((L - 1) % 251, (A - 1) % 241, 7));
 
   Vertical()->setValue(Vertical()->maximum());
   Horizontal()->setValue(Horizontal()->maximum());
@@ -256,7 +258,7 @@ TEST_F(Rolagem, FolhaA0De600DpiAteOCantoInferiorDireito) {
             QPoint(viewport->width(), viewport->height()));
   const QImage tela = Form1.Image1->grab(QRect(L - 40, A - 40, 40, 40)).toImage();
   for (const auto& [x, y] : {std::pair{L - 1, A - 1}, {L - 40, A - 3}, {L - 20, A - 20}})
-    EXPECT_EQ(tela.pixel(x - (L - 40), y - (A - 40)) & 0xFFFFFF, raster.pixel(x, y) & 0xFFFFFF);
+    EXPECT_EQ(tela.pixel(x - (L - 40), y - (A - 40)) & 0xFFFFFF, raster.Pixel(x, y) & 0xFFFFFF);
 
   QTest::mouseMove(Form1.Image1, QPoint(L - 1, A - 1));
   EXPECT_EQ(Form1.Painel(0), " Xt= 19865");

@@ -47,7 +47,7 @@ class Abrir_dados : public Comandos_arquivos {
     return caminho;
   }
 
-  QRgb Cor(int x, int y) const { return Form1.Image1->Raster.pixel(x, y) & 0xFFFFFF; }
+  QRgb Cor(int x, int y) const { return Form1.Image1->Raster.Pixel(x, y) & 0xFFFFFF; }
 
   // Nothing of the opening's end ran: flags, menus and the next number as before.
   void Esperar_fim_nao_executado() {
@@ -88,7 +88,7 @@ TEST_F(Abrir_dados, RestauraOTrabalhoEDeixaDigitalizar) {
   esperado.Lista_pconv = Lista_de<Vertice_pconv>({{1, 2}, {2, 1}});
   esperado.Orientada = esperado.Coord_carta_lidas = esperado.Digitalizacao_liberada = true;
   EXPECT_EQ(Estado, esperado);
-  EXPECT_EQ(Form1.Image1->Raster.size(), QSize(600, 600));
+  EXPECT_EQ(Form1.Image1->Raster.Tamanho(), QSize(600, 600));
   EXPECT_FALSE(Form1.Imagem_aberta);
 
   for (QAction* item : {Form1.Salvar1, Form1.Novadigit1, Form1.Digitalizar2, Form1.Pontos1,

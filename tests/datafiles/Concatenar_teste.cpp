@@ -90,7 +90,7 @@ TEST_F(Concatenar, CinquentaMaisTrintaDaOitentaNumeradosEmSequencia) {
   EXPECT_EQ(linhas[79], "    80    133.250     293.250  -22.50");
   EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 80);
   EXPECT_EQ(Form1.Proximo_ponto, 81);
-  EXPECT_TRUE(Form1.Image1->Raster.isNull()) << "nothing is loaded or drawn";
+  EXPECT_TRUE(Form1.Image1->Raster.Vazio()) << "nothing is loaded or drawn";
   Esperar_fim_do_comando();
   EXPECT_FALSE(std::filesystem::exists(Caminho("juntos_RESERVA.ENh")));
 }

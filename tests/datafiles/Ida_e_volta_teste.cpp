@@ -46,7 +46,7 @@ class Ida_e_volta : public Comandos_arquivos {
   }
 
   QRgb Cor(double x, double y) const {
-    return Form1.Image1->Raster.pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF;
+    return Form1.Image1->Raster.Pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF;
   }
 
   static constexpr Coeficientes Coef_irregular{0.2512345678901, -0.00012345,      75.123456789012,

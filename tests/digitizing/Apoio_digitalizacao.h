@@ -22,8 +22,8 @@ class Digitalizacao : public Programa_teste {
     Form1.Coord_carta_lidas = true;
     Form1.Orientada = true;
     Form1.Digitalizacao_liberada = true;
-    Form1.Image1->Raster = QImage(120, 120, QImage::Format_RGB32);
-    Form1.Image1->Raster.fill(Qt::white);
+    Form1.Image1->Raster = Raster_em_faixas(120, 120);
+    Form1.Image1->Raster.Preencher(qRgb(255, 255, 255));
   }
 
   // A left button press on the image, as the image control reports it.
@@ -49,5 +49,5 @@ class Digitalizacao : public Programa_teste {
     Clicar(X, Y);
   }
 
-  QRgb Cor(int x, int y) const { return Form1.Image1->Raster.pixel(x, y) & 0xFFFFFF; }
+  QRgb Cor(int x, int y) const { return Form1.Image1->Raster.Pixel(x, y) & 0xFFFFFF; }
 };

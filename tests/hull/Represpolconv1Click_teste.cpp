@@ -12,9 +12,9 @@ namespace {
 class Desenho_pol_convexo : public Programa_teste {
  protected:
   void SetUp() override {
-    Form1.Image1->Raster = QImage(200, 200, QImage::Format_RGB32);
-    Form1.Image1->Raster.fill(Qt::white);
-    branco = Form1.Image1->Raster.copy();
+    Form1.Image1->Raster = Raster_em_faixas(200, 200);
+    Form1.Image1->Raster.Preencher(qRgb(255, 255, 255));
+    branco = Form1.Image1->Raster.Imagem();
   }
 
   // Vertices clicked at image positions (x, y), in list order.
@@ -36,7 +36,7 @@ class Desenho_pol_convexo : public Programa_teste {
     return ui.Textos();
   }
 
-  bool Preto(int x, int y) const { return Form1.Image1->Raster.pixel(x, y) == qRgb(0, 0, 0); }
+  bool Preto(int x, int y) const { return Form1.Image1->Raster.Pixel(x, y) == qRgb(0, 0, 0); }
 
   QImage branco;
 };
@@ -50,7 +50,7 @@ TEST_F(Desenho_pol_convexo, MenosDeDoisVerticesSoAsCaixas) {
   Vertices({{50, 50}});
   EXPECT_EQ(Representar(), (std::vector<std::string>{" Ind dos pontos PCONVX \n Pto[1]= 0\n",
                                                      " N ptos pol convexo = 1  "}));
-  EXPECT_EQ(Form1.Image1->Raster, branco);
+  EXPECT_EQ(Form1.Image1->Raster.Imagem(), branco);
 }
 
 TEST_F(Desenho_pol_convexo, OrdemGravadaDesenhaDeOesteANorteALesteASul) {
@@ -91,5 +91,5 @@ TEST_F(Desenho_pol_convexo, VerticeAlemDoFimDaListaNaoDesenhaNada) {
   Form1.Lista_pontos.Remover(2);
   Representar();
   EXPECT_EQ(ui.Erros(), (std::vector<std::string>{"List index out of bounds (2)"}));
-  EXPECT_EQ(Form1.Image1->Raster, branco);
+  EXPECT_EQ(Form1.Image1->Raster.Imagem(), branco);
 }

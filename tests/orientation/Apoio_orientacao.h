@@ -75,7 +75,7 @@ class Orientacao_comandos : public Programa_teste {
     Form1.Ajustar->trigger();
   }
 
-  QRgb Pixel(int x, int y) const { return Form1.Image1->Raster.pixel(x, y); }
+  QRgb Pixel(int x, int y) const { return Form1.Image1->Raster.Pixel(x, y); }
   const Caixa_mostrada& Ultima_caixa() const { return ui.caixas.back(); }
   std::string Painel_funcao() const { return Form1.Painel(6); }
 };
