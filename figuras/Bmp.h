@@ -2,13 +2,13 @@
 // What the parts of the bitmap decoder share: the header reduced to what decoding needs,
 // the palette, the rows of the raster in the file's order, and the decoder's own errors.
 
-#include <QImage>
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include "figuras/Paginas_antecipadas.h"
+#include "figuras/Raster_em_faixas.h"
 
 namespace bmp {
 
@@ -68,10 +68,9 @@ inline uint32_t Cor_definida(const Paleta& cores, unsigned indice) {
   return cor;
 }
 
-// The file's row `linha_arquivo`, counted in the file's order, in the raster.
-inline uint32_t* Linha_do_raster(QImage& raster, const Cabecalho_bmp& cab, int64_t linha_arquivo) {
-  const int64_t y = cab.de_cima_para_baixo ? linha_arquivo : cab.altura - 1 - linha_arquivo;
-  return reinterpret_cast<uint32_t*>(raster.scanLine(static_cast<int>(y)));
+// The raster's row of the file's row `linha_arquivo`, counted in the file's order.
+inline int Y_no_raster(const Cabecalho_bmp& cab, int64_t linha_arquivo) {
+  return static_cast<int>(cab.de_cima_para_baixo ? linha_arquivo : cab.altura - 1 - linha_arquivo);
 }
 
 // The order in which the rows come, for the pages asked for ahead of them.
@@ -89,9 +88,10 @@ int64_t Ir_aos_pixels(std::FILE* arquivo, const Cabecalho_bmp& cab);
 
 // The pixel data into a new raster: rows without compression (of `disponiveis` bytes in
 // the file) or a run-length compressed stream (BI_RLE8, BI_RLE4).
-QImage Ler_sem_compressao(std::FILE* arquivo, const std::string& caminho, const Cabecalho_bmp& cab,
-                          const Paleta& cores, int64_t disponiveis);
-QImage Ler_comprimido(std::FILE* arquivo, const std::string& caminho, const Cabecalho_bmp& cab,
-                      const Paleta& cores);
+Raster_em_faixas Ler_sem_compressao(std::FILE* arquivo, const std::string& caminho,
+                                    const Cabecalho_bmp& cab, const Paleta& cores,
+                                    int64_t disponiveis);
+Raster_em_faixas Ler_comprimido(std::FILE* arquivo, const std::string& caminho,
+                                const Cabecalho_bmp& cab, const Paleta& cores);
 
 }  // namespace bmp

@@ -1,5 +1,5 @@
-// Bitmap rows without compression: every depth and mask, each row converted straight
-// into the raster's own scanline.
+// Bitmap rows without compression: every depth and mask, each row converted into a
+// buffer of one row and written from there into the raster's strips.
 
 #include <fmt/printf.h>
 
@@ -132,23 +132,26 @@ void Conferir_disponiveis(const Cabecalho_bmp& cab, int64_t disponiveis) {
 }
 
 void Ler_linhas(std::FILE* arquivo, const Cabecalho_bmp& cab, const Conversor& converter,
-                QImage& raster) {
+                Raster_em_faixas& raster) {
   const size_t passo = static_cast<size_t>(Bytes_por_linha(cab));
   std::vector<unsigned char> linha(passo + 1);  // a spare byte for Linha_bgr
+  std::vector<uint32_t> convertida(static_cast<size_t>(cab.largura));
   for (int64_t i = 0; i < cab.altura; ++i) {
     if (std::fread(linha.data(), 1, passo, arquivo) != passo)
       Incompleto(fmt::sprintf("termina na linha %d de %d", i + 1, cab.altura));
-    converter(linha.data(), Linha_do_raster(raster, cab, i));
+    converter(linha.data(), convertida.data());
+    raster.Escrever_linha(Y_no_raster(cab, i), convertida.data());
   }
 }
 
 }  // namespace
 
-QImage Ler_sem_compressao(std::FILE* arquivo, const std::string& caminho, const Cabecalho_bmp& cab,
-                          const Paleta& cores, int64_t disponiveis) {
+Raster_em_faixas Ler_sem_compressao(std::FILE* arquivo, const std::string& caminho,
+                                    const Cabecalho_bmp& cab, const Paleta& cores,
+                                    int64_t disponiveis) {
   const Conversor converter = Escolher_conversor(cab, cores);
   Conferir_disponiveis(cab, disponiveis);
-  QImage raster = Criar_raster(caminho, cab.largura, cab.altura);
+  Raster_em_faixas raster = Criar_raster(caminho, cab.largura, cab.altura);
   const Paginas_antecipadas antecipadas(raster, Ordem_das_linhas(cab));
   Ler_linhas(arquivo, cab, converter, raster);
   return raster;

@@ -42,33 +42,43 @@ class Fluxo_bytes {
   size_t posicao_ = 0, fim_ = 0;
 };
 
-// Where the next pixel of the stream goes; rows are counted in the file's order.
-// Pixels that the stream skips show the first colour of the palette. A row is filled
-// with it only when the stream reaches it (or at the end), so that a short stream
-// behind a header claiming a huge picture touches only the rows it really has.
+// Where the next pixel of the stream goes; rows are counted in the file's order. The
+// current row is put together in a buffer and written into the raster when the stream
+// leaves it. Pixels that the stream skips show the first colour of the palette. A row
+// skipped whole is written only when the stream puts pixels in a later row (or at the
+// end), so that a short stream behind a header claiming a huge picture touches only the
+// rows it really has.
 class Posicao_rle {
  public:
-  Posicao_rle(QImage& raster, const Cabecalho_bmp& cab, uint32_t fundo)
-      : raster_(raster), cab_(cab), fundo_(fundo) {}
+  Posicao_rle(Raster_em_faixas& raster, const Cabecalho_bmp& cab, uint32_t fundo)
+      : raster_(raster),
+        cab_(cab),
+        fundo_(static_cast<size_t>(cab.largura), fundo),
+        atual_(fundo_) {}
 
   // The next `quantos` pixels of the current row.
   uint32_t* Pixels(int64_t quantos) {
     if (linha_ >= cab_.altura) Danificado("sequência RLE além do fim da imagem");
     if (x_ + quantos > cab_.largura) Danificado("sequência RLE além do fim de uma linha");
-    Preencher_ate(linha_ + 1);
-    uint32_t* pixels = Linha_do_raster(raster_, cab_, linha_) + x_;
+    Preencher_ate(linha_);
+    com_pixels_ = true;
+    uint32_t* pixels = atual_.data() + x_;
     x_ += quantos;
     return pixels;
   }
 
   // The rows the stream never reached, once it has ended well.
-  void Concluir() { Preencher_ate(cab_.altura); }
+  void Concluir() {
+    Gravar_atual();
+    Preencher_ate(cab_.altura);
+  }
 
   void Nova_linha() { Deslocar(-x_, 1); }
 
   void Deslocar(int64_t direita, int64_t linhas) {
     if (linha_ + linhas > cab_.altura) Danificado("sequência RLE além do fim da imagem");
     if (x_ + direita > cab_.largura) Danificado("sequência RLE além do fim de uma linha");
+    if (linhas > 0) Gravar_atual();
     x_ += direita;
     linha_ += linhas;
   }
@@ -79,16 +89,24 @@ class Posicao_rle {
   }
 
  private:
-  void Preencher_ate(int64_t fim) {
-    for (; preenchidas_ < fim; ++preenchidas_) {
-      uint32_t* linha = Linha_do_raster(raster_, cab_, preenchidas_);
-      std::fill(linha, linha + cab_.largura, fundo_);
-    }
+  void Gravar_atual() {
+    if (!com_pixels_) return;
+    raster_.Escrever_linha(Y_no_raster(cab_, linha_), atual_.data());
+    preenchidas_ = linha_ + 1;
+    atual_ = fundo_;
+    com_pixels_ = false;
   }
 
-  QImage& raster_;
+  void Preencher_ate(int64_t fim) {
+    for (; preenchidas_ < fim; ++preenchidas_)
+      raster_.Escrever_linha(Y_no_raster(cab_, preenchidas_), fundo_.data());
+  }
+
+  Raster_em_faixas& raster_;
   const Cabecalho_bmp& cab_;
-  const uint32_t fundo_;
+  const std::vector<uint32_t> fundo_;  // a row of the first colour
+  std::vector<uint32_t> atual_;
+  bool com_pixels_ = false;
   int64_t x_ = 0, linha_ = 0, preenchidas_ = 0;
 };
 
@@ -114,7 +132,8 @@ void Copiar(Fluxo_bytes& fluxo, uint32_t* pixels, unsigned quantos, int bits, co
 
 // Pairs of bytes: a count and an index run, or 0 and an escape (0 end of row, 1 end of
 // bitmap, 2 a jump right and up the picture, 3 to 255 an absolute run of that length).
-void Ler_rle(Fluxo_bytes& fluxo, const Cabecalho_bmp& cab, const Paleta& cores, QImage& raster) {
+void Ler_rle(Fluxo_bytes& fluxo, const Cabecalho_bmp& cab, const Paleta& cores,
+             Raster_em_faixas& raster) {
   Posicao_rle posicao(raster, cab, cores[0]);
   for (;;) {
     const int quantos = fluxo.Proximo_ou_fim();
@@ -140,12 +159,12 @@ void Ler_rle(Fluxo_bytes& fluxo, const Cabecalho_bmp& cab, const Paleta& cores, 
 
 }  // namespace
 
-QImage Ler_comprimido(std::FILE* arquivo, const std::string& caminho, const Cabecalho_bmp& cab,
-                      const Paleta& cores) {
+Raster_em_faixas Ler_comprimido(std::FILE* arquivo, const std::string& caminho,
+                                const Cabecalho_bmp& cab, const Paleta& cores) {
   // The raster is allocated once the stream shows it has data at all.
   Fluxo_bytes fluxo(arquivo);
   if (!fluxo.Ha_dados()) Fluxo_bytes::Cortado();
-  QImage raster = Criar_raster(caminho, cab.largura, cab.altura);
+  Raster_em_faixas raster = Criar_raster(caminho, cab.largura, cab.altura);
   const Paginas_antecipadas antecipadas(raster, Ordem_das_linhas(cab));
   Ler_rle(fluxo, cab, cores, raster);
   return raster;

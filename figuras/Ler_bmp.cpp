@@ -1,7 +1,7 @@
 // Windows bitmaps, decoded here rather than by Qt: Qt's reader refuses any side over
 // 16384 pixels, and an A0 sheet scanned at 600 dpi is about 19900 x 28100. The file is
-// read once, front to back, one row at a time, and every row is converted straight into
-// the raster's own scanline, whatever the depth of the file.
+// read once, front to back, one row at a time, and every row is converted into a buffer
+// of one row and written from there into the raster, whatever the depth of the file.
 //
 // Anything that does not fit the raster (a run or a jump past a row or past the last
 // row, a colour index beyond the palette) and a file that ends before its last row are
@@ -12,7 +12,7 @@
 
 namespace {
 
-QImage Decodificar(std::FILE* arquivo, const std::string& caminho) {
+Raster_em_faixas Decodificar(std::FILE* arquivo, const std::string& caminho) {
   using namespace bmp;
   const Cabecalho_bmp cab = Ler_cabecalho(arquivo);
   Conferir_formato(cab);
@@ -27,7 +27,7 @@ QImage Decodificar(std::FILE* arquivo, const std::string& caminho) {
 
 }  // namespace
 
-QImage Ler_bmp(const std::string& caminho) {
+Raster_em_faixas Ler_bmp(const std::string& caminho) {
   const Arquivo arquivo = Abrir_arquivo(caminho);
   try {
     return Decodificar(arquivo.get(), caminho);

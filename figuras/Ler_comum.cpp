@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <utility>
 
 #include "app/Arquivo_regular.h"
@@ -56,8 +57,8 @@ int64_t Memoria_livre_do_sistema() {
 
 int64_t (*Memoria_disponivel)() = Memoria_livre_do_sistema;
 
-Erro Erro_grande_demais(int64_t largura, int64_t altura, int64_t bytes) {
-  const double necessarios = bytes >= 0 ? static_cast<double>(bytes)
+Erro Erro_grande_demais(int64_t largura, int64_t altura, double bytes) {
+  const double necessarios = bytes >= 0 ? bytes
                                         : 4.0 * static_cast<double>(largura) *
                                               static_cast<double>(altura);  // four bytes a pixel
   const double mib = std::ceil(necessarios / (1 << 20));
@@ -66,20 +67,49 @@ Erro Erro_grande_demais(int64_t largura, int64_t altura, int64_t bytes) {
                    largura, altura, static_cast<int64_t>(mib)));
 }
 
-void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura) {
+void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura,
+                             int copias) {
   if (largura <= 0 || altura <= 0)
     Falhar_leitura(caminho, fmt::sprintf("dimensões inválidas (%d x %d pixels)", largura, altura));
-  // QImage counts rows and the bytes of a row in int; the size is compared by division,
-  // so that a header claiming huge sides cannot overflow.
-  if (largura > INT32_MAX / 4 || altura > INT32_MAX || largura > Memoria_disponivel() / 4 / altura)
-    throw Erro_grande_demais(largura, altura);
+  // The sides and the bytes of a row are counted in int; the size is compared by
+  // division, so that a header claiming huge sides cannot overflow.
+  if (largura > INT32_MAX / 4 || altura > INT32_MAX ||
+      largura > Memoria_disponivel() / 4 / copias / altura)
+    throw Erro_grande_demais(
+        largura, altura, 4.0 * copias * static_cast<double>(largura) * static_cast<double>(altura));
 }
 
-QImage Criar_raster(const std::string& caminho, int64_t largura, int64_t altura) {
+Raster_em_faixas Criar_raster(const std::string& caminho, int64_t largura, int64_t altura) {
   Conferir_tamanho_raster(caminho, largura, altura);
-  QImage raster(static_cast<int>(largura), static_cast<int>(altura), QImage::Format_RGB32);
-  if (raster.isNull()) throw Erro_grande_demais(largura, altura);
-  return raster;
+  try {
+    return Raster_em_faixas(static_cast<int>(largura), static_cast<int>(altura));
+  } catch (const std::bad_alloc&) {
+    throw Erro_grande_demais(largura, altura);
+  }
+}
+
+namespace {
+
+Erro Erro_duas_copias(int64_t largura, int64_t altura) {
+  return Erro_grande_demais(largura, altura,
+                            8.0 * static_cast<double>(largura) * static_cast<double>(altura));
+}
+
+}  // namespace
+
+QImage Criar_imagem_intermediaria(const std::string& caminho, int64_t largura, int64_t altura) {
+  Conferir_tamanho_raster(caminho, largura, altura, 2);
+  QImage imagem(static_cast<int>(largura), static_cast<int>(altura), QImage::Format_RGB32);
+  if (imagem.isNull()) throw Erro_duas_copias(largura, altura);
+  return imagem;
+}
+
+Raster_em_faixas Em_faixas(const QImage& imagem) {
+  try {
+    return Raster_em_faixas::De_imagem(imagem);
+  } catch (const std::bad_alloc&) {
+    throw Erro_duas_copias(imagem.width(), imagem.height());
+  }
 }
 
 Arquivo Abrir_arquivo(const std::string& caminho) {

@@ -87,7 +87,7 @@ QByteArray Converter_em_svg(const std::string& caminho, const std::vector<unsign
 
 }  // namespace
 
-QImage Ler_emf(const std::string& caminho, double pontos_por_polegada) {
+Raster_em_faixas Ler_emf(const std::string& caminho, double pontos_por_polegada) {
   const std::vector<unsigned char> emf = Ler_arquivo_inteiro(caminho);
   if (!Cabecalho_valido(emf)) Falhar_leitura(caminho, "não é um arquivo EMF");
   const size_t comprimento = Comprimento_registros(emf);
@@ -107,8 +107,8 @@ QImage Ler_emf(const std::string& caminho, double pontos_por_polegada) {
   const double px_y = c.dispositivo[1] / (c.milimetros[1] * 100.0);
   const QRectF janela(c.moldura[0] * px_x - c.limites_esq, c.moldura[1] * px_y - c.limites_topo,
                       largura_moldura * px_x, altura_moldura * px_y);
-  const QImage raster =
+  Raster_em_faixas raster =
       Rasterizar_svg(caminho, Converter_em_svg(caminho, emf, comprimento), janela, tamanho);
-  if (raster.isNull()) Falhar_leitura(caminho, "arquivo EMF danificado");
+  if (raster.Vazio()) Falhar_leitura(caminho, "arquivo EMF danificado");
   return raster;
 }

@@ -28,7 +28,7 @@ std::string Minusculas(std::string texto) {
 
 }  // namespace
 
-QImage Ler_figura(const std::string& caminho, double pontos_por_polegada) {
+Raster_em_faixas Ler_figura(const std::string& caminho, double pontos_por_polegada) {
   const std::string extensao = Extensao(caminho);
   const std::string formato = Minusculas(extensao);
   if (formato == "jpg" || formato == "jpeg") return Ler_jpeg(caminho);

@@ -1,6 +1,6 @@
 #pragma once
 // Pieces shared by the picture loader's format readers (Ler_*.cpp). Each reader turns
-// one file into a Format_RGB32 raster or raises Erro; none of them ends the process.
+// one file into a raster kept in strips or raises Erro; none of them ends the process.
 
 #include <QByteArray>
 #include <QImage>
@@ -13,6 +13,7 @@
 
 #include "app/Arquivo_regular.h"
 #include "app/Erro.h"
+#include "figuras/Raster_em_faixas.h"
 
 // The bytes the system can still give this process now: its available memory, within
 // its control group's limit. A damaged or hostile header may claim tens of gigabytes,
@@ -23,14 +24,22 @@ int64_t Memoria_livre_do_sistema();
 
 // Raises Erro for a raster size that is not positive (a reading error of the file) or
 // that does not fit in the available memory, before anything is allocated ("Imagem
-// grande demais para a memória disponível (%d x %d pixels, %d MiB)").
-void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura);
+// grande demais para a memória disponível (%d x %d pixels, %d MiB)"). `copias` is how
+// many rasters of that size reading holds at once: a picture that Qt renders or decodes
+// into one image is then copied into strips.
+void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura,
+                             int copias = 1);
 // `bytes` is what reading the picture needs, when that is more than its raster.
-Erro Erro_grande_demais(int64_t largura, int64_t altura, int64_t bytes = -1);
+Erro Erro_grande_demais(int64_t largura, int64_t altura, double bytes = -1);
 
-// A Format_RGB32 raster of the given size, its pixels not yet written: the size is
-// checked first, and a failed allocation raises the same error as a size too large.
-QImage Criar_raster(const std::string& caminho, int64_t largura, int64_t altura);
+// A raster of the given size, its pixels not yet written: the size is checked first,
+// and a failed allocation raises the same error as a size too large.
+Raster_em_faixas Criar_raster(const std::string& caminho, int64_t largura, int64_t altura);
+// An image for Qt to draw or decode into, to be copied into strips by Em_faixas: the
+// memory of both copies is checked before either is allocated, and a failed allocation
+// of either raises the same error as a size too large.
+QImage Criar_imagem_intermediaria(const std::string& caminho, int64_t largura, int64_t altura);
+Raster_em_faixas Em_faixas(const QImage& imagem);
 
 // Each side of a metafile's raster is at most this: 4.3 m at 96 dpi, far beyond any
 // sheet; a larger size can only come from a damaged header.
@@ -50,12 +59,12 @@ QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
                        double altura_polegadas, double pontos_por_polegada);
 
 // Renders the part `janela` of an SVG drawing (in its user units) onto a white raster
-// of the given size. Returns a null image when Qt cannot parse the SVG.
-QImage Rasterizar_svg(const std::string& caminho, const QByteArray& svg, const QRectF& janela,
-                      QSize tamanho);
+// of the given size. Returns an empty raster when Qt cannot parse the SVG.
+Raster_em_faixas Rasterizar_svg(const std::string& caminho, const QByteArray& svg,
+                                const QRectF& janela, QSize tamanho);
 
-QImage Ler_jpeg(const std::string& caminho);
-QImage Ler_bmp(const std::string& caminho);
-QImage Ler_ico(const std::string& caminho);
-QImage Ler_emf(const std::string& caminho, double pontos_por_polegada);
-QImage Ler_wmf(const std::string& caminho, double pontos_por_polegada);
+Raster_em_faixas Ler_jpeg(const std::string& caminho);
+Raster_em_faixas Ler_bmp(const std::string& caminho);
+Raster_em_faixas Ler_ico(const std::string& caminho);
+Raster_em_faixas Ler_emf(const std::string& caminho, double pontos_por_polegada);
+Raster_em_faixas Ler_wmf(const std::string& caminho, double pontos_por_polegada);

@@ -123,9 +123,9 @@ class Limite_alocacao {
 };
 
 // Transparent parts of an icon show white, as on a sheet of paper. A 32-bit picture is
-// composed in place and taken as it is; others (palette, grey, 16 bits a channel) are
-// converted into a raster of their own.
-QImage Em_rgb32(const std::string& caminho, QImage figura) {
+// composed in place and copied into strips; others (palette, grey, 16 bits a channel)
+// are drawn by Qt onto white strips.
+Raster_em_faixas Em_rgb32(const std::string& caminho, QImage figura) {
   if (figura.format() == QImage::Format_ARGB32 ||
       figura.format() == QImage::Format_ARGB32_Premultiplied) {
     const bool pre = figura.format() == QImage::Format_ARGB32_Premultiplied;
@@ -141,18 +141,18 @@ QImage Em_rgb32(const std::string& caminho, QImage figura) {
       }
     }
     figura.reinterpretAsFormat(QImage::Format_RGB32);
-    return figura;
   }
-  if (figura.format() == QImage::Format_RGB32) return figura;
-  QImage raster = Criar_raster(caminho, figura.width(), figura.height());
-  raster.fill(Qt::white);
-  QPainter(&raster).drawImage(0, 0, figura);
+  if (figura.format() == QImage::Format_RGB32) return Em_faixas(figura);
+  Raster_em_faixas raster = Criar_raster(caminho, figura.width(), figura.height());
+  raster.Preencher(qRgb(255, 255, 255));
+  raster.Pintar(raster.Retangulo(), [&](QPainter& pintor) { pintor.drawImage(0, 0, figura); });
   return raster;
 }
 
-QImage Decodificar(const std::string& caminho, std::FILE* arquivo) {
+Raster_em_faixas Decodificar(const std::string& caminho, std::FILE* arquivo) {
   const Entrada_ico entrada = Escolher_entrada(arquivo);
-  Conferir_tamanho_raster(caminho, entrada.largura, entrada.altura);
+  // Qt's decoded picture and its copy in strips are held together for a moment.
+  Conferir_tamanho_raster(caminho, entrada.largura, entrada.altura, 2);
   std::rewind(arquivo);
   QFile dispositivo;
   if (!dispositivo.open(arquivo, QIODevice::ReadOnly))
@@ -171,7 +171,7 @@ QImage Decodificar(const std::string& caminho, std::FILE* arquivo) {
 
 }  // namespace
 
-QImage Ler_ico(const std::string& caminho) {
+Raster_em_faixas Ler_ico(const std::string& caminho) {
   const Arquivo arquivo = Abrir_arquivo(caminho);  // by the bytes of its name
   try {
     return Decodificar(caminho, arquivo.get());

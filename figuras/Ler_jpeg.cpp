@@ -1,4 +1,6 @@
-// JPEG pictures through libjpeg-turbo, decoded straight into the raster's own rows.
+// JPEG pictures through libjpeg-turbo. libjpeg writes whole rows and the raster keeps
+// strips, so a few rows at a time are decoded into a small buffer that stays in the
+// processor's cache, and written from there into the strips.
 //
 // libjpeg reports a fatal error by calling error_exit, which must not return. It is
 // replaced by a longjmp back into the function that called libjpeg; those functions
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <vector>
 // clang-format off
 #include <jpeglib.h>
 #include <jerror.h>
@@ -25,6 +28,10 @@ namespace {
 // picture; libjpeg-turbo's own tools stop such a file after about a hundred. Real
 // files have about ten (libjpeg's standard script), rarely more than a few dozen.
 constexpr int Maximo_varreduras = 100;
+
+// The rows decoded at a time fill about this much, so that they are still in the
+// processor's cache when they are written into the raster's strips.
+constexpr size_t Bytes_buffer = size_t{256} << 10;
 
 struct Erros_jpeg {
   jpeg_error_mgr padrao;  // first, so that libjpeg's err pointer is also ours
@@ -118,43 +125,43 @@ void Ler_cabecalho(Jpeg_em_leitura* jpeg, std::FILE* arquivo, const char* caminh
   jpeg_stdio_src(&jpeg->cinfo, arquivo);
   jpeg_read_header(&jpeg->cinfo, TRUE);
   // Four bytes a pixel either way: BGRA is Format_RGB32's byte order with the fourth
-  // byte guaranteed 0xFF; CMYK is converted in place afterwards.
+  // byte guaranteed 0xFF; CMYK is converted in the row buffer.
   jpeg->cinfo.out_color_space = Cmyk(jpeg->cinfo) ? JCS_CMYK : JCS_EXT_BGRA;
   jpeg_calc_output_dimensions(&jpeg->cinfo);
-}
-
-void Decodificar(Jpeg_em_leitura* jpeg, unsigned char* linha0, long bytes_por_linha,
-                 const char* caminho) {
-  if (setjmp(jpeg->erros.retorno)) Falhar_jpeg(caminho, jpeg);
-  jpeg_decompress_struct* cinfo = &jpeg->cinfo;
-  jpeg_start_decompress(cinfo);
-  constexpr JDIMENSION Linhas_por_vez = 16;
-  JSAMPROW linhas[Linhas_por_vez];
-  while (cinfo->output_scanline < cinfo->output_height) {
-    const JDIMENSION primeira = cinfo->output_scanline;
-    const JDIMENSION quantas = std::min(Linhas_por_vez, cinfo->output_height - primeira);
-    for (JDIMENSION i = 0; i < quantas; ++i)
-      linhas[i] = linha0 + static_cast<long>(primeira + i) * bytes_por_linha;
-    jpeg_read_scanlines(cinfo, linhas, quantas);
-  }
-  jpeg_finish_decompress(cinfo);
 }
 
 // Adobe writes CMYK (and YCCK, which libjpeg turns into CMYK) inverted: the stored
 // value is 255 minus the ink, so the colour is C·K/255. Files without Adobe's marker
 // store the ink itself.
-void Cmyk_para_rgb(QImage& raster, bool invertido) {
-  for (int y = 0; y < raster.height(); ++y) {
-    uchar* p = raster.scanLine(y);
-    for (int x = 0; x < raster.width(); ++x, p += 4) {
-      int c = p[0], m = p[1], a = p[2], k = p[3];
-      if (!invertido) c = 255 - c, m = 255 - m, a = 255 - a, k = 255 - k;
-      p[0] = static_cast<uchar>((a * k + 127) / 255);  // blue
-      p[1] = static_cast<uchar>((m * k + 127) / 255);  // green
-      p[2] = static_cast<uchar>((c * k + 127) / 255);  // red
-      p[3] = 0xFF;
+void Cmyk_para_rgb(unsigned char* p, JDIMENSION largura, bool invertido) {
+  for (JDIMENSION x = 0; x < largura; ++x, p += 4) {
+    int c = p[0], m = p[1], a = p[2], k = p[3];
+    if (!invertido) c = 255 - c, m = 255 - m, a = 255 - a, k = 255 - k;
+    p[0] = static_cast<unsigned char>((a * k + 127) / 255);  // blue
+    p[1] = static_cast<unsigned char>((m * k + 127) / 255);  // green
+    p[2] = static_cast<unsigned char>((c * k + 127) / 255);  // red
+    p[3] = 0xFF;
+  }
+}
+
+// Rows of four bytes a pixel, decoded a few at a time and written into the raster.
+// `linhas` points at the buffer's rows, `quantas` of them.
+void Decodificar(Jpeg_em_leitura* jpeg, Raster_em_faixas* raster, JSAMPROW* linhas,
+                 JDIMENSION quantas, const char* caminho) {
+  if (setjmp(jpeg->erros.retorno)) Falhar_jpeg(caminho, jpeg);
+  jpeg_decompress_struct* cinfo = &jpeg->cinfo;
+  jpeg_start_decompress(cinfo);
+  const bool cmyk = Cmyk(*cinfo);
+  while (cinfo->output_scanline < cinfo->output_height) {
+    const auto primeira = static_cast<int>(cinfo->output_scanline);
+    const JDIMENSION lidas = jpeg_read_scanlines(cinfo, linhas, quantas);
+    for (JDIMENSION i = 0; i < lidas; ++i) {
+      if (cmyk) Cmyk_para_rgb(linhas[i], cinfo->output_width, cinfo->saw_Adobe_marker);
+      raster->Escrever_linha(primeira + static_cast<int>(i),
+                             reinterpret_cast<const uint32_t*>(linhas[i]));
     }
   }
+  jpeg_finish_decompress(cinfo);
 }
 
 // Releases the decompressor however the reading ends.
@@ -165,7 +172,7 @@ struct Liberar_jpeg {
 
 }  // namespace
 
-QImage Ler_jpeg(const std::string& caminho) {
+Raster_em_faixas Ler_jpeg(const std::string& caminho) {
   const Arquivo arquivo = Abrir_arquivo(caminho);
   Jpeg_em_leitura jpeg{};
   jpeg.cinfo.err = jpeg_std_error(&jpeg.erros.padrao);
@@ -175,14 +182,21 @@ QImage Ler_jpeg(const std::string& caminho) {
   const Liberar_jpeg liberar{jpeg};
   Ler_cabecalho(&jpeg, arquivo.get(), caminho.c_str());
   // The raster's size is checked before it is allocated, and libjpeg may take for the
-  // coefficients only what the raster leaves of the available memory: beyond that it
-  // stops before allocating them ("Backing store not supported").
+  // coefficients only what the raster and the buffer leave of the available memory:
+  // beyond that it stops before allocating them ("Backing store not supported").
   const int64_t disponivel = Memoria_disponivel();
-  QImage raster = Criar_raster(caminho, jpeg.cinfo.output_width, jpeg.cinfo.output_height);
-  jpeg.cinfo.mem->max_memory_to_use =
-      static_cast<long>(std::max<int64_t>(1, disponivel - raster.sizeInBytes()));
+  Raster_em_faixas raster =
+      Criar_raster(caminho, jpeg.cinfo.output_width, jpeg.cinfo.output_height);
+  const size_t bytes_linha = size_t{4} * jpeg.cinfo.output_width;
+  const size_t quantas =
+      std::max<size_t>(jpeg.cinfo.rec_outbuf_height,
+                       std::min<size_t>(jpeg.cinfo.output_height, Bytes_buffer / bytes_linha));
+  std::vector<unsigned char> buffer(quantas * bytes_linha);
+  std::vector<JSAMPROW> linhas(quantas);
+  for (size_t i = 0; i < quantas; ++i) linhas[i] = buffer.data() + i * bytes_linha;
+  jpeg.cinfo.mem->max_memory_to_use = static_cast<long>(
+      std::max<int64_t>(1, disponivel - raster.Bytes() - static_cast<int64_t>(buffer.size())));
   const Paginas_antecipadas antecipadas(raster);
-  Decodificar(&jpeg, raster.bits(), raster.bytesPerLine(), caminho.c_str());
-  if (Cmyk(jpeg.cinfo)) Cmyk_para_rgb(raster, jpeg.cinfo.saw_Adobe_marker);
+  Decodificar(&jpeg, &raster, linhas.data(), static_cast<JDIMENSION>(quantas), caminho.c_str());
   return raster;
 }

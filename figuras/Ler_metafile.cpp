@@ -22,14 +22,18 @@ QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
   return QSize(static_cast<int>(largura), static_cast<int>(altura));
 }
 
-QImage Rasterizar_svg(const std::string& caminho, const QByteArray& svg, const QRectF& janela,
-                      QSize tamanho) {
+// Qt renders into one image, which is then copied into strips: rendering strip by strip
+// would walk the whole drawing once for every strip.
+Raster_em_faixas Rasterizar_svg(const std::string& caminho, const QByteArray& svg,
+                                const QRectF& janela, QSize tamanho) {
   QSvgRenderer desenho(svg);
-  if (!desenho.isValid()) return QImage();
-  QImage raster = Criar_raster(caminho, tamanho.width(), tamanho.height());
-  raster.fill(Qt::white);  // a metafile paints only what it draws, as on paper
+  if (!desenho.isValid()) return {};
+  QImage imagem = Criar_imagem_intermediaria(caminho, tamanho.width(), tamanho.height());
+  imagem.fill(Qt::white);  // a metafile paints only what it draws, as on paper
   desenho.setViewBox(janela);
-  QPainter pintor(&raster);
-  desenho.render(&pintor, QRectF(QPointF(0, 0), tamanho));
-  return raster;
+  {
+    QPainter pintor(&imagem);
+    desenho.render(&pintor, QRectF(QPointF(0, 0), tamanho));
+  }
+  return Em_faixas(imagem);
 }

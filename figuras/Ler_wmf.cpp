@@ -106,14 +106,14 @@ QByteArray Tocar_em_svg(const std::string& caminho, std::vector<unsigned char>& 
 
 }  // namespace
 
-QImage Ler_wmf(const std::string& caminho, double pontos_por_polegada) {
+Raster_em_faixas Ler_wmf(const std::string& caminho, double pontos_por_polegada) {
   std::vector<unsigned char> wmf = Ler_arquivo_inteiro(caminho);
   const QSizeF polegadas = Polegadas(caminho, wmf);
   Conferir_cabecalho(caminho, wmf);
   const QSize tamanho =
       Tamanho_metafile(caminho, polegadas.width(), polegadas.height(), pontos_por_polegada);
   const QByteArray svg = Tocar_em_svg(caminho, wmf, polegadas, tamanho);
-  const QImage raster = Rasterizar_svg(caminho, svg, QRectF(QPointF(0, 0), tamanho), tamanho);
-  if (raster.isNull()) Falhar_leitura(caminho, "arquivo WMF danificado");
+  Raster_em_faixas raster = Rasterizar_svg(caminho, svg, QRectF(QPointF(0, 0), tamanho), tamanho);
+  if (raster.Vazio()) Falhar_leitura(caminho, "arquivo WMF danificado");
   return raster;
 }

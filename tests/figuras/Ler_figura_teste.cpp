@@ -130,17 +130,18 @@ void Gravar_jpeg_colorido(const std::string& caminho, int largura = 64, int altu
 }
 
 // A picture that does not compress away, so that cutting the file loses rows.
-void Gravar_jpeg_ruidoso(const std::string& caminho) {
-  Gravar_jpeg(caminho, 256, 256, JCS_RGB, JCS_YCbCr, 3, [](int x, int y, JSAMPLE* p) {
+void Gravar_jpeg_ruidoso(const std::string& caminho, int largura = 256, int altura = 256) {
+  Gravar_jpeg(caminho, largura, altura, JCS_RGB, JCS_YCbCr, 3, [](int x, int y, JSAMPLE* p) {
     const unsigned v = static_cast<unsigned>(x * 7919 + y * 104729) * 2654435761u;
     p[0] = v >> 24, p[1] = v >> 16, p[2] = v >> 8;
   });
 }
 
-// Adobe's inverted CMYK: the stored value is 255 minus the ink.
+// Adobe's inverted CMYK: the stored value is 255 minus the ink. Wider than a strip of
+// the raster, so that its right quadrants lie in another strip.
 void Gravar_jpeg_cmyk(const std::string& caminho, J_COLOR_SPACE no_arquivo) {
-  Gravar_jpeg(caminho, 64, 48, JCS_CMYK, no_arquivo, 4, [](int x, int y, JSAMPLE* p) {
-    const Cor c = Quadrante(x, y, 64, 48);
+  Gravar_jpeg(caminho, 200, 48, JCS_CMYK, no_arquivo, 4, [](int x, int y, JSAMPLE* p) {
+    const Cor c = Quadrante(x, y, 200, 48);
     const int k = std::max({c.r, c.g, c.b});  // 255 - black ink
     p[0] = c.r * 255 / k, p[1] = c.g * 255 / k, p[2] = c.b * 255 / k, p[3] = k;
   });
@@ -263,14 +264,14 @@ class Ler_figura_teste : public testing::Test {
 
 TEST_F(Ler_figura_teste, JpegColoridoCinzaCmykEYcck) {
   Gravar_jpeg_colorido(Caminho("cor.jpg"));
-  const QImage cor = Ler_figura(Caminho("cor.jpg"), 96);
+  const QImage cor = Ler_figura(Caminho("cor.jpg"), 96).Imagem();
   EXPECT_EQ(cor.size(), QSize(64, 48));
   Conferir_opaca(cor);
   Conferir_quadrantes(cor, 6);
 
   Gravar_jpeg(Caminho("cinza.jpg"), 64, 48, JCS_GRAYSCALE, JCS_GRAYSCALE, 1,
               [](int x, int, JSAMPLE* p) { p[0] = x < 32 ? 50 : 200; });
-  const QImage cinza = Ler_figura(Caminho("cinza.jpg"), 96);
+  const QImage cinza = Ler_figura(Caminho("cinza.jpg"), 96).Imagem();
   Conferir_opaca(cinza);
   EXPECT_TRUE(Cor_em(cinza, 10, 20, {50, 50, 50}, 2));
   EXPECT_TRUE(Cor_em(cinza, 50, 20, {200, 200, 200}, 2));
@@ -278,24 +279,33 @@ TEST_F(Ler_figura_teste, JpegColoridoCinzaCmykEYcck) {
   for (const J_COLOR_SPACE espaco : {JCS_CMYK, JCS_YCCK}) {
     SCOPED_TRACE(espaco == JCS_CMYK ? "CMYK" : "YCCK");
     Gravar_jpeg_cmyk(Caminho("cmyk.jpg"), espaco);
-    const QImage cmyk = Ler_figura(Caminho("cmyk.jpg"), 96);
-    EXPECT_EQ(cmyk.size(), QSize(64, 48));
+    const QImage cmyk = Ler_figura(Caminho("cmyk.jpg"), 96).Imagem();
+    EXPECT_EQ(cmyk.size(), QSize(200, 48));
     Conferir_opaca(cmyk);
     Conferir_quadrantes(cmyk, 8);
   }
 }
 
+// Rows decoded a few at a time land whole in the raster's strips, the last strip
+// narrower than the others: every pixel as Qt's own reader decodes it.
+TEST_F(Ler_figura_teste, JpegMaisLargoQueUmaFaixaPixelAPixel) {
+  Gravar_jpeg_ruidoso(Caminho("largo.jpg"), 300, 37);
+  EXPECT_EQ(
+      Ler_figura(Caminho("largo.jpg"), 96).Imagem(),
+      QImage(QString::fromStdString(Caminho("largo.jpg"))).convertToFormat(QImage::Format_RGB32));
+}
+
 TEST_F(Ler_figura_teste, BitmapsDe24BitsEDePaleta) {
   const QImage figura = Figura_de_quadrantes(40, 30, QImage::Format_RGB32);
   ASSERT_TRUE(figura.save(QString::fromStdString(Caminho("cor.bmp")), "bmp"));
-  const QImage cor = Ler_figura(Caminho("cor.bmp"), 96);
+  const QImage cor = Ler_figura(Caminho("cor.bmp"), 96).Imagem();
   EXPECT_EQ(cor.size(), QSize(40, 30));
   Conferir_opaca(cor);
   Conferir_quadrantes(cor, 0);
 
   const QImage paleta = figura.convertToFormat(QImage::Format_Indexed8);
   ASSERT_TRUE(paleta.save(QString::fromStdString(Caminho("paleta.bmp")), "bmp"));
-  const QImage lida = Ler_figura(Caminho("paleta.bmp"), 96);
+  const QImage lida = Ler_figura(Caminho("paleta.bmp"), 96).Imagem();
   Conferir_opaca(lida);
   Conferir_quadrantes(lida, 0);
 }
@@ -309,7 +319,7 @@ TEST_F(Ler_figura_teste, IconeTomaAMaiorEntradaETransparenciaFicaBranca) {
   media.fill(QColor(0, 0, 255));
   Gravar(Caminho("varias.ico"), Icone_de_varias_entradas({pequena, grande, media}));
 
-  const QImage icone = Ler_figura(Caminho("varias.ico"), 96);
+  const QImage icone = Ler_figura(Caminho("varias.ico"), 96).Imagem();
   EXPECT_EQ(icone.size(), QSize(48, 48));
   Conferir_opaca(icone);
   EXPECT_TRUE(Cor_em(icone, 10, 10, Branco));
@@ -318,7 +328,7 @@ TEST_F(Ler_figura_teste, IconeTomaAMaiorEntradaETransparenciaFicaBranca) {
 
 TEST_F(Ler_figura_teste, EmfNoTamanhoNaturalComADesenhoNaMoldura) {
   Gravar(Caminho("a.emf"), Emf_com_retangulo());
-  const QImage emf = Ler_figura(Caminho("a.emf"), 96);
+  const QImage emf = Ler_figura(Caminho("a.emf"), 96).Imagem();
   EXPECT_EQ(emf.size(), QSize(96, 48));
   Conferir_opaca(emf);
   EXPECT_TRUE(Cor_em(emf, 25, 25, Vermelho));
@@ -326,7 +336,7 @@ TEST_F(Ler_figura_teste, EmfNoTamanhoNaturalComADesenhoNaMoldura) {
   EXPECT_TRUE(Cor_em(emf, 45, 25, Branco));
   EXPECT_TRUE(Cor_em(emf, 80, 40, Branco));
 
-  const QImage dobro = Ler_figura(Caminho("a.emf"), 192);
+  const QImage dobro = Ler_figura(Caminho("a.emf"), 192).Imagem();
   EXPECT_EQ(dobro.size(), QSize(192, 96));
   EXPECT_TRUE(Cor_em(dobro, 50, 50, Vermelho));
   EXPECT_TRUE(Cor_em(dobro, 10, 10, Branco));
@@ -334,7 +344,7 @@ TEST_F(Ler_figura_teste, EmfNoTamanhoNaturalComADesenhoNaMoldura) {
 
 TEST_F(Ler_figura_teste, WmfNoTamanhoNaturalComPolilinhaSemPreenchimento) {
   Gravar(Caminho("a.wmf"), Wmf_com_retangulo_e_linha());
-  const QImage wmf = Ler_figura(Caminho("a.wmf"), 96);
+  const QImage wmf = Ler_figura(Caminho("a.wmf"), 96).Imagem();
   EXPECT_EQ(wmf.size(), QSize(96, 48));
   Conferir_opaca(wmf);
   EXPECT_TRUE(Cor_em(wmf, 10, 10, Vermelho));
@@ -343,7 +353,7 @@ TEST_F(Ler_figura_teste, WmfNoTamanhoNaturalComPolilinhaSemPreenchimento) {
   EXPECT_TRUE(Cor_em(wmf, 85, 15, Branco));  // inside the L of the polyline
   EXPECT_LT(qRed(wmf.pixel(93, 20)), 128);   // the polyline's vertical leg, x = 1400 twips
 
-  EXPECT_EQ(Ler_figura(Caminho("a.wmf"), 120).size(), QSize(120, 60));
+  EXPECT_EQ(Ler_figura(Caminho("a.wmf"), 120).Tamanho(), QSize(120, 60));
 }
 
 TEST_F(Ler_figura_teste, ExtensaoSemDiferencaDeMaiusculas) {
@@ -355,12 +365,12 @@ TEST_F(Ler_figura_teste, ExtensaoSemDiferencaDeMaiusculas) {
          Icone_de_uma_entrada(Figura_de_quadrantes(16, 16, QImage::Format_RGB32)));
   Gravar(Caminho("e.EMF"), Emf_com_retangulo());
   Gravar(Caminho("f.Wmf"), Wmf_com_retangulo_e_linha());
-  EXPECT_EQ(Ler_figura(Caminho("a.JPG"), 96).size(), QSize(64, 48));
-  EXPECT_EQ(Ler_figura(Caminho("b.Jpeg"), 96).size(), QSize(64, 48));
-  EXPECT_EQ(Ler_figura(Caminho("c.BMP"), 96).size(), QSize(8, 8));
-  EXPECT_EQ(Ler_figura(Caminho("d.Ico"), 96).size(), QSize(16, 16));
-  EXPECT_EQ(Ler_figura(Caminho("e.EMF"), 96).size(), QSize(96, 48));
-  EXPECT_EQ(Ler_figura(Caminho("f.Wmf"), 96).size(), QSize(96, 48));
+  EXPECT_EQ(Ler_figura(Caminho("a.JPG"), 96).Tamanho(), QSize(64, 48));
+  EXPECT_EQ(Ler_figura(Caminho("b.Jpeg"), 96).Tamanho(), QSize(64, 48));
+  EXPECT_EQ(Ler_figura(Caminho("c.BMP"), 96).Tamanho(), QSize(8, 8));
+  EXPECT_EQ(Ler_figura(Caminho("d.Ico"), 96).Tamanho(), QSize(16, 16));
+  EXPECT_EQ(Ler_figura(Caminho("e.EMF"), 96).Tamanho(), QSize(96, 48));
+  EXPECT_EQ(Ler_figura(Caminho("f.Wmf"), 96).Tamanho(), QSize(96, 48));
 }
 
 TEST_F(Ler_figura_teste, ExtensaoDesconhecidaComOTextoDoSistema) {
@@ -434,12 +444,28 @@ TEST_F(Ler_figura_teste, TamanhoAlemDaMemoriaRecusadoAntesDeAlocar) {
   const int64_t bytes_64x48 = 64 * 48 * 4;
   {
     const Memoria_simulada justa(bytes_64x48);
-    EXPECT_EQ(Ler_figura(Caminho("pequeno.jpg"), 96).size(), QSize(64, 48));
+    EXPECT_EQ(Ler_figura(Caminho("pequeno.jpg"), 96).Tamanho(), QSize(64, 48));
   }
   {
     const Memoria_simulada falta_um(bytes_64x48 - 1);
     EXPECT_EQ(Mensagem_do_erro(Caminho("pequeno.jpg")),
               "Imagem grande demais para a memória disponível (64 x 48 pixels, 1 MiB)");
+  }
+  // A metafile or an icon is drawn by Qt into one image, then copied into strips: the
+  // two must fit at once.
+  Gravar(Caminho("a.emf"), Emf_com_retangulo());
+  Gravar(Caminho("a.ico"),
+         Icone_de_uma_entrada(Figura_de_quadrantes(96, 48, QImage::Format_RGB32)));
+  for (const char* nome : {"a.emf", "a.ico"}) {
+    SCOPED_TRACE(nome);
+    const int64_t duas_copias = 2 * 96 * 48 * 4;
+    {
+      const Memoria_simulada justa(duas_copias);
+      EXPECT_EQ(Ler_figura(Caminho(nome), 96).Tamanho(), QSize(96, 48));
+    }
+    const Memoria_simulada falta_um(duas_copias - 1);
+    EXPECT_EQ(Mensagem_do_erro(Caminho(nome)),
+              "Imagem grande demais para a memória disponível (96 x 48 pixels, 1 MiB)");
   }
   EXPECT_GT(Memoria_livre_do_sistema(), 0);
   EXPECT_LT(Memoria_livre_do_sistema(), std::numeric_limits<int64_t>::max());
@@ -527,7 +553,7 @@ TEST_F(Ler_figura_teste, MetafilesDanificadosOuCortados) {
   ruido.insert(ruido.end(), fim.b.begin(), fim.b.end());
   Gravar(Caminho("ruido.emf"), ruido);
   try {
-    EXPECT_EQ(Ler_figura(Caminho("ruido.emf"), 96).size(), QSize(96, 48));
+    EXPECT_EQ(Ler_figura(Caminho("ruido.emf"), 96).Tamanho(), QSize(96, 48));
   } catch (const Erro& erro) {
     EXPECT_EQ(std::string(erro.what()).rfind(prefixo("ruido.emf"), 0), 0u);
   }

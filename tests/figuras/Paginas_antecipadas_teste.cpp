@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <cstdint>
+#include <vector>
 
 #include "figuras/Paginas_antecipadas.h"
 
@@ -16,30 +16,29 @@ uint32_t Amostra(int x, int y) {
          (static_cast<uint32_t>(x) * 2654435761u ^ static_cast<uint32_t>(y) * 40503u) >> 8;
 }
 
-// The rows from the n-th to the m-th in the decoder's order.
-void Escrever_linhas(QImage& raster, Paginas_antecipadas::Ordem ordem, int de, int ate) {
+// The rows from the n-th to the m-th in the decoder's order, row by row across strips.
+void Escrever_linhas(Raster_em_faixas& raster, Paginas_antecipadas::Ordem ordem, int de, int ate) {
+  std::vector<uint32_t> linha(static_cast<size_t>(raster.Largura()));
   for (int n = de; n < ate; ++n) {
-    const int y = ordem == Paginas_antecipadas::Ordem::De_cima ? n : raster.height() - 1 - n;
-    auto* linha = reinterpret_cast<uint32_t*>(raster.scanLine(y));
-    for (int x = 0; x < raster.width(); ++x) linha[x] = Amostra(x, y);
+    const int y = ordem == Paginas_antecipadas::Ordem::De_cima ? n : raster.Altura() - 1 - n;
+    for (int x = 0; x < raster.Largura(); ++x) linha[static_cast<size_t>(x)] = Amostra(x, y);
+    raster.Escrever_linha(y, linha.data());
   }
 }
 
 TEST(Paginas_antecipadas, ConteudoEscritoAntesEDuranteFicaIntacto) {
   for (const auto ordem :
        {Paginas_antecipadas::Ordem::De_cima, Paginas_antecipadas::Ordem::De_baixo}) {
-    QImage raster(4096, 4096, QImage::Format_RGB32);  // 64 MiB: large enough for the thread
-    ASSERT_FALSE(raster.isNull());
-    Escrever_linhas(raster, ordem, 0, 256);  // 4 MiB the thread finds already written
+    // 62.5 MiB, large enough for the thread; the last strip is narrower than the others.
+    Raster_em_faixas raster(4000, 4096);
+    Escrever_linhas(raster, ordem, 0, 256);  // rows of the first band the thread asks for
     {
       const Paginas_antecipadas antecipadas(raster, ordem);
-      Escrever_linhas(raster, ordem, 256, raster.height());
+      Escrever_linhas(raster, ordem, 256, raster.Altura());
     }
     int64_t erradas = 0;
-    for (int y = 0; y < raster.height(); ++y) {
-      const auto* linha = reinterpret_cast<const uint32_t*>(raster.constScanLine(y));
-      for (int x = 0; x < raster.width(); ++x) erradas += linha[x] != Amostra(x, y);
-    }
+    for (int y = 0; y < raster.Altura(); ++y)
+      for (int x = 0; x < raster.Largura(); ++x) erradas += raster.Pixel(x, y) != Amostra(x, y);
     EXPECT_EQ(erradas, 0) << (ordem == Paginas_antecipadas::Ordem::De_cima ? "de cima"
                                                                            : "de baixo");
   }
