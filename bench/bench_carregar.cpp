@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QImage>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -83,8 +82,8 @@ void Carregar_jpeg(benchmark::State& estado) {
   for (auto _ : estado) {
     comparacao.Base([] { benchmark::DoNotOptimize(Decodificar_puro().get()); });
     comparacao.Programa([] {
-      const QImage raster = Ler_figura(Arquivo_jpeg, 96);
-      benchmark::DoNotOptimize(raster.constBits());
+      const Raster_em_faixas raster = Ler_figura(Arquivo_jpeg, 96);
+      benchmark::DoNotOptimize(raster.Linha(0, 0));
     });
   }
   estado.counters["MB_arquivo"] = std::filesystem::file_size(Arquivo_jpeg) / 1e6;
@@ -94,7 +93,7 @@ void Carregar_jpeg(benchmark::State& estado) {
 void Memoria_pico(benchmark::State& estado) {
   long kib = -1;
   for (auto _ : estado)
-    kib = medicao::Kib_de_pico([] { return !Ler_figura(Arquivo_jpeg, 96).isNull(); });
+    kib = medicao::Kib_de_pico([] { return !Ler_figura(Arquivo_jpeg, 96).Vazio(); });
   const double limite = double{Lado} * Lado * 4 / (1 << 20) + 64;
   estado.counters["pico_MiB"] = kib / 1024.0;
   estado.counters["limite_MiB"] = limite;

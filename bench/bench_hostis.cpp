@@ -17,7 +17,6 @@
 #include <unistd.h>
 
 #include <QGuiApplication>
-#include <QImage>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -88,8 +87,8 @@ void Registrar(benchmark::State& estado, const Resultado& r, double raster_mib) 
 }
 
 std::string Abrir(const std::string& caminho) {
-  const QImage figura = Ler_figura(caminho, 96);
-  return std::to_string(figura.width()) + " x " + std::to_string(figura.height());
+  const Raster_em_faixas figura = Ler_figura(caminho, 96);
+  return std::to_string(figura.Largura()) + " x " + std::to_string(figura.Altura());
 }
 
 double Raster_mib(int64_t lado) {
