@@ -37,7 +37,7 @@ void TForm1::AbririmagemClick() {
 }
 
 void TForm1::Carregar_imagem() {
-  Raster_em_faixas figura = Raster_em_faixas::De_imagem(Ler_figura(Nome_arquivo, logicalDpiX()));
+  Raster_em_faixas figura = Ler_figura(Nome_arquivo, logicalDpiX());
   // The scroll box takes its ranges from the image control's size; the window keeps
   // its own size.
   Image1->resize(figura.Tamanho());
