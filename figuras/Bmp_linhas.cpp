@@ -1,5 +1,5 @@
 // Bitmap rows without compression: every depth and mask, each row converted into a
-// buffer of one row and written from there into the raster's strips.
+// small buffer and written from there into the raster's strips.
 
 #include <fmt/printf.h>
 
@@ -95,29 +95,29 @@ void Linha_indices(const unsigned char* origem, uint32_t* destino, int64_t largu
   if (todas >> 24 != 0xFF) Fora_da_paleta();
 }
 
-// Converts one row of the file into one row of the raster.
-using Conversor = std::function<void(const unsigned char*, uint32_t*)>;
+// Converts the given number of pixels of a row of the file, from its first byte.
+using Conversor = std::function<void(const unsigned char*, uint32_t*, int64_t)>;
 
 Conversor Escolher_conversor(const Cabecalho_bmp& cab, const Paleta& cores) {
-  const int64_t l = cab.largura;
   switch (cab.bits) {
     case 1:
-      return [l, &cores](auto o, auto d) { Linha_indices<1>(o, d, l, cores); };
+      return [&cores](auto o, auto d, int64_t n) { Linha_indices<1>(o, d, n, cores); };
     case 4:
-      return [l, &cores](auto o, auto d) { Linha_indices<4>(o, d, l, cores); };
+      return [&cores](auto o, auto d, int64_t n) { Linha_indices<4>(o, d, n, cores); };
     case 8:
-      return [l, &cores](auto o, auto d) { Linha_indices<8>(o, d, l, cores); };
+      return [&cores](auto o, auto d, int64_t n) { Linha_indices<8>(o, d, n, cores); };
     case 24:
-      return [l](auto o, auto d) { Linha_bgr<3>(o, d, l); };
+      return [](auto o, auto d, int64_t n) { Linha_bgr<3>(o, d, n); };
   }
   const std::array<uint32_t, 4> mascaras = Mascaras_efetivas(cab);
   if (cab.bits == 32 && mascaras == std::array<uint32_t, 4>{0xFF0000, 0xFF00, 0xFF, 0})
-    return [l](auto o, auto d) { Linha_bgr<4>(o, d, l); };
+    return [](auto o, auto d, int64_t n) { Linha_bgr<4>(o, d, n); };
   const std::array<Canal, 4> canais = {
       Preparar_canal(mascaras[0], cab.bits, 0), Preparar_canal(mascaras[1], cab.bits, 0),
       Preparar_canal(mascaras[2], cab.bits, 0), Preparar_canal(mascaras[3], cab.bits, 255)};
-  return
-      [l, canais, bytes = cab.bits / 8](auto o, auto d) { Linha_mascaras(o, d, l, canais, bytes); };
+  return [canais, bytes = cab.bits / 8](auto o, auto d, int64_t n) {
+    Linha_mascaras(o, d, n, canais, bytes);
+  };
 }
 
 int64_t Bytes_por_linha(const Cabecalho_bmp& cab) {
@@ -131,16 +131,25 @@ void Conferir_disponiveis(const Cabecalho_bmp& cab, int64_t disponiveis) {
     Incompleto(fmt::sprintf("%d bytes de pixels, %d esperados", disponiveis, necessarios));
 }
 
+// A row is converted a piece at a time: the piece stays in the processor's cache until
+// it is written into the strips, and a row claiming a huge width needs no buffer of its
+// size. A piece starts on a byte of the file at every depth.
+constexpr int64_t Pixels_por_vez = 4096;
+
 void Ler_linhas(std::FILE* arquivo, const Cabecalho_bmp& cab, const Conversor& converter,
                 Raster_em_faixas& raster) {
   const size_t passo = static_cast<size_t>(Bytes_por_linha(cab));
   std::vector<unsigned char> linha(passo + 1);  // a spare byte for Linha_bgr
-  std::vector<uint32_t> convertida(static_cast<size_t>(cab.largura));
+  std::vector<uint32_t> convertidos(static_cast<size_t>(std::min(cab.largura, Pixels_por_vez)));
   for (int64_t i = 0; i < cab.altura; ++i) {
     if (std::fread(linha.data(), 1, passo, arquivo) != passo)
       Incompleto(fmt::sprintf("termina na linha %d de %d", i + 1, cab.altura));
-    converter(linha.data(), convertida.data());
-    raster.Escrever_linha(Y_no_raster(cab, i), convertida.data());
+    for (int64_t x = 0; x < cab.largura; x += Pixels_por_vez) {
+      const int64_t n = std::min(Pixels_por_vez, cab.largura - x);
+      converter(linha.data() + x * cab.bits / 8, convertidos.data(), n);
+      raster.Escrever(static_cast<int>(x), Y_no_raster(cab, i), convertidos.data(),
+                      static_cast<int>(n));
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 // Run-length compressed bitmap rows (BI_RLE8, BI_RLE4).
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "figuras/Bmp.h"
@@ -42,43 +43,40 @@ class Fluxo_bytes {
   size_t posicao_ = 0, fim_ = 0;
 };
 
-// Where the next pixel of the stream goes; rows are counted in the file's order. The
-// current row is put together in a buffer and written into the raster when the stream
-// leaves it. Pixels that the stream skips show the first colour of the palette. A row
-// skipped whole is written only when the stream puts pixels in a later row (or at the
-// end), so that a short stream behind a header claiming a huge picture touches only the
-// rows it really has.
+// Where the next pixel of the stream goes; rows are counted in the file's order.
+// Pixels that the stream skips show the first colour of the palette. A row is filled
+// with it only when the stream reaches it (or at the end), so that a short stream
+// behind a header claiming a huge picture touches only the rows it really has.
 class Posicao_rle {
  public:
   Posicao_rle(Raster_em_faixas& raster, const Cabecalho_bmp& cab, uint32_t fundo)
-      : raster_(raster),
-        cab_(cab),
-        fundo_(static_cast<size_t>(cab.largura), fundo),
-        atual_(fundo_) {}
+      : raster_(raster), cab_(cab) {
+    fundo_.fill(fundo);
+  }
 
-  // The next `quantos` pixels of the current row.
-  uint32_t* Pixels(int64_t quantos) {
+  // Whether `quantos` more pixels fit the current row, checked before they are read.
+  void Conferir_trecho(int64_t quantos) const {
     if (linha_ >= cab_.altura) Danificado("sequência RLE além do fim da imagem");
     if (x_ + quantos > cab_.largura) Danificado("sequência RLE além do fim de uma linha");
-    Preencher_ate(linha_);
-    com_pixels_ = true;
-    uint32_t* pixels = atual_.data() + x_;
+  }
+
+  // The next `quantos` pixels of the current row.
+  void Escrever(const uint32_t* pixels, int64_t quantos) {
+    Conferir_trecho(quantos);
+    Preencher_ate(linha_ + 1);
+    raster_.Escrever(static_cast<int>(x_), Y_no_raster(cab_, linha_), pixels,
+                     static_cast<int>(quantos));
     x_ += quantos;
-    return pixels;
   }
 
   // The rows the stream never reached, once it has ended well.
-  void Concluir() {
-    Gravar_atual();
-    Preencher_ate(cab_.altura);
-  }
+  void Concluir() { Preencher_ate(cab_.altura); }
 
   void Nova_linha() { Deslocar(-x_, 1); }
 
   void Deslocar(int64_t direita, int64_t linhas) {
     if (linha_ + linhas > cab_.altura) Danificado("sequência RLE além do fim da imagem");
     if (x_ + direita > cab_.largura) Danificado("sequência RLE além do fim de uma linha");
-    if (linhas > 0) Gravar_atual();
     x_ += direita;
     linha_ += linhas;
   }
@@ -89,29 +87,25 @@ class Posicao_rle {
   }
 
  private:
-  void Gravar_atual() {
-    if (!com_pixels_) return;
-    raster_.Escrever_linha(Y_no_raster(cab_, linha_), atual_.data());
-    preenchidas_ = linha_ + 1;
-    atual_ = fundo_;
-    com_pixels_ = false;
-  }
-
   void Preencher_ate(int64_t fim) {
+    const auto passo = static_cast<int64_t>(fundo_.size());
     for (; preenchidas_ < fim; ++preenchidas_)
-      raster_.Escrever_linha(Y_no_raster(cab_, preenchidas_), fundo_.data());
+      for (int64_t x = 0; x < cab_.largura; x += passo)
+        raster_.Escrever(static_cast<int>(x), Y_no_raster(cab_, preenchidas_), fundo_.data(),
+                         static_cast<int>(std::min(passo, cab_.largura - x)));
   }
 
   Raster_em_faixas& raster_;
   const Cabecalho_bmp& cab_;
-  const std::vector<uint32_t> fundo_;  // a row of the first colour
-  std::vector<uint32_t> atual_;
-  bool com_pixels_ = false;
+  std::array<uint32_t, 1024> fundo_;  // the first colour, for a row a piece at a time
   int64_t x_ = 0, linha_ = 0, preenchidas_ = 0;
 };
 
+// A run holds at most 255 pixels.
+using Trecho = std::array<uint32_t, 255>;
+
 // An encoded run: RLE8 repeats one index, RLE4 alternates the two of its byte.
-void Repetir(uint32_t* pixels, unsigned quantos, unsigned indices, int bits, const Paleta& cores) {
+void Repetir(Trecho& pixels, unsigned quantos, unsigned indices, int bits, const Paleta& cores) {
   const uint32_t par[2] = {Cor_definida(cores, bits == 8 ? indices : indices >> 4),
                            Cor_definida(cores, bits == 8 ? indices : indices & 0xF)};
   for (unsigned i = 0; i < quantos; ++i) pixels[i] = par[i % 2];
@@ -119,7 +113,7 @@ void Repetir(uint32_t* pixels, unsigned quantos, unsigned indices, int bits, con
 
 // An absolute run: the indices themselves, packed like an uncompressed row, padded to
 // an even number of bytes.
-void Copiar(Fluxo_bytes& fluxo, uint32_t* pixels, unsigned quantos, int bits, const Paleta& cores) {
+void Copiar(Fluxo_bytes& fluxo, Trecho& pixels, unsigned quantos, int bits, const Paleta& cores) {
   const unsigned bytes = bits == 8 ? quantos : (quantos + 1) / 2;
   unsigned byte = 0;
   for (unsigned i = 0; i < quantos; ++i) {
@@ -135,6 +129,7 @@ void Copiar(Fluxo_bytes& fluxo, uint32_t* pixels, unsigned quantos, int bits, co
 void Ler_rle(Fluxo_bytes& fluxo, const Cabecalho_bmp& cab, const Paleta& cores,
              Raster_em_faixas& raster) {
   Posicao_rle posicao(raster, cab, cores[0]);
+  Trecho trecho;
   for (;;) {
     const int quantos = fluxo.Proximo_ou_fim();
     if (quantos < 0) {
@@ -143,7 +138,9 @@ void Ler_rle(Fluxo_bytes& fluxo, const Cabecalho_bmp& cab, const Paleta& cores,
     }
     const unsigned segundo = fluxo.Proximo();
     if (quantos > 0) {
-      Repetir(posicao.Pixels(quantos), quantos, segundo, cab.bits, cores);
+      posicao.Conferir_trecho(quantos);
+      Repetir(trecho, quantos, segundo, cab.bits, cores);
+      posicao.Escrever(trecho.data(), quantos);
     } else if (segundo == 0) {
       posicao.Nova_linha();
     } else if (segundo == 1) {
@@ -152,7 +149,9 @@ void Ler_rle(Fluxo_bytes& fluxo, const Cabecalho_bmp& cab, const Paleta& cores,
       const unsigned direita = fluxo.Proximo();
       posicao.Deslocar(direita, fluxo.Proximo());
     } else {
-      Copiar(fluxo, posicao.Pixels(segundo), segundo, cab.bits, cores);
+      posicao.Conferir_trecho(segundo);
+      Copiar(fluxo, trecho, segundo, cab.bits, cores);
+      posicao.Escrever(trecho.data(), segundo);
     }
   }
 }
