@@ -131,10 +131,10 @@ void Conferir_disponiveis(const Cabecalho_bmp& cab, int64_t disponiveis) {
     Incompleto(fmt::sprintf("%d bytes de pixels, %d esperados", disponiveis, necessarios));
 }
 
-// A row is converted a piece at a time: the piece stays in the processor's cache until
-// it is written into the strips, and a row claiming a huge width needs no buffer of its
-// size. A piece starts on a byte of the file at every depth.
-constexpr int64_t Pixels_por_vez = 4096;
+// A row is converted one strip's part at a time into a small buffer, which goes into
+// the strip while the next part is converted; a row claiming a huge width needs no
+// buffer of its size. A part starts on a byte of the file at every depth.
+constexpr int64_t Pixels_por_vez = Raster_em_faixas::Largura_faixa;
 
 void Ler_linhas(std::FILE* arquivo, const Cabecalho_bmp& cab, const Conversor& converter,
                 Raster_em_faixas& raster) {
@@ -147,8 +147,8 @@ void Ler_linhas(std::FILE* arquivo, const Cabecalho_bmp& cab, const Conversor& c
     for (int64_t x = 0; x < cab.largura; x += Pixels_por_vez) {
       const int64_t n = std::min(Pixels_por_vez, cab.largura - x);
       converter(linha.data() + x * cab.bits / 8, convertidos.data(), n);
-      raster.Escrever(static_cast<int>(x), Y_no_raster(cab, i), convertidos.data(),
-                      static_cast<int>(n));
+      Escrever_sem_cache(raster, static_cast<int>(x), Y_no_raster(cab, i), convertidos.data(),
+                         static_cast<int>(n));
     }
   }
 }

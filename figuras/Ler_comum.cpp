@@ -9,6 +9,9 @@
 #include <limits>
 #include <new>
 #include <utility>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "app/Arquivo_regular.h"
 #include "figuras/Ler_formatos.h"
@@ -110,6 +113,31 @@ Raster_em_faixas Em_faixas(const QImage& imagem) {
   } catch (const std::bad_alloc&) {
     throw Erro_duas_copias(imagem.width(), imagem.height());
   }
+}
+
+void Escrever_sem_cache(Raster_em_faixas& raster, int x, int y, const uint32_t* pixels,
+                        int quantos) {
+  constexpr int Largura = Raster_em_faixas::Largura_faixa;
+  const bool fim_da_linha = x + quantos == raster.Largura();
+  for (int f = x / Largura; quantos > 0; ++f) {
+    const int n = std::min(quantos, raster.Largura_da_faixa(f));
+    uint32_t* destino = raster.Linha(f, y);
+#if defined(__SSE2__)
+    // A whole strip row starts 16-byte aligned: strips start on a page, rows are 512 bytes.
+    if (n == Largura) {
+      auto* d = reinterpret_cast<__m128i*>(destino);
+      const auto* o = reinterpret_cast<const __m128i*>(pixels);
+      for (int i = 0; i < Largura / 4; ++i) _mm_stream_si128(d + i, _mm_loadu_si128(o + i));
+    } else
+#endif
+      std::memcpy(destino, pixels, static_cast<size_t>(n) * 4);
+    pixels += n, quantos -= n;
+  }
+#if defined(__SSE2__)
+  // The stores around the caches are seen before anything written after the row; once a
+  // row, as the fence waits for them to reach memory.
+  if (fim_da_linha) _mm_sfence();
+#endif
 }
 
 Arquivo Abrir_arquivo(const std::string& caminho) {

@@ -157,8 +157,8 @@ void Decodificar(Jpeg_em_leitura* jpeg, Raster_em_faixas* raster, JSAMPROW* linh
     const JDIMENSION lidas = jpeg_read_scanlines(cinfo, linhas, quantas);
     for (JDIMENSION i = 0; i < lidas; ++i) {
       if (cmyk) Cmyk_para_rgb(linhas[i], cinfo->output_width, cinfo->saw_Adobe_marker);
-      raster->Escrever_linha(primeira + static_cast<int>(i),
-                             reinterpret_cast<const uint32_t*>(linhas[i]));
+      Escrever_sem_cache(*raster, 0, primeira + static_cast<int>(i),
+                         reinterpret_cast<const uint32_t*>(linhas[i]), raster->Largura());
     }
   }
   jpeg_finish_decompress(cinfo);
