@@ -70,6 +70,16 @@ Erro Erro_grande_demais(int64_t largura, int64_t altura, double bytes) {
                    largura, altura, static_cast<int64_t>(mib)));
 }
 
+namespace {
+
+// What `copias` rasters of the given size would take: four bytes a pixel each.
+Erro Erro_copias(int64_t largura, int64_t altura, int copias) {
+  return Erro_grande_demais(
+      largura, altura, 4.0 * copias * static_cast<double>(largura) * static_cast<double>(altura));
+}
+
+}  // namespace
+
 void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura,
                              int copias) {
   if (largura <= 0 || altura <= 0)
@@ -78,8 +88,7 @@ void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_
   // division, so that a header claiming huge sides cannot overflow.
   if (largura > INT32_MAX / 4 || altura > INT32_MAX ||
       largura > Memoria_disponivel() / 4 / copias / altura)
-    throw Erro_grande_demais(
-        largura, altura, 4.0 * copias * static_cast<double>(largura) * static_cast<double>(altura));
+    throw Erro_copias(largura, altura, copias);
 }
 
 Raster_em_faixas Criar_raster(const std::string& caminho, int64_t largura, int64_t altura) {
@@ -87,23 +96,14 @@ Raster_em_faixas Criar_raster(const std::string& caminho, int64_t largura, int64
   try {
     return Raster_em_faixas(static_cast<int>(largura), static_cast<int>(altura));
   } catch (const std::bad_alloc&) {
-    throw Erro_grande_demais(largura, altura);
+    throw Erro_copias(largura, altura, 1);
   }
 }
-
-namespace {
-
-Erro Erro_duas_copias(int64_t largura, int64_t altura) {
-  return Erro_grande_demais(largura, altura,
-                            8.0 * static_cast<double>(largura) * static_cast<double>(altura));
-}
-
-}  // namespace
 
 QImage Criar_imagem_intermediaria(const std::string& caminho, int64_t largura, int64_t altura) {
   Conferir_tamanho_raster(caminho, largura, altura, 2);
   QImage imagem(static_cast<int>(largura), static_cast<int>(altura), QImage::Format_RGB32);
-  if (imagem.isNull()) throw Erro_duas_copias(largura, altura);
+  if (imagem.isNull()) throw Erro_copias(largura, altura, 2);
   return imagem;
 }
 
@@ -111,7 +111,7 @@ Raster_em_faixas Em_faixas(const QImage& imagem) {
   try {
     return Raster_em_faixas::De_imagem(imagem);
   } catch (const std::bad_alloc&) {
-    throw Erro_duas_copias(imagem.width(), imagem.height());
+    throw Erro_copias(imagem.width(), imagem.height(), 2);
   }
 }
 
