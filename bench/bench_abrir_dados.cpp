@@ -15,12 +15,12 @@
 #include <optional>
 #include <string>
 
-#include "app/Programa.h"
+#include "janela/programa/Programa.h"
 #include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
-#include "datafiles/Formato_reserva.h"
-#include "datafiles/Gravacao_segura.h"
-#include "datafiles/Leitura_reserva.h"
+#include "nucleo/arquivos/Formato_reserva.h"
+#include "nucleo/arquivos/Gravacao_segura.h"
+#include "nucleo/arquivos/Leitura_reserva.h"
 
 namespace {
 

@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "app/Lista.h"
-#include "app/Registros.h"
+#include "nucleo/base/Lista.h"
+#include "nucleo/base/Registros.h"
 #include "bench/apoio/Medicao.h"
-#include "datafiles/Formato_ENh.h"
-#include "datafiles/Formato_reserva.h"
-#include "datafiles/Gravacao_segura.h"
-#include "datafiles/Leitura_reserva.h"
+#include "nucleo/arquivos/Formato_ENh.h"
+#include "nucleo/arquivos/Formato_reserva.h"
+#include "nucleo/arquivos/Gravacao_segura.h"
+#include "nucleo/arquivos/Leitura_reserva.h"
 
 namespace {
 

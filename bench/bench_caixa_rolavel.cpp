@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Caixa_mensagem_qt.h"
+#include "janela/comum/Caixa_mensagem_qt.h"
 #include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
 

@@ -23,12 +23,12 @@
 #include <functional>
 #include <string>
 
-#include "app/Erro.h"
-#include "app/Lista.h"
-#include "app/Registros.h"
+#include "nucleo/base/Erro.h"
+#include "nucleo/base/Lista.h"
+#include "nucleo/base/Registros.h"
 #include "bench/apoio/Medicao.h"
 #include "figuras/Ler_figura.h"
-#include "hull/Pol_convexo.h"
+#include "nucleo/poligono/Pol_convexo.h"
 #include "tests/apoio/Arquivos_hostis.h"
 
 namespace {

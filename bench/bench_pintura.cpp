@@ -14,7 +14,7 @@
 #include <QRgb>
 #include <memory>
 
-#include "app/Imagem.h"
+#include "janela/comum/Imagem.h"
 #include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
 

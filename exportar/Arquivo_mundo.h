@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "orientation/Coeficientes.h"
+#include "nucleo/orientacao/Coeficientes.h"
 
 // GDAL's geotransform of the picture: (x0, dx/col, dx/row, y0, dy/col, dy/row), with
 // (0, 0) at the top-left corner of the top-left pixel.

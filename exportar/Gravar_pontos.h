@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "app/Lista.h"
-#include "app/Registros.h"
+#include "nucleo/base/Lista.h"
+#include "nucleo/base/Registros.h"
 
 // The driver that writes vector files with the output's extension (.gpkg, .geojson,
 // .csv, .shp...); Falha_exportacao when there is none.

@@ -5,10 +5,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/Erro.h"
-#include "datafiles/Formato_reserva.h"
-#include "datafiles/Leitura_ENh.h"
-#include "datafiles/Leitura_reserva.h"
+#include "nucleo/base/Erro.h"
+#include "nucleo/arquivos/Formato_reserva.h"
+#include "nucleo/arquivos/Leitura_ENh.h"
+#include "nucleo/arquivos/Leitura_reserva.h"
 #include "exportar/Falha_exportacao.h"
 
 namespace {

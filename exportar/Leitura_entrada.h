@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "app/Lista.h"
-#include "app/Registros.h"
-#include "orientation/Coeficientes.h"
+#include "nucleo/base/Lista.h"
+#include "nucleo/base/Registros.h"
+#include "nucleo/orientacao/Coeficientes.h"
 
 struct Trabalho_lido {
   Lista<Ponto_digitalizado> pontos;

@@ -2,7 +2,7 @@
 
 #include <fmt/printf.h>
 
-#include "datafiles/Formato_reserva.h"
+#include "nucleo/arquivos/Formato_reserva.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/Versao.h"
+#include "nucleo/base/Versao.h"
 #include "exportar/Exportacao.h"
 #include "exportar/Falha_exportacao.h"
 

@@ -13,7 +13,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "app/Arquivo_regular.h"
+#include "nucleo/base/Arquivo_regular.h"
 #include "figuras/Ler_formatos.h"
 
 void Falhar_leitura(const std::string& caminho, const std::string& problema) {

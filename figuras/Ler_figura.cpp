@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/Erro.h"
+#include "nucleo/base/Erro.h"
 #include "figuras/Ler_formatos.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Arquivo_regular.h"
-#include "app/Erro.h"
+#include "nucleo/base/Arquivo_regular.h"
+#include "nucleo/base/Erro.h"
 #include "figuras/Raster_em_faixas.h"
 
 // The bytes the system can still give this process now: its available memory, within

@@ -9,7 +9,7 @@
 #include <QImage>
 #include <cstdlib>
 
-#include "app/Programa.h"
+#include "janela/programa/Programa.h"
 #include "fuzz/Apoio_fuzz.h"
 
 namespace {

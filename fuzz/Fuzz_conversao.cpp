@@ -11,8 +11,8 @@
 #include <limits>
 #include <string>
 
-#include "app/Conversao.h"
-#include "app/Erro.h"
+#include "nucleo/base/Conversao.h"
+#include "nucleo/base/Erro.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // for (EXTENSAO_FIGURA): a file it cannot read must end in the loader's error, never in
 // a crash, a read out of bounds or an allocation beyond the raster cap.
 
-#include "app/Erro.h"
+#include "nucleo/base/Erro.h"
 #include "figuras/Ler_figura.h"
 #include "fuzz/Apoio_fuzz.h"
 

@@ -7,7 +7,7 @@
 
 #include <ostream>
 
-#include "app/Trabalho.h"
+#include "nucleo/trabalho/Trabalho.h"
 
 inline void PrintTo(const Ponto_orientacao& p, std::ostream* os) {
   *os << fmt::sprintf("{%d E=%.17g N=%.17g x=%.17g y=%.17g}", p.Numero, p.E, p.N, p.x, p.y);

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/Interacao.h"
+#include "nucleo/base/Interacao.h"
 
 struct Caixa_mostrada {
   enum class Tipo { Mensagem, Simples, Erro };

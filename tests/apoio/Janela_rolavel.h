@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/Imagem.h"
+#include "janela/comum/Imagem.h"
 #include "tests/apoio/Programa_teste.h"
 
 class Janela_rolavel : public Programa_teste {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/Erro.h"
+#include "nucleo/base/Erro.h"
 
 inline std::string Mensagem_de_erro(const std::function<void()>& acao) {
   try {

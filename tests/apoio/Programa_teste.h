@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Programa.h"
+#include "janela/programa/Programa.h"
 #include "tests/apoio/Impressao_trabalho.h"
 #include "tests/apoio/Interacao_roteirizada.h"
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "app/Registros.h"
+#include "nucleo/base/Registros.h"
 #include "exportar/Arquivo_mundo.h"
 #include "tests/exportar/Apoio_exportar.h"
 

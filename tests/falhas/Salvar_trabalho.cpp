@@ -15,7 +15,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/Programa.h"
+#include "janela/programa/Programa.h"
 
 namespace {
 

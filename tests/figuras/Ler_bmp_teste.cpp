@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Erro.h"
+#include "nucleo/base/Erro.h"
 #include "figuras/Ler_figura.h"
 #include "tests/apoio/Memoria_simulada.h"
 

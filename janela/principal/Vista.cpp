@@ -1,0 +1,69 @@
+// The image view's mouse handling: position display, wheel and right-button drag, the
+// dispatch of a button press, and the point markers painted into the raster.
+
+#include <fmt/printf.h>
+
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "janela/principal/Cartavel.h"
+#include "nucleo/base/Conversao.h"
+#include "janela/comum/Imagem.h"
+#include "janela/comum/Marcacao.h"
+#include "janela/comum/Passo_rolagem.h"
+
+void TForm1::Image1MouseMove(Qt::KeyboardModifiers, int X, int Y) {
+  Escrever_painel(0, fmt::sprintf(" Xt= %d", X));
+  Escrever_painel(1, fmt::sprintf(" Yt= %d", Y));
+  if (Orientada && Coef_orientacao) {
+    const double x = X;
+    const double y = Y;
+    Escrever_painel(2, fmt::sprintf(" E= %11.3f m", Coef_orientacao->Este(x, y)));
+    Escrever_painel(3, fmt::sprintf(" N= %12.3f m", Coef_orientacao->Norte(x, y)));
+  }
+}
+
+void TForm1::Rolar_imagem(Qt::KeyboardModifiers, int delta) {
+  Funcao_corrente("rolar imagem");
+  const int passo = Passo_rolagem(frameGeometry().height());
+  QScrollBar* barra = ScrollBox1->verticalScrollBar();
+  barra->setValue(delta > 0 ? barra->value() - passo : barra->value() + passo);
+  Funcao_corrente("Nenhuma");
+}
+
+void TForm1::Clique_imagem(Qt::MouseButton botao, Qt::KeyboardModifiers, int X, int Y) {
+  if (botao == Qt::RightButton) {
+    Origem_arraste = {X, Y};
+    Definir_cursor(Cursor_imagem::Mao);
+    return;
+  }
+  if (botao != Qt::LeftButton) {
+    ui.Caixa_mensagem(" Clique em botao cenrel -> SCROLL", "", Botoes::OK_Cancelar);
+    return;
+  }
+  if (!Coord_carta_lidas) return;
+  if (!Orientada) {
+    Associar_ponto_controle(X, Y);
+  } else if (Digitalizacao_liberada) {
+    Digitalizar_ponto(X, Y);
+  }
+}
+
+void TForm1::Image1MouseUp(Qt::MouseButton botao, Qt::KeyboardModifiers, int X, int Y) {
+  if (botao == Qt::RightButton) {
+    QScrollBar* vertical = ScrollBox1->verticalScrollBar();
+    QScrollBar* horizontal = ScrollBox1->horizontalScrollBar();
+    vertical->setValue(vertical->value() + (Origem_arraste.y - Y));
+    horizontal->setValue(horizontal->value() + (Origem_arraste.x - X));
+    Definir_cursor(Cursor_imagem::Seta);
+  }
+  if (Modo_clique) Definir_cursor(Cursor_imagem::Cruz);
+}
+
+void TForm1::Marcar(int x1, int y1, int x2, int y2, uint32_t cor_rgb) {
+  Marcacao(*Image1, Raio_marca).Marcar(x1, y1, x2, y2, cor_rgb);
+}
+
+void TForm1::Marcar_ponto(double x, double y, uint32_t cor_rgb) {
+  Marcacao(*Image1, Raio_marca).Marcar_ponto(x, y, cor_rgb);
+}

@@ -1,0 +1,65 @@
+#include "nucleo/arquivos/Gravar_ENh.h"
+
+#include <fmt/printf.h>
+
+#include "nucleo/arquivos/Formato_ENh.h"
+
+namespace {
+
+constexpr const char* Titulo_erro_abertura = "Erro ao execuar fopen!!!";
+constexpr const char* Titulo_erro_escrita = "Erro ao gravar!!!";
+
+void Avisar_cancelamento(Interacao& ui) {
+  ui.Caixa_mensagem(" Cancelou gravacao das\n coordenadas digitalizadas", " Cancelou !!!",
+                    Botoes::OK_Cancelar);
+}
+
+}  // namespace
+
+bool Preparar_com_aviso(Interacao& ui, Gravacao_preparada& arquivo, std::string conteudo,
+                        const Avisos_gravacao& avisos) {
+  switch (arquivo.Preparar(std::move(conteudo))) {
+    case Resultado_gravacao::Gravado:
+      return true;
+    case Resultado_gravacao::Falha_abertura:
+      ui.Caixa_mensagem(avisos.abertura, Titulo_erro_abertura, Botoes::OK_Cancelar);
+      return false;
+    case Resultado_gravacao::Falha_escrita:
+      ui.Caixa_mensagem(avisos.escrita, Titulo_erro_escrita, Botoes::OK_Cancelar);
+      return false;
+  }
+  return false;
+}
+
+bool Efetivar_com_aviso(Interacao& ui, Gravacao_preparada& arquivo, const Avisos_gravacao& avisos) {
+  if (arquivo.Efetivar()) return true;
+  ui.Caixa_mensagem(avisos.escrita, Titulo_erro_escrita, Botoes::OK_Cancelar);
+  return false;
+}
+
+Gravacao_ENh Preparar_ENh_com_dialogo(Interacao& ui, const Lista<Ponto_digitalizado>& pontos) {
+  using Fim = Gravacao_ENh::Fim;
+  if (pontos.Vazia()) {
+    ui.Caixa_mensagem(" NAO HA PONTOS A SALVAR ", "NULL", Botoes::OK_Cancelar);
+    return {Fim::Sem_pontos, {}, {}};
+  }
+  std::string conteudo = Conteudo_escrito([&](std::FILE* f) { Escrever_ENh(f, pontos); });
+  const std::string confirmacao = fmt::sprintf(
+      " Ha %d pontos a armazenar !!!\n\n Salvar    OK \n\n Cancelar   CANCEL", pontos.Quantidade());
+  if (ui.Caixa_mensagem(confirmacao, " Salvar pontos digitalizados", Botoes::OK_Cancelar) !=
+      Resposta::OK) {
+    Avisar_cancelamento(ui);
+    return {Fim::Cancelada, {}, {}};
+  }
+  const auto caminho = ui.Salvar_arquivo("Dados ENh|ENh", "ENh");
+  if (!caminho) {
+    Avisar_cancelamento(ui);
+    return {Fim::Cancelada, {}, {}};
+  }
+  // The answer is not used: Cancel here does not stop the saving.
+  ui.Caixa_mensagem(*caminho, " NOme arquivo ", Botoes::OK_Cancelar);
+  auto arquivo = std::make_unique<Gravacao_preparada>(*caminho);
+  if (!Preparar_com_aviso(ui, *arquivo, std::move(conteudo), Avisos_ENh))
+    return {Fim::Falhou, *caminho, {}};
+  return {Fim::Preparada, *caminho, std::move(arquivo)};
+}

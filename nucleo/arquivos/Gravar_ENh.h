@@ -1,0 +1,52 @@
+#pragma once
+// The saving steps that Save and Concatenate share: the refusal of an empty job, the
+// confirmation, the save dialog, the box with the chosen path and the ENh file itself,
+// prepared beside its target so that Save can put it in place together with the
+// reserve file.
+
+#include <memory>
+#include <string>
+
+#include "nucleo/base/Interacao.h"
+#include "nucleo/base/Lista.h"
+#include "nucleo/base/Registros.h"
+#include "nucleo/arquivos/Gravacao_segura.h"
+
+// The boxes that report a file that could not be created or could not be written.
+struct Avisos_gravacao {
+  std::string abertura;
+  std::string escrita;
+};
+inline const Avisos_gravacao Avisos_ENh{
+    "Erro ao abrir arquivo (n E N h) ",
+    "Erro ao gravar arquivo (n E N h) \n\n Os dados NAO foram gravados. Um arquivo anterior\n"
+    " com o mesmo nome continua como estava."};
+// The reserve file is prepared after the ENh file and before either is put in place:
+// when it fails, neither has changed.
+inline const std::string Nenhum_dos_dois_gravado =
+    "\n\n Os dados NAO foram gravados: nem o arquivo RESERVA nem o arquivo\n"
+    " (n E N h). Arquivos anteriores com os mesmos nomes continuam como estavam.";
+inline const Avisos_gravacao Avisos_reserva{
+    "Erro ao abrir arquivo RESERVA !!!! " + Nenhum_dos_dois_gravado,
+    "Erro ao gravar arquivo RESERVA !!!! " + Nenhum_dos_dois_gravado};
+
+struct Gravacao_ENh {
+  enum class Fim {
+    Sem_pontos,  // refused before any dialog
+    Cancelada,   // declined or dialog cancelled: the cancel box was shown
+    Falhou,      // the file could not be created or written: its error box was shown
+    Preparada,   // the content waits beside the target, which has not changed yet
+  };
+  Fim fim = Fim::Sem_pontos;
+  std::string caminho;                          // the ENh path, once chosen
+  std::unique_ptr<Gravacao_preparada> arquivo;  // Preparada only
+};
+
+// The points' ENh content is made before the confirmation: a value that cannot be
+// written ends the command with its error before any dialog.
+Gravacao_ENh Preparar_ENh_com_dialogo(Interacao& ui, const Lista<Ponto_digitalizado>& pontos);
+
+// Prepare and put in place, each showing its box when it fails; true when done.
+bool Preparar_com_aviso(Interacao& ui, Gravacao_preparada& arquivo, std::string conteudo,
+                        const Avisos_gravacao& avisos);
+bool Efetivar_com_aviso(Interacao& ui, Gravacao_preparada& arquivo, const Avisos_gravacao& avisos);

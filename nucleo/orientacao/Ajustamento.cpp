@@ -1,0 +1,160 @@
+#include "nucleo/orientacao/Ajustamento.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "nucleo/base/Erro.h"
+#include "nucleo/orientacao/Matrizes.h"
+
+namespace {
+
+// A configuration thinner than this fraction of its length counts as a line. Judged
+// against the points' own spread, so that the origin of the grid does not matter: a
+// 50 m layout far up a UTM zone is as good as one near its origin.
+constexpr double Espessura_relativa = 1e-9;
+
+// Exactly repeated or collinear points still come out a few units in the last place
+// of their coordinates apart after rounding (a few nanometres at ten million metres);
+// gaps below this fraction of the largest coordinate are that noise.
+constexpr double Arredondamento_relativo = 64 * std::numeric_limits<double>::epsilon();
+
+struct Posicao {
+  double u = 0.0;
+  double v = 0.0;
+};
+
+using Projecao = std::function<Posicao(const Ponto_orientacao&)>;
+
+double Distancia(const Posicao& p, const Posicao& q) {
+  return std::hypot(q.u - p.u, q.v - p.v);
+}
+
+// True when the positions do not hold three points clear of one line. Measured
+// against the line from the first position to the one farthest from it, which is at
+// least half the configuration's extent: the cross products then lose only the
+// rounding of the coordinates themselves.
+bool Degenerada(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao) {
+  std::vector<Posicao> p;
+  double maior_coordenada = 0.0;
+  for (const auto& ponto : pontos) {
+    p.push_back(posicao(ponto));
+    maior_coordenada = std::max({maior_coordenada, std::fabs(p.back().u), std::fabs(p.back().v)});
+  }
+  const double ruido = Arredondamento_relativo * maior_coordenada;
+  const Posicao a = p.front();
+  const Posicao b = *std::max_element(p.begin(), p.end(), [&](const Posicao& x, const Posicao& y) {
+    return Distancia(a, x) < Distancia(a, y);
+  });
+  const double base = Distancia(a, b);
+  if (!(base > ruido)) return true;
+  const double espessura_minima = std::max(Espessura_relativa * base, ruido);
+  return std::none_of(p.begin(), p.end(), [&](const Posicao& c) {
+    const double produto = (b.u - a.u) * (c.v - a.v) - (b.v - a.v) * (c.u - a.u);
+    return std::fabs(produto) / base > espessura_minima;
+  });
+}
+
+Posicao Media(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao) {
+  Posicao soma;
+  for (const auto& ponto : pontos) {
+    soma.u += posicao(ponto).u;
+    soma.v += posicao(ponto).v;
+  }
+  const double n = static_cast<double>(pontos.size());
+  return {Dividir(soma.u, n), Dividir(soma.v, n)};
+}
+
+// Rows: the two coordinates of each point less the reference, then ones; one column per
+// point. Taken from the mean, the coordinates keep their digits in the normal
+// equations: grid coordinates of millions of metres squared beside 1 would leave only
+// a few of them. The row of ones stays, so the fit finds its own offset and a mean
+// off by rounding costs nothing.
+Matriz Matriz_coordenadas(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao,
+                          const Posicao& referencia) {
+  Matriz M(3, static_cast<int>(pontos.size()));
+  for (int i = 0; i < M.colunas; ++i) {
+    const Posicao p = posicao(pontos[static_cast<std::size_t>(i)]);
+    M(0, i) = p.u - referencia.u;
+    M(1, i) = p.v - referencia.v;
+    M(2, i) = 1.0;
+  }
+  return M;
+}
+
+Posicao Na_carta(const Ponto_orientacao& p) {
+  return {p.E, p.N};
+}
+Posicao Na_imagem(const Ponto_orientacao& p) {
+  return {p.x, p.y};
+}
+
+}  // namespace
+
+Configuracao Verificar_configuracao(const std::vector<Ponto_orientacao>& pontos) {
+  if (pontos.size() < static_cast<std::size_t>(Minimo_pontos_orientacao))
+    return Configuracao::Poucos_pontos;
+  if (Degenerada(pontos, Na_carta)) return Configuracao::Degenerada_carta;
+  if (Degenerada(pontos, Na_imagem)) return Configuracao::Degenerada_imagem;
+  return Configuracao::Valida;
+}
+
+Coeficientes Ajustar_orientacao(const std::vector<Ponto_orientacao>& pontos) {
+  const Posicao carta = Media(pontos, Na_carta);
+  const Posicao imagem = Media(pontos, Na_imagem);
+  const Matriz A = Matriz_coordenadas(pontos, Na_carta, carta);
+  const Matriz B = Matriz_coordenadas(pontos, Na_imagem, imagem);
+  const Matriz At = Transpor_matriz(A);
+
+  const Matriz M1 = Multiplicar_matrizes(B, At);
+  const Matriz M2 = Multiplicar_matrizes(A, At);  // the normal matrix
+  const Matriz M3 = Inverter_matriz(M2);
+  const Matriz T = Multiplicar_matrizes(M1, M3);  // chart to image, both from their means
+  const Matriz C = Inverter_matriz(T);            // image to chart, both from their means
+
+  // Back to the origins of the coordinates: E - Em = a (x - xm) + b (y - ym) + C02.
+  const double a = C(0, 0), b = C(0, 1), d = C(1, 0), e = C(1, 1);
+  return Coeficientes{a, b, Verificado(carta.u + C(0, 2) - (a * imagem.u + b * imagem.v)),
+                      d, e, Verificado(carta.v + C(1, 2) - (d * imagem.u + e * imagem.v))};
+}
+
+std::vector<Residuo> Calcular_residuos(const std::vector<Ponto_orientacao>& pontos,
+                                       const Coeficientes& coef) {
+  std::vector<Residuo> residuos;
+  for (const auto& p : pontos) {
+    Residuo r;
+    r.DeltaE = Verificado(coef.Este(p.x, p.y) - p.E);
+    r.DeltaN = Verificado(coef.Norte(p.x, p.y) - p.N);
+    r.DeltaD = Verificado(std::sqrt(r.DeltaE * r.DeltaE + r.DeltaN * r.DeltaN));
+    residuos.push_back(r);
+  }
+  return residuos;
+}
+
+namespace {
+
+using Serie = double Residuo::*;
+
+double Media(const std::vector<Residuo>& residuos, Serie serie) {
+  double soma = 0.0;
+  for (const auto& r : residuos) soma += r.*serie;
+  return Dividir(soma, static_cast<double>(residuos.size()));
+}
+
+double Desvio_padrao(const std::vector<Residuo>& residuos, Serie serie, double media) {
+  double soma = 0.0;
+  for (const auto& r : residuos) soma += (r.*serie - media) * (r.*serie - media);
+  return std::sqrt(Dividir(soma, static_cast<double>(residuos.size()) - 1.0));
+}
+
+}  // namespace
+
+Estatisticas Calcular_estatisticas(const std::vector<Residuo>& residuos) {
+  Estatisticas est;
+  for (Serie serie : {&Residuo::DeltaE, &Residuo::DeltaN, &Residuo::DeltaD}) {
+    est.media.*serie = Media(residuos, serie);
+    est.desvio.*serie = Desvio_padrao(residuos, serie, est.media.*serie);
+  }
+  return est;
+}

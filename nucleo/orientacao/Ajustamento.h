@@ -1,0 +1,45 @@
+#pragma once
+// The least-squares orientation: an affine transform from chart to image is fitted to
+// the control points and inverted, giving the image-to-chart coefficients; then the
+// residuals of the control points and their statistics.
+
+#include <vector>
+
+#include "nucleo/base/Registros.h"
+#include "nucleo/orientacao/Coeficientes.h"
+
+enum class Configuracao {
+  Valida,
+  Poucos_pontos,      // fewer than four control points
+  Degenerada_carta,   // the chart positions are repeated or on one line
+  Degenerada_imagem,  // the image positions are repeated or on one line
+};
+
+constexpr int Minimo_pontos_orientacao = 4;
+
+// Checked before any computation, so that a configuration that cannot determine the
+// transform is refused instead of ending in a division by zero or in garbage.
+Configuracao Verificar_configuracao(const std::vector<Ponto_orientacao>& pontos);
+
+// Fits the chart-to-image transform T by the normal equations and returns the first
+// two rows of its inverse. Both coordinate sets enter taken from their means, which
+// changes nothing in exact arithmetic and keeps the fit exact at grid coordinates of
+// millions of metres; the means are folded back into c and f.
+Coeficientes Ajustar_orientacao(const std::vector<Ponto_orientacao>& pontos);
+
+struct Residuo {
+  double DeltaE = 0.0;  // computed minus given, metres
+  double DeltaN = 0.0;
+  double DeltaD = 0.0;  // length of (DeltaE, DeltaN)
+};
+
+std::vector<Residuo> Calcular_residuos(const std::vector<Ponto_orientacao>& pontos,
+                                       const Coeficientes& coef);
+
+struct Estatisticas {
+  Residuo media;   // DeltaE and DeltaN keep their signs
+  Residuo desvio;  // sample standard deviation (divided by n - 1) of each series
+};
+
+// Needs at least two residuals.
+Estatisticas Calcular_estatisticas(const std::vector<Residuo>& residuos);
