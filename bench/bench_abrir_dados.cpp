@@ -15,9 +15,9 @@
 #include <optional>
 #include <string>
 
-#include "janela/programa/Programa.h"
 #include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
+#include "janela/programa/Programa.h"
 #include "nucleo/arquivos/Formato_reserva.h"
 #include "nucleo/arquivos/Gravacao_segura.h"
 #include "nucleo/arquivos/Leitura_reserva.h"
@@ -28,7 +28,7 @@ constexpr int Pontos_do_trabalho = 1000000;
 constexpr int Largura = 4000, Altura = 3000;
 
 // Every box answered OK and every file dialog with the reserve file.
-class Interacao_automatica : public Interacao {
+class Interacao_automatica : public Interacao_janela {
  public:
   explicit Interacao_automatica(std::string reserva) : reserva_(std::move(reserva)) {}
   Resposta Caixa_mensagem(const std::string&, const std::string&, Botoes) override {
@@ -110,7 +110,7 @@ void Abrir_dados(benchmark::State& estado) {
     comparacao.Base([&] { benchmark::DoNotOptimize(Ler_somente(reserva)); });
     auto programa = std::make_unique<Programa>(ui);  // a fresh window, not timed
     comparacao.Programa([&] { programa->Form1.Abrirdados1Click(); });
-    if (programa->Form1.Lista_pontos.Quantidade() != Pontos_do_trabalho) std::exit(1);
+    if (programa->Form1.trabalho.Lista_pontos.Quantidade() != Pontos_do_trabalho) std::exit(1);
   }
   comparacao.Registrar(estado, "ms_Abrir_dados", "ms_leitor");
   std::filesystem::remove_all(pasta);

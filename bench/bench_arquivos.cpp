@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "nucleo/base/Lista.h"
-#include "nucleo/base/Registros.h"
 #include "bench/apoio/Medicao.h"
 #include "nucleo/arquivos/Formato_ENh.h"
 #include "nucleo/arquivos/Formato_reserva.h"
 #include "nucleo/arquivos/Gravacao_segura.h"
 #include "nucleo/arquivos/Leitura_reserva.h"
+#include "nucleo/base/Lista.h"
+#include "nucleo/base/Registros.h"
 
 namespace {
 

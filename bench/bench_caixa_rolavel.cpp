@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "janela/comum/Caixa_mensagem_qt.h"
 #include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
+#include "janela/comum/Caixa_mensagem_qt.h"
 
 namespace {
 

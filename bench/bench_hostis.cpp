@@ -23,11 +23,11 @@
 #include <functional>
 #include <string>
 
+#include "bench/apoio/Medicao.h"
+#include "figuras/Ler_figura.h"
 #include "nucleo/base/Erro.h"
 #include "nucleo/base/Lista.h"
 #include "nucleo/base/Registros.h"
-#include "bench/apoio/Medicao.h"
-#include "figuras/Ler_figura.h"
 #include "nucleo/poligono/Pol_convexo.h"
 #include "tests/apoio/Arquivos_hostis.h"
 

@@ -14,9 +14,9 @@
 #include <QRgb>
 #include <memory>
 
-#include "janela/comum/Imagem.h"
 #include "bench/apoio/Com_qt.h"
 #include "bench/apoio/Medicao.h"
+#include "janela/comum/Imagem.h"
 
 namespace {
 

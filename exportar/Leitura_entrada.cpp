@@ -5,11 +5,11 @@
 #include <cerrno>
 #include <cstring>
 
-#include "nucleo/base/Erro.h"
+#include "exportar/Falha_exportacao.h"
 #include "nucleo/arquivos/Formato_reserva.h"
 #include "nucleo/arquivos/Leitura_ENh.h"
 #include "nucleo/arquivos/Leitura_reserva.h"
-#include "exportar/Falha_exportacao.h"
+#include "nucleo/base/Erro.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "nucleo/base/Erro.h"
 #include "figuras/Ler_formatos.h"
+#include "nucleo/base/Erro.h"
 
 namespace {
 

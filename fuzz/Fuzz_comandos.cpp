@@ -9,14 +9,14 @@
 #include <QImage>
 #include <cstdlib>
 
-#include "janela/programa/Programa.h"
 #include "fuzz/Apoio_fuzz.h"
+#include "janela/programa/Programa.h"
 
 namespace {
 
 // The person at the screen: OK to every box, the fuzzed file in every open dialog, one
 // further file for Concatenate, and the saved points written into /dev/null.
-class Interacao_fuzz : public Interacao {
+class Interacao_fuzz : public Interacao_janela {
  public:
   // The next command's script.
   void Recomecar(std::string arquivo) {
@@ -59,8 +59,8 @@ void Recomecar(const std::string& arquivo) {
   ui->Recomecar(arquivo);
   TForm1& janela = programa->Form1;
   janela.Reiniciar();
-  janela.Nome_arquivo.clear();
-  janela.Coef_orientacao.reset();
+  janela.trabalho.Nome_arquivo.clear();
+  janela.trabalho.Coef_orientacao.reset();
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 // for (EXTENSAO_FIGURA): a file it cannot read must end in the loader's error, never in
 // a crash, a read out of bounds or an allocation beyond the raster cap.
 
-#include "nucleo/base/Erro.h"
 #include "figuras/Ler_figura.h"
 #include "fuzz/Apoio_fuzz.h"
+#include "nucleo/base/Erro.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Iniciar_fuzz(argc, argv);

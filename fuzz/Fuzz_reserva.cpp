@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "nucleo/base/Erro.h"
 #include "nucleo/arquivos/Leitura_reserva.h"
+#include "nucleo/base/Erro.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <optional>
 #include <vector>
 
-#include "janela/principal/Cartavel.h"
 #include "janela/comum/Marcacao.h"
+#include "janela/principal/Cartavel.h"
+#include "nucleo/orientacao/Escala.h"
+#include "nucleo/poligono/Pol_convexo.h"
 #include "nucleo/trabalho/Concatenar.h"
 #include "nucleo/trabalho/Reserva_trabalho.h"
 #include "nucleo/trabalho/Salvar.h"
-#include "nucleo/poligono/Pol_convexo.h"
-#include "nucleo/orientacao/Escala.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ namespace {
 // goes into the job, so a file that turns out bad halfway shows what was read.
 class Receptor_abertura : public Leitura_trabalho {
  public:
-  explicit Receptor_abertura(TForm1& janela) : Leitura_trabalho(janela), janela_(janela) {}
+  explicit Receptor_abertura(TForm1& janela) : Leitura_trabalho(janela.trabalho), janela_(janela) {}
 
   void Nome_imagem(const std::string& nome) override {
     Leitura_trabalho::Nome_imagem(nome);
@@ -42,10 +42,9 @@ class Receptor_abertura : public Leitura_trabalho {
   // Any other error of the computation ends the opening, as every error does.
   void Mostrar_escala(int pontos_controle) {
     if (pontos_controle < 2) return;
-    std::vector<Ponto_orientacao> pontos;
-    for (int i = 0; i < pontos_controle; ++i) pontos.push_back(janela_.OLista_coord->Item(i));
+    const std::vector<Ponto_orientacao> pontos = Pontos_controle(trabalho_, pontos_controle);
     if (Perimetro_imagem(pontos) == 0) return;
-    janela_.Mostrar_escala(janela_.Calcular_escala(pontos_controle));
+    janela_.Mostrar_escala(Calcular_escala(pontos, janela_.logicalDpiX()));
   }
 
   TForm1& janela_;
@@ -54,7 +53,7 @@ class Receptor_abertura : public Leitura_trabalho {
 };
 
 void Liberar_digitalizacao(TForm1& j) {
-  Continuar_digitalizacao(j);
+  Continuar_digitalizacao(j.trabalho);
   j.Salvar1->setEnabled(true);
   j.Orientacao1->setEnabled(false);
   j.Coord_de_carta->setEnabled(false);
@@ -102,18 +101,18 @@ void TForm1::Abrirdados1Click() {
   Funcao_corrente("Abertura de dados ja digitalizados");
   Abrir_reserva(*this);
   // Also after a cancelled dialog: a second opening may have left vertices to order.
-  if (!Lista_pconv.Vazia()) Ordena_pconv();
+  if (!trabalho.Lista_pconv.Vazia()) Ordenar_vertices_lidos();
   Funcao_corrente("espera selecao tipo de ponto (ALTIT ou PROF) ");
 }
 
-void TForm1::Ordena_pconv() {
+void TForm1::Ordenar_vertices_lidos() {
   // The caller writes the panel back when its own command ends.
   Funcao_corrente("Ordenamento de pontos do polígono convexo");
-  ::Ordena_pconv(Lista_pconv);
+  Ordena_pconv(trabalho.Lista_pconv);
 }
 
 void TForm1::Salvar1Click() {
-  if (Salvar_trabalho(ui, *this)) Definir_cursor(Cursor_imagem::Seta);
+  if (Salvar_trabalho(ui, trabalho)) Definir_cursor(Cursor_imagem::Seta);
 }
 
 void TForm1::Homogeneizar1Click() {
@@ -122,7 +121,7 @@ void TForm1::Homogeneizar1Click() {
       "BASE \n\n",
       "Concatenação de arquivos", Botoes::OK_Cancelar);
   Funcao_corrente("Concatenar arquivos");
-  if (!Concatenar_dados(ui, *this)) return;
+  if (!Concatenar_dados(ui, trabalho)) return;
   Funcao_corrente("Nenhuma ");
   Abririmagem->setEnabled(false);
   Abrirdados1->setEnabled(false);

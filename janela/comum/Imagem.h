@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-#include "janela/comum/Tratador_mouse.h"
 #include "figuras/Raster_em_faixas.h"
+#include "janela/comum/Tratador_mouse.h"
 
 class TImagem : public QWidget {
   Q_OBJECT

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "nucleo/base/Interacao.h"
+#include "janela/comum/Interacao_janela.h"
 
 class QFileDialog;
 class QWidget;
 
-class Interacao_qt : public Interacao {
+class Interacao_qt : public Interacao_janela {
  public:
   // The window that owns the boxes and dialogs (the main window, once it exists).
   void Definir_janela(QWidget* janela) { janela_ = janela; }

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <new>
 
-#include "nucleo/base/Conversao.h"
 #include "janela/comum/Imagem.h"
+#include "nucleo/base/Conversao.h"
 
 namespace {
 

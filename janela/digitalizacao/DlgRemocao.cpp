@@ -8,7 +8,7 @@
 
 #include "janela/comum/Texto_qt.h"
 
-TOKRightDlg::TOKRightDlg(Interacao& ui, QWidget* parent)
+TOKRightDlg::TOKRightDlg(Interacao_janela& ui, QWidget* parent)
     : Dialogo_centrado(parent, "Remoção de ponto", 228, 267), ui_(ui) {
   Criar_controles();
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);

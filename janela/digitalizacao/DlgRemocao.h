@@ -3,7 +3,7 @@
 // once at start-up and refilled before each showing; its edits only display.
 
 #include "janela/comum/Controles.h"
-#include "nucleo/base/Interacao.h"
+#include "janela/comum/Interacao_janela.h"
 #include "nucleo/base/Registros.h"
 
 class QLabel;
@@ -14,7 +14,7 @@ class TOKRightDlg : public Dialogo_centrado {
   Q_OBJECT
 
  public:
-  TOKRightDlg(Interacao& ui, QWidget* parent);
+  TOKRightDlg(Interacao_janela& ui, QWidget* parent);
 
   // Shows the point about to be removed with the number it received; true when the
   // user confirmed the removal.
@@ -41,5 +41,5 @@ class TOKRightDlg : public Dialogo_centrado {
  private:
   void Criar_controles();
 
-  Interacao& ui_;
+  Interacao_janela& ui_;
 };

@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "nucleo/base/Protegido.h"
 #include "janela/comum/Texto_qt.h"
+#include "nucleo/base/Protegido.h"
 
-TOKRightDlg1::TOKRightDlg1(Interacao& ui, QWidget* parent)
+TOKRightDlg1::TOKRightDlg1(Interacao_janela& ui, QWidget* parent)
     : Dialogo_centrado(parent, "Inserção da altitude / profundidade", 332, 211), ui_(ui) {
   Criar_controles();
   Ligar_eventos();

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "janela/comum/Controles.h"
-#include "nucleo/base/Interacao.h"
+#include "janela/comum/Interacao_janela.h"
 #include "nucleo/digitalizacao/Valor_vertical.h"
 
 class QEvent;
@@ -20,7 +20,7 @@ class TOKRightDlg1 : public Dialogo_centrado {
   Q_OBJECT
 
  public:
-  TOKRightDlg1(Interacao& ui, QWidget* parent);
+  TOKRightDlg1(Interacao_janela& ui, QWidget* parent);
 
   QPushButton* OKBtn = nullptr;
   QPushButton* CancelBtn = nullptr;
@@ -66,5 +66,5 @@ class TOKRightDlg1 : public Dialogo_centrado {
   void Ligar_eventos();
   void Marcar_grandeza(bool profundidade);
 
-  Interacao& ui_;
+  Interacao_janela& ui_;
 };

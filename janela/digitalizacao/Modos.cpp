@@ -12,14 +12,14 @@ namespace {
 // now or keeps them. Only the marks go: the vertex list, the regions and the drawing
 // stay as they are.
 void Perguntar_se_descarta_pol_convexo(TForm1& form) {
-  if (!Tem_pol_convexo(form.Lista_pontos)) return;
+  if (!Tem_pol_convexo(form.trabalho.Lista_pontos)) return;
   const Resposta resposta = form.ui.Caixa_mensagem(
       " ATENÇÃO: Já há polígono convexo determinado!!!\n\n"
       "          A digitalização de novos pontos pode alterar o polígono convexo atual.\n"
       "          Para ignorar/destruir o poligono convexo atual clique OK.\n\n"
       "          Para manter o polígono convexo atual clique CANCEL.\n\n",
       "ATENÇÃO: Polígono convexo já existe!!!!", Botoes::OK_Cancelar);
-  if (resposta == Resposta::OK) Descartar_marcas_pconv(form);
+  if (resposta == Resposta::OK) Descartar_marcas_pconv(form.trabalho);
 }
 
 // What both modes do once the mode is set: announce it, click with the crosshair, and
@@ -38,7 +38,7 @@ void TForm1::Pontos1Click() {
 }
 
 void TForm1::Altitudes1Click() {
-  Escolher_modo(*this, false);
+  Escolher_modo(trabalho, Modo_valor::Altitude);
   Altitudes1->setChecked(true);
   Perguntar_se_descarta_pol_convexo(*this);
   Profundidades1->setChecked(false);
@@ -46,7 +46,7 @@ void TForm1::Altitudes1Click() {
 }
 
 void TForm1::Profundidades1Click() {
-  Escolher_modo(*this, true);
+  Escolher_modo(trabalho, Modo_valor::Profundidade);
   Perguntar_se_descarta_pol_convexo(*this);
   Profundidades1->setChecked(true);
   Altitudes1->setChecked(false);

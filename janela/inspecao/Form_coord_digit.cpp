@@ -8,9 +8,9 @@
 #include <QStyledItemDelegate>
 
 #include "janela/comum/Fonte_formularios.h"
-#include "nucleo/base/Protegido.h"
 #include "janela/comum/Texto_qt.h"
 #include "janela/inspecao/Caixa_lista.h"
+#include "nucleo/base/Protegido.h"
 #include "nucleo/inspecao/Linha_inspecao.h"
 
 namespace {
@@ -37,7 +37,7 @@ constexpr int Borda = 4;
 
 }  // namespace
 
-TForm2::TForm2(Interacao& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+TForm2::TForm2(Interacao_janela& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   setWindowTitle(Q("Dados Digitalizados"));
   // A fixed dialog frame with its close box only.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |

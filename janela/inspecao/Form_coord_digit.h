@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "nucleo/base/Interacao.h"
+#include "janela/comum/Interacao_janela.h"
 
 class QLabel;
 class QStatusBar;
@@ -18,7 +18,7 @@ class TForm2 : public QDialog {
   Q_OBJECT
 
  public:
-  TForm2(Interacao& ui, QWidget* parent);
+  TForm2(Interacao_janela& ui, QWidget* parent);
 
   // Shows the points' lines and the two panels modally, and empties the list once the
   // user has closed the window, ready for the next opening.
@@ -42,5 +42,5 @@ class TForm2 : public QDialog {
   void Criar_componentes(QWidget* area);
   void Criar_barra_de_estado(QWidget* area);
 
-  Interacao& ui_;
+  Interacao_janela& ui_;
 };

@@ -4,14 +4,9 @@
 #include <fmt/printf.h>
 
 #include <QAction>
-#include <string>
-#include <vector>
 
 #include "janela/principal/Cartavel.h"
-#include "nucleo/base/Erro.h"
-#include "nucleo/orientacao/Ajustamento.h"
-#include "nucleo/orientacao/Escala.h"
-#include "nucleo/orientacao/Relatorio_orientacao.h"
+#include "nucleo/orientacao/Orientacao.h"
 
 namespace {
 
@@ -21,7 +16,7 @@ namespace {
 void Reiniciar_captura(TForm1& janela) {
   // The job goes back before the picture is reloaded: should the file have gone
   // meanwhile, the window must not stay oriented without coefficients.
-  Recomecar_captura(janela);
+  Recomecar_captura(janela.trabalho);
   janela.Ajustar->setEnabled(false);
   janela.Salvar1->setEnabled(false);
   janela.Digitalizar2->setEnabled(false);
@@ -39,35 +34,13 @@ void Reiniciar_captura(TForm1& janela) {
 // is computed. When the clicks on the image are at fault, the capture starts again
 // from the first control point, as after a rejected orientation; otherwise the user
 // would be left with every point counted as associated and no way to click them again.
-bool Recusar(TForm1& janela, Configuracao configuracao) {
-  const char* texto = nullptr;
-  switch (configuracao) {
-    case Configuracao::Valida:
-      return false;
-    case Configuracao::Poucos_pontos:
-      texto =
-          " Não há pontos suficientes para calcular a orientação.\n\n"
-          " São necessários no mínimo 4 pontos de orientação.";
-      break;
-    case Configuracao::Degenerada_carta:
-      texto =
-          " Não é possível calcular a orientação:\n\n"
-          " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de carta.";
-      break;
-    case Configuracao::Degenerada_imagem:
-      texto =
-          " Não é possível calcular a orientação:\n\n"
-          " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.\n\n"
-          " Clique novamente os pontos de orientação na imagem.";
-      break;
-  }
-  janela.ui.Caixa_mensagem(texto, "ATENÇÃO", Botoes::OK);
+void Recusar(TForm1& janela, Configuracao configuracao) {
+  janela.ui.Caixa_mensagem(Texto_recusa(configuracao), "ATENÇÃO", Botoes::OK);
   if (configuracao == Configuracao::Degenerada_imagem) Reiniciar_captura(janela);
-  return true;
 }
 
 void Aceitar(TForm1& janela, const Escala_aprox& escala) {
-  Aceitar_orientacao(janela);
+  Aceitar_orientacao(janela.trabalho);
   janela.Salvar1->setEnabled(true);
   janela.ui.Mensagem_simples(
       " A imagem está orientada !!!! \n\n Para digitalizar pontos selecionar \n\n"
@@ -90,33 +63,22 @@ void Rejeitar(TForm1& janela) {
 }  // namespace
 
 void TForm1::AjustarClick() {
-  const std::vector<Ponto_orientacao> pontos(OLista_coord->begin(), OLista_coord->end());
   Funcao_corrente("AJUSTAMENTO DA ORIENTAÇÃO ");
-  if (Recusar(*this, Verificar_configuracao(pontos))) return;
-
   // Everything is computed before anything is kept: a floating-point error on the way
   // leaves the previous orientation in force.
-  const Coeficientes coeficientes = Ajustar_orientacao(pontos);
-  const Escala_aprox escala = Calcular_escala(static_cast<int>(pontos.size()));
-  const std::vector<Residuo> residuos = Calcular_residuos(pontos, coeficientes);
-  const std::string texto =
-      Texto_estatistica(residuos, Calcular_estatisticas(residuos),
-                        Dividir(escala.perimetro_carta, escala.perimetro_imagem));
-  Coef_orientacao = coeficientes;
+  const Resultado_orientacao resultado = Orientar(Pontos_controle(trabalho), logicalDpiX());
+  if (!resultado.calculada) return Recusar(*this, resultado.configuracao);
+  const Orientacao_calculada& orientacao = *resultado.calculada;
+  trabalho.Coef_orientacao = orientacao.coeficientes;
   ui.Bip();
 
-  if (ui.Caixa_mensagem(texto, " Estatistica da orientação", Botoes::OK_Cancelar) == Resposta::OK)
-    Aceitar(*this, escala);
+  if (ui.Caixa_mensagem(orientacao.relatorio, " Estatistica da orientação", Botoes::OK_Cancelar) ==
+      Resposta::OK)
+    Aceitar(*this, orientacao.escala);
   else
     Rejeitar(*this);
 }
 
 void TForm1::Mostrar_escala(const Escala_aprox& escala) {
   Escrever_painel(4, fmt::sprintf(" Escala aprox.  1 / %.0f", escala.escala));
-}
-
-Escala_aprox TForm1::Calcular_escala(int n) {
-  std::vector<Ponto_orientacao> pontos;
-  for (int i = 0; i < n; ++i) pontos.push_back(OLista_coord->Item(i));
-  return ::Calcular_escala(pontos, logicalDpiX());
 }

@@ -8,10 +8,9 @@
 #include "janela/principal/Cartavel.h"
 
 void TForm1::Coord_de_imagemClick() {
-  Orientada = false;
+  Iniciar_captura(trabalho);
   Funcao_corrente("Digit. coord. imagem p/ Orientação");
   Definir_cursor(Cursor_imagem::Cruz);
-  Modo_clique = 1;
   ui.Caixa_mensagem(
       " Digitalizar as coordenadas \n\n de orientação da imagem.\n\n"
       " Respeitar a ordem das coord. de carta digitadas ",
@@ -19,8 +18,7 @@ void TForm1::Coord_de_imagemClick() {
 }
 
 void TForm1::Associar_ponto_controle(int X, int Y) {
-  if (Pontos_associados >= OLista_coord->Quantidade()) return;
-  const Ponto_orientacao ponto = OLista_coord->Item(Pontos_associados);
+  const Ponto_orientacao ponto = trabalho.OLista_coord->Item(trabalho.Pontos_associados);
   const std::string texto = fmt::sprintf(
       " Ponto a associar   %3d\n\n -> E = %10.3f  com x = %5d\n\n -> N = %11.3f  com y = %5d\n",
       ponto.Numero, ponto.E, X, ponto.N, Y);
@@ -28,7 +26,7 @@ void TForm1::Associar_ponto_controle(int X, int Y) {
       Resposta::OK)
     return;
 
-  const bool todos = Associar_ponto(*this, X, Y);
+  const bool todos = Associar_ponto(trabalho, X, Y);
   Marcar_ponto(X, Y, Cor_marca::Azul);
 
   if (todos) {

@@ -1,11 +1,11 @@
 // "Ler coord. de  carta": the control point dialog is shown and, once accepted with at
-// least four points, its list becomes the main window's OLista_coord.
+// least four points, its list becomes the main window's trabalho.OLista_coord.
 
 #include <QAction>
 
+#include "janela/orientacao/DlgOrientacao.h"
 #include "janela/principal/Cartavel.h"
 #include "nucleo/orientacao/Ajustamento.h"
-#include "janela/orientacao/DlgOrientacao.h"
 
 void TForm1::Coord_de_cartaClick() {
   Funcao_corrente("DIG. COORD. DE CARTA P/ ORIENTAÇÃO");
@@ -25,11 +25,9 @@ void TForm1::Coord_de_cartaClick() {
     return;
   }
 
-  OLista_coord = lista;  // one list from now on
-  Tem_lista_coord = true;
+  Adotar_pontos_controle(trabalho, lista);
   dialogo.Esvaziar_lista();
   Coord_de_imagem->setEnabled(true);
-  Coord_carta_lidas = true;
   Funcao_corrente("NENHUMA ");
   Coord_de_carta->setChecked(true);
 }

@@ -6,9 +6,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "nucleo/base/Conversao.h"
-#include "nucleo/base/Interacao.h"
+#include "janela/comum/Interacao_janela.h"
 #include "janela/comum/Texto_qt.h"
+#include "nucleo/base/Conversao.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ std::string Linha_ponto_orientacao(const Ponto_orientacao& ponto) {
   return fmt::sprintf(" %3d        %10.3f      %11.3f", ponto.Numero, ponto.E, ponto.N);
 }
 
-TOKBottomDlg::TOKBottomDlg(Interacao& ui_, QWidget* parent) : QDialog(parent), ui(ui_) {
+TOKBottomDlg::TOKBottomDlg(Interacao_janela& ui_, QWidget* parent) : QDialog(parent), ui(ui_) {
   Criar_componentes();
   Definir_ordem_tabulacao();
   Ligar_eventos();

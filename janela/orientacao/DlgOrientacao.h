@@ -11,7 +11,7 @@
 #include "nucleo/base/Lista.h"
 #include "nucleo/base/Registros.h"
 
-class Interacao;
+class Interacao_janela;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -22,7 +22,7 @@ class TOKBottomDlg : public QDialog {
   Q_OBJECT
 
  public:
-  TOKBottomDlg(Interacao& ui, QWidget* parent);
+  TOKBottomDlg(Interacao_janela& ui, QWidget* parent);
 
   // Shows the dialog with one line per entry of its list; the list when the user
   // accepted it (the dialog keeps sharing it), nothing when the dialog closed otherwise.
@@ -75,7 +75,7 @@ class TOKBottomDlg : public QDialog {
   void Limpar_edicao();
   void Executar(void (TOKBottomDlg::*handler)());
 
-  Interacao& ui;
+  Interacao_janela& ui;
 };
 
 // The list box line of one control point.

@@ -10,9 +10,10 @@
 
 #include "janela/comum/Controles.h"
 #include "janela/comum/Fonte_formularios.h"
-#include "nucleo/base/Protegido.h"
+#include "janela/comum/Interacao_janela.h"
 #include "janela/comum/Texto_qt.h"
 #include "janela/orientacao/DlgOrientacao.h"
+#include "nucleo/base/Protegido.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "janela/principal/Cartavel.h"
-#include "nucleo/trabalho/Construcao_pconv.h"
 #include "nucleo/poligono/Extremos.h"
 #include "nucleo/poligono/Pol_convexo.h"
 #include "nucleo/poligono/Textos_pconv.h"
+#include "nucleo/trabalho/Construcao_pconv.h"
 
 namespace {
 
@@ -30,36 +30,16 @@ bool Perguntar_e_destruir(TForm1& f) {
     Caixa(f, "ATENÇÃO: Criação de polígono convexo abortada!!", Titulo_abortada);
     return false;
   }
-  Destruir_pol_convexo(f);
+  Destruir_pol_convexo(f.trabalho);
   Caixa(f, " Nao há mais pontos no TLIst pol converx", " FAGFHSFHF");
   return true;
-}
-
-int32_t Busca_maxima(TForm1& f, char eixo) {
-  f.Funcao_corrente("Determinação de coord. máxima");
-  const int32_t achado = Coord_maxima(f.Lista_pontos, eixo);
-  f.Funcao_corrente("Nenhuma");
-  return achado;
-}
-
-int32_t Busca_minima(TForm1& f, char eixo) {
-  f.Funcao_corrente("Determinação de coord. mínima");
-  const int32_t achado = Coord_minima(f.Lista_pontos, eixo);
-  f.Funcao_corrente("nenhuma ");
-  return achado;
-}
-
-Extremos Achar_extremos(TForm1& f) {
-  // Braced initialisation runs the searches in this order: W, N, E, S.
-  return {Busca_minima(f, 'E') - 1, Busca_maxima(f, 'N') - 1, Busca_maxima(f, 'E') - 1,
-          Busca_minima(f, 'N') - 1};
 }
 
 // The region boxes share the vertex listing's text, which is cleared only after the
 // first three: an empty region shows whatever the text last held.
 void Mostrar_regioes(TForm1& f, std::string texto) {
   for (int r = 0; r < Num_regioes; ++r) {
-    if (!f.Regioes[r].Vazia()) texto = Texto_regiao(r + 1, f.Regioes[r]);
+    if (!f.trabalho.Regioes[r].Vazia()) texto = Texto_regiao(r + 1, f.trabalho.Regioes[r]);
     Caixa(f, texto, fmt::sprintf(" Pontos da regiao %d", r + 1));
     if (r < 3) texto.clear();
   }
@@ -67,18 +47,19 @@ void Mostrar_regioes(TForm1& f, std::string texto) {
 
 // The reports of a construction, each from the state it left.
 void Relatar_construcao(TForm1& f, const Extremos& x) {
-  const Descricao_regiao& desc = f.Desc_regiao;
+  const Descricao_regiao& desc = f.trabalho.Desc_regiao;
   Caixa(f, Texto_indices(x.iW, x.iN, x.iE, x.iS, desc), " indices pconv ");
   Caixa(f, Texto_caracterizacao(desc), " Caracterizacao da Regiao");
   if (desc.Tipo_regiao > 13) return;
-  const std::string texto = Texto_vertices(f.Lista_pconv);
+  const std::string texto = Texto_vertices(f.trabalho.Lista_pconv);
   Caixa(f, texto, " Acabou de criar o Pol limite  ");
   Mostrar_regioes(f, texto);
   Caixa(f, " terminou de determinar a reg de cada pto", "  ");
 }
 
 void Construir_e_relatar(TForm1& f) {
-  const Extremos x = Achar_extremos(f);
+  const Extremos x = Achar_extremos(f.trabalho.Lista_pontos);
+  f.Funcao_corrente("nenhuma ");  // as the last search leaves the panel
   if (x.Incompletos()) {
     Caixa(f,
           " ATENÇÃO: Há pontos fora dos limites de coordenadas\n"
@@ -87,7 +68,7 @@ void Construir_e_relatar(TForm1& f) {
           Titulo_abortada);
     return;
   }
-  Construir_pol_convexo(f, x);
+  Construir_pol_convexo(f.trabalho, x);
   Relatar_construcao(f, x);
 }
 
@@ -95,6 +76,7 @@ void Construir_e_relatar(TForm1& f) {
 
 void TForm1::Polig_convex1Click() {
   Funcao_corrente("Criação do polígono convexo ");
-  if (!Tem_pol_convexo(Lista_pontos) || Perguntar_e_destruir(*this)) Construir_e_relatar(*this);
+  if (!Tem_pol_convexo(trabalho.Lista_pontos) || Perguntar_e_destruir(*this))
+    Construir_e_relatar(*this);
   Funcao_corrente("nenhuma");
 }

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "janela/comum/Imagem.h"
 #include "janela/principal/Cartavel.h"
 #include "nucleo/base/Conversao.h"
-#include "janela/comum/Imagem.h"
 #include "nucleo/poligono/Textos_pconv.h"
 
 namespace {
@@ -18,8 +18,8 @@ namespace {
 // position past the end of the point list draws nothing.
 void Desenho_pconv(TForm1& f) {
   QPolygon vertices;
-  for (const Vertice_pconv& v : f.Lista_pconv) {
-    const Ponto_digitalizado& ponto = f.Lista_pontos.Item(v.Indice);
+  for (const Vertice_pconv& v : f.trabalho.Lista_pconv) {
+    const Ponto_digitalizado& ponto = f.trabalho.Lista_pontos.Item(v.Indice);
     vertices << QPoint(Truncar_pixel(ponto.x), Truncar_pixel(ponto.y));
   }
   vertices << vertices.first();
@@ -33,8 +33,8 @@ void Desenho_pconv(TForm1& f) {
 }  // namespace
 
 void TForm1::Represpolconv1Click() {
-  ui.Caixa_mensagem(Texto_ind_pconv(Lista_pconv), " N ptos ", Botoes::OK_Cancelar);
-  ui.Caixa_mensagem(fmt::sprintf(" N ptos pol convexo = %d  ", Lista_pconv.Quantidade()),
+  ui.Caixa_mensagem(Texto_ind_pconv(trabalho.Lista_pconv), " N ptos ", Botoes::OK_Cancelar);
+  ui.Caixa_mensagem(fmt::sprintf(" N ptos pol convexo = %d  ", trabalho.Lista_pconv.Quantidade()),
                     " N ptos pconv ", Botoes::OK_Cancelar);
-  if (Lista_pconv.Quantidade() >= 2) Desenho_pconv(*this);
+  if (trabalho.Lista_pconv.Quantidade() >= 2) Desenho_pconv(*this);
 }

@@ -1,13 +1,13 @@
-// "Abrir imagem" and the loading of the picture named by Nome_arquivo into the view.
+// "Abrir imagem" and the loading of the picture named by trabalho.Nome_arquivo into the view.
 
 #include <QAction>
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "janela/principal/Cartavel.h"
-#include "janela/comum/Imagem.h"
-#include "janela/principal/Textos_comuns.h"
 #include "figuras/Ler_figura.h"
+#include "janela/comum/Imagem.h"
+#include "janela/principal/Cartavel.h"
+#include "janela/principal/Textos_comuns.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ void TForm1::AbririmagemClick() {
     Reiniciar();
   }
   if (const auto caminho = ui.Abrir_figura(Filtro_figuras)) {
-    Nome_arquivo = *caminho;
+    trabalho.Nome_arquivo = *caminho;
     Carregar_imagem();
     Abrirdados1->setEnabled(false);
     Homogeneizar1->setEnabled(false);
@@ -37,7 +37,7 @@ void TForm1::AbririmagemClick() {
 }
 
 void TForm1::Carregar_imagem() {
-  Raster_em_faixas figura = Ler_figura(Nome_arquivo, logicalDpiX());
+  Raster_em_faixas figura = Ler_figura(trabalho.Nome_arquivo, logicalDpiX());
   // The scroll box takes its ranges from the image control's size; the window keeps
   // its own size.
   Image1->resize(figura.Tamanho());

@@ -12,8 +12,8 @@
 
 #include "janela/comum/Fonte_formularios.h"
 #include "janela/comum/Imagem.h"
-#include "nucleo/base/Protegido.h"
 #include "janela/comum/Texto_qt.h"
+#include "nucleo/base/Protegido.h"
 
 TForm1::TForm1(Interacao& interacao) : ui(interacao) {
   setWindowTitle(Q("Mapirel"));
@@ -139,22 +139,14 @@ void TForm1::Criar_barra_de_estado() {
   statusBar()->setFixedHeight(19);
 }
 
+// The job starts as a new Trabalho; this is the window's side of the start.
 void TForm1::Estado_inicial() {
-  Nome_arquivo.clear();
-  Modo_clique = 0;
   Raio_marca = {5, 5};
-  Coord_carta_lidas = false;
-  Orientada = false;
   for (QAction* item :
        {Novadigit1, Orientacao1, Coord_de_carta, Coord_de_imagem, Digitalizar2, Ajustar})
     item->setEnabled(false);
-  Tem_lista_coord = false;
   Imagem_aberta = false;
-  Pontos_associados = 0;
-  Digitalizacao_liberada = false;
-  OLista_coord = std::make_shared<Lista<Ponto_orientacao>>();
   Funcao_corrente("NENHUMA ");
-  Proximo_ponto = 1;
   Salvar1->setEnabled(false);
   Definir_cursor(Cursor_imagem::Padrao);
   for (QAction* item : {Operacoes1, Dados1, Parardigit1}) item->setEnabled(false);

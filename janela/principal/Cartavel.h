@@ -11,11 +11,11 @@
 #include <string>
 
 #include "janela/comum/Cursor_imagem.h"
-#include "nucleo/base/Interacao.h"
 #include "janela/comum/Marcacao.h"  // Par_inteiro
+#include "nucleo/base/Interacao.h"
 #include "nucleo/base/Registros.h"
-#include "nucleo/trabalho/Trabalho.h"
 #include "nucleo/orientacao/Escala.h"
+#include "nucleo/trabalho/Trabalho.h"
 
 // The sizes to which a reset returns the window and the image control.
 struct Tamanhos_iniciais {
@@ -35,10 +35,9 @@ class TOKRightDlg1;
 class TOKRightDlg;
 class TForm2;
 
-// The window is its job: the commands and their tests reach each field of the job by the
-// same name as the window's own state (Form1.Lista_pontos, Form1.Raio_marca), and the
-// pure parts of the commands take the window as the Trabalho it is.
-class TForm1 : public QMainWindow, public Trabalho {
+// The window holds the job: a bare field name in a window file is the view's own state
+// (Raio_marca, Imagem_aberta), the job's fields are reached through `trabalho`.
+class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -83,7 +82,9 @@ class TForm1 : public QMainWindow, public Trabalho {
   TOKRightDlg* OKRightDlg = nullptr;
   TForm2* Form2 = nullptr;
 
-  // ---- State of the view (the job's state is the Trabalho base) ---------------
+  Trabalho trabalho;
+
+  // ---- State of the view -----------------------------------------------------
   Par_inteiro Origem_arraste;
   Tamanhos_iniciais Tamanho_inicial;
   Par_inteiro Raio_marca{5, 5};
@@ -132,7 +133,6 @@ class TForm1 : public QMainWindow, public Trabalho {
   void Executar(const std::function<void()>& comando);
 
   // janela/orientacao/
-  Escala_aprox Calcular_escala(int n);
   void Mostrar_escala(const Escala_aprox& escala);  // the scale panel
   void Associar_ponto_controle(int X, int Y);
 
@@ -140,7 +140,7 @@ class TForm1 : public QMainWindow, public Trabalho {
   void Digitalizar_ponto(int X, int Y);
 
   // janela/arquivos/
-  void Ordena_pconv();  // puts Lista_pconv in vertex order, announcing it on panel 6
+  void Ordenar_vertices_lidos();  // the vertex list put in order, announced on panel 6
 
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;

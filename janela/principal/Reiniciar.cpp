@@ -2,8 +2,8 @@
 
 #include <QAction>
 
-#include "janela/principal/Cartavel.h"
 #include "janela/comum/Imagem.h"
+#include "janela/principal/Cartavel.h"
 #include "janela/principal/Textos_comuns.h"
 
 void TForm1::Novadigit1Click() {
@@ -13,7 +13,7 @@ void TForm1::Novadigit1Click() {
 
 void TForm1::Reiniciar() {
   Imagem_aberta = false;
-  Reiniciar_trabalho(*this);
+  Reiniciar_trabalho(trabalho);
   Definir_cursor(Cursor_imagem::Padrao);
   Image1->update();
 
@@ -38,7 +38,7 @@ void TForm1::Reiniciar() {
 }
 
 void TForm1::Parardigit1Click() {
-  Modo_clique = 0;
+  Parar_cliques(trabalho);
   Definir_cursor(Cursor_imagem::Seta);
   Parardigit1->setEnabled(false);
 }

@@ -6,20 +6,20 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "janela/principal/Cartavel.h"
-#include "nucleo/base/Conversao.h"
 #include "janela/comum/Imagem.h"
 #include "janela/comum/Marcacao.h"
 #include "janela/comum/Passo_rolagem.h"
+#include "janela/principal/Cartavel.h"
+#include "nucleo/base/Conversao.h"
 
 void TForm1::Image1MouseMove(Qt::KeyboardModifiers, int X, int Y) {
   Escrever_painel(0, fmt::sprintf(" Xt= %d", X));
   Escrever_painel(1, fmt::sprintf(" Yt= %d", Y));
-  if (Orientada && Coef_orientacao) {
+  if (const Coeficientes* coef = Orientacao_em_vigor(trabalho)) {
     const double x = X;
     const double y = Y;
-    Escrever_painel(2, fmt::sprintf(" E= %11.3f m", Coef_orientacao->Este(x, y)));
-    Escrever_painel(3, fmt::sprintf(" N= %12.3f m", Coef_orientacao->Norte(x, y)));
+    Escrever_painel(2, fmt::sprintf(" E= %11.3f m", coef->Este(x, y)));
+    Escrever_painel(3, fmt::sprintf(" N= %12.3f m", coef->Norte(x, y)));
   }
 }
 
@@ -41,11 +41,13 @@ void TForm1::Clique_imagem(Qt::MouseButton botao, Qt::KeyboardModifiers, int X, 
     ui.Caixa_mensagem(" Clique em botao cenrel -> SCROLL", "", Botoes::OK_Cancelar);
     return;
   }
-  if (!Coord_carta_lidas) return;
-  if (!Orientada) {
-    Associar_ponto_controle(X, Y);
-  } else if (Digitalizacao_liberada) {
-    Digitalizar_ponto(X, Y);
+  switch (Acao_do_clique(trabalho)) {
+    case Acao_clique::Associar_controle:
+      return Associar_ponto_controle(X, Y);
+    case Acao_clique::Digitalizar:
+      return Digitalizar_ponto(X, Y);
+    case Acao_clique::Nenhuma:
+      return;
   }
 }
 
@@ -57,7 +59,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton botao, Qt::KeyboardModifiers, int X, 
     horizontal->setValue(horizontal->value() + (Origem_arraste.x - X));
     Definir_cursor(Cursor_imagem::Seta);
   }
-  if (Modo_clique) Definir_cursor(Cursor_imagem::Cruz);
+  if (trabalho.Modo_clique) Definir_cursor(Cursor_imagem::Cruz);
 }
 
 void TForm1::Marcar(int x1, int y1, int x2, int y2, uint32_t cor_rgb) {

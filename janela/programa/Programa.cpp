@@ -2,13 +2,13 @@
 
 #include <QAction>
 
-Programa::Programa(Interacao& ui_base)
+Programa::Programa(Interacao_janela& ui_base)
     : ui(ui_base),
       Form1(ui),
-      OKBottomDlg(ui, &Form1),
-      OKRightDlg1(ui, &Form1),
-      OKRightDlg(ui, &Form1),
-      Form2(ui, &Form1) {
+      OKBottomDlg(ui_base, &Form1),
+      OKRightDlg1(ui_base, &Form1),
+      OKRightDlg(ui_base, &Form1),
+      Form2(ui_base, &Form1) {
   Form1.OKBottomDlg = &OKBottomDlg;
   Form1.OKRightDlg1 = &OKRightDlg1;
   Form1.OKRightDlg = &OKRightDlg;

@@ -10,8 +10,8 @@
 #include <exception>
 
 #include "janela/comum/Interacao_qt.h"
-#include "nucleo/trabalho/Linha_de_comando.h"
 #include "janela/programa/Programa.h"
+#include "nucleo/trabalho/Linha_de_comando.h"
 
 int main(int argc, char** argv) {
   // The command line is read before Qt starts, so that the help and the refusals need no

@@ -1,8 +1,8 @@
 #include "nucleo/arquivos/Interpreta_registro.h"
 
+#include "nucleo/arquivos/Valores_gravaveis.h"
 #include "nucleo/base/Conversao.h"
 #include "nucleo/base/Erro.h"
-#include "nucleo/arquivos/Valores_gravaveis.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "nucleo/arquivos/Interpreta_registro.h"
+#include "nucleo/arquivos/Ler_linha.h"
 #include "nucleo/base/Arquivo_regular.h"
 #include "nucleo/base/Conversao.h"
 #include "nucleo/base/Erro.h"
-#include "nucleo/arquivos/Interpreta_registro.h"
-#include "nucleo/arquivos/Ler_linha.h"
 
 namespace {
 

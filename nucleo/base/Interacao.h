@@ -5,8 +5,6 @@
 #include <optional>
 #include <string>
 
-class QDialog;
-
 enum class Botoes { OK, OK_Cancelar };
 enum class Resposta { OK, Cancelar };
 
@@ -31,9 +29,6 @@ class Interacao {
                                                     const std::string& extensao_padrao) = 0;
   // The file name the open-picture dialog holds (its last choice; empty before any).
   virtual std::string Nome_na_abertura_de_figura() const = 0;
-
-  // Shows a dialog or window modally and returns its result (QDialog::Accepted = 1).
-  virtual int Exibir_modal(QDialog& janela) = 0;
 
   virtual void Bip() = 0;
 };

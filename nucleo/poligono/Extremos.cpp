@@ -34,3 +34,9 @@ int32_t Coord_minima(const Lista<Ponto_digitalizado>& pontos, char eixo) {
   const double inicio = eixo == 'E' ? Limite_superior_E : Limite_superior_N;
   return Buscar(pontos, eixo, inicio, std::less<double>{});
 }
+
+Extremos Achar_extremos(const Lista<Ponto_digitalizado>& pontos) {
+  // Braced initialisation runs the searches in this order.
+  return {Coord_minima(pontos, 'E') - 1, Coord_maxima(pontos, 'N') - 1,
+          Coord_maxima(pontos, 'E') - 1, Coord_minima(pontos, 'N') - 1};
+}

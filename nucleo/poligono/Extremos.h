@@ -18,3 +18,19 @@ constexpr double Limite_superior_N = 20'000'000.0;
 // equal extremes the first point in list order wins.
 int32_t Coord_maxima(const Lista<Ponto_digitalizado>& pontos, char eixo);
 int32_t Coord_minima(const Lista<Ponto_digitalizado>& pontos, char eixo);
+
+// The extreme points found by the four searches, as positions in Lista_pontos; -1 when
+// no point qualified.
+struct Extremos {
+  int32_t iW, iN, iE, iS;
+
+  // With points, each axis has at least one search that finds; a search that finds
+  // nothing then means the points lie outside the grid the searches assume.
+  bool Incompletos() const {
+    const int achados = (iW >= 0) + (iN >= 0) + (iE >= 0) + (iS >= 0);
+    return achados != 0 && achados != 4;
+  }
+};
+
+// The four searches in the construction's order: W, N, E, S.
+Extremos Achar_extremos(const Lista<Ponto_digitalizado>& pontos);

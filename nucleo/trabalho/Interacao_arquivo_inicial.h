@@ -32,7 +32,6 @@ class Interacao_arquivo_inicial : public Interacao {
   // The picture named on the command line counts as the open-picture dialog's choice
   // until that dialog makes one of its own.
   std::string Nome_na_abertura_de_figura() const override;
-  int Exibir_modal(QDialog& janela) override { return base_.Exibir_modal(janela); }
   void Bip() override { base_.Bip(); }
 
  private:

@@ -2,8 +2,8 @@
 
 #include <fmt/printf.h>
 
-#include "nucleo/base/Versao.h"
 #include "nucleo/arquivos/Formato_reserva.h"
+#include "nucleo/base/Versao.h"
 
 namespace {
 

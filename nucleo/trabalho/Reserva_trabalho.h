@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "nucleo/trabalho/Trabalho.h"
 #include "nucleo/arquivos/Leitura_reserva.h"
+#include "nucleo/trabalho/Trabalho.h"
 
 // The picture's name, the control points, the orientation (zeros when there is none)
 // and the points. Raises the error of a value that cannot be written.

@@ -1,12 +1,37 @@
 #include "nucleo/trabalho/Trabalho.h"
 
+std::vector<Ponto_orientacao> Pontos_controle(const Trabalho& t, int quantos) {
+  std::vector<Ponto_orientacao> pontos;
+  for (int i = 0; i < quantos; ++i) pontos.push_back(t.OLista_coord->Item(i));
+  return pontos;
+}
+
+std::vector<Ponto_orientacao> Pontos_controle(const Trabalho& t) {
+  return Pontos_controle(t, t.OLista_coord->Quantidade());
+}
+
+const Coeficientes* Orientacao_em_vigor(const Trabalho& t) {
+  return t.Orientada && t.Coef_orientacao ? &*t.Coef_orientacao : nullptr;
+}
+
+Acao_clique Acao_do_clique(const Trabalho& t) {
+  if (!t.Coord_carta_lidas) return Acao_clique::Nenhuma;
+  if (!t.Orientada)
+    return t.Pontos_associados < t.OLista_coord->Quantidade() ? Acao_clique::Associar_controle
+                                                              : Acao_clique::Nenhuma;
+  // Digitizing needs the transform for the pixel and a mode for the value's sign.
+  if (t.Digitalizacao_liberada && Orientacao_em_vigor(t) &&
+      t.Modo_digitalizacao != Modo_valor::Nenhum)
+    return Acao_clique::Digitalizar;
+  return Acao_clique::Nenhuma;
+}
+
 void Reiniciar_trabalho(Trabalho& t) {
   t.Tem_lista_coord = false;
   t.Coord_carta_lidas = false;
   t.Orientada = false;
   t.Digitalizacao_liberada = false;
-  t.Modo_altitude = true;
-  t.Modo_profundidade = false;
+  t.Modo_digitalizacao = Modo_valor::Altitude;
   t.Pontos_associados = 0;
   t.Proximo_ponto = 1;
   t.Lista_pontos.Esvaziar();
@@ -39,10 +64,24 @@ void Continuar_digitalizacao(Trabalho& t) {
   t.Digitalizacao_liberada = true;
 }
 
-void Escolher_modo(Trabalho& t, bool profundidade) {
+void Escolher_modo(Trabalho& t, Modo_valor modo) {
   t.Modo_clique = 1;
-  t.Modo_altitude = !profundidade;
-  t.Modo_profundidade = profundidade;
+  t.Modo_digitalizacao = modo;
+}
+
+void Adotar_pontos_controle(Trabalho& t, std::shared_ptr<Lista<Ponto_orientacao>> lista) {
+  t.OLista_coord = std::move(lista);
+  t.Tem_lista_coord = true;
+  t.Coord_carta_lidas = true;
+}
+
+void Iniciar_captura(Trabalho& t) {
+  t.Orientada = false;
+  t.Modo_clique = 1;
+}
+
+void Parar_cliques(Trabalho& t) {
+  t.Modo_clique = 0;
 }
 
 bool Associar_ponto(Trabalho& t, int X, int Y) {

@@ -9,11 +9,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "nucleo/base/Lista.h"
 #include "nucleo/base/Registros.h"
-#include "nucleo/poligono/Regiao.h"
 #include "nucleo/orientacao/Coeficientes.h"
+#include "nucleo/poligono/Regiao.h"
 
 // A shared pointer that compares by what it points to. The control point list is one
 // object shared with the dialog that fills it; two jobs are equal when their lists hold
@@ -29,6 +30,10 @@ class Compartilhado : public std::shared_ptr<T> {
   }
 };
 
+// What the values typed from now on are: no mode chosen yet, altitudes, or depths (kept
+// negative).
+enum class Modo_valor { Nenhum, Altitude, Profundidade };
+
 struct Trabalho {
   Compartilhado<Lista<Ponto_orientacao>> OLista_coord = std::make_shared<Lista<Ponto_orientacao>>();
   Lista<Ponto_digitalizado> Lista_pontos;
@@ -43,12 +48,28 @@ struct Trabalho {
   std::optional<Coeficientes> Coef_orientacao;
   int32_t Proximo_ponto = 1;
   std::string Nome_arquivo;  // the chart's picture
-  bool Modo_altitude = false;
-  bool Modo_profundidade = false;
+  Modo_valor Modo_digitalizacao = Modo_valor::Nenhum;
   Descricao_regiao Desc_regiao;
 
   bool operator==(const Trabalho&) const = default;
 };
+
+// The control points as the computations take them: the first `quantos` of the list, or
+// all of them.
+std::vector<Ponto_orientacao> Pontos_controle(const Trabalho& trabalho, int quantos);
+std::vector<Ponto_orientacao> Pontos_controle(const Trabalho& trabalho);
+
+// The coefficients that take a pixel to the chart, once an orientation is in force;
+// nullptr before.
+const Coeficientes* Orientacao_em_vigor(const Trabalho& trabalho);
+
+// What a left click on the picture does at this point of the work.
+enum class Acao_clique {
+  Nenhuma,            // nothing to click for
+  Associar_controle,  // the next control point takes the clicked position
+  Digitalizar,        // a new point, whose value is asked for
+};
+Acao_clique Acao_do_clique(const Trabalho& trabalho);
 
 // The steps of the order of work that change only the job. Each command does its own
 // window side (menus, cursor, panels, picture) around them.
@@ -73,7 +94,18 @@ void Aceitar_orientacao(Trabalho& trabalho);
 void Continuar_digitalizacao(Trabalho& trabalho);
 
 // "Altitudes" or "Profundidades": clicks digitize, with the sign of the chosen mode.
-void Escolher_modo(Trabalho& trabalho, bool profundidade);
+void Escolher_modo(Trabalho& trabalho, Modo_valor modo);
+
+// "Ler coord. de carta" accepted: the dialog's list becomes the job's, one list from now
+// on, and the image positions can be clicked.
+void Adotar_pontos_controle(Trabalho& trabalho, std::shared_ptr<Lista<Ponto_orientacao>> lista);
+
+// "Digit. coord. imagem": the clicks associate control points again (any orientation
+// stops being in force until the next one is accepted).
+void Iniciar_captura(Trabalho& trabalho);
+
+// "Parar digitalização": clicks no longer do anything.
+void Parar_cliques(Trabalho& trabalho);
 
 // The next control point to associate takes the clicked image position; true once
 // every control point has one. There must be a control point left to associate.

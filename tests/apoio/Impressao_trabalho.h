@@ -63,9 +63,9 @@ inline void PrintTo(const Trabalho& t, std::ostream* os) {
   *os << fmt::sprintf(
       "\n  Modo_clique=%d Orientada=%d Tem_lista_coord=%d Pontos_associados=%d"
       " Digitalizacao_liberada=%d Coord_carta_lidas=%d Proximo_ponto=%d"
-      " Modo_altitude=%d Modo_profundidade=%d Nome_arquivo='%s'",
+      " Modo_digitalizacao=%d Nome_arquivo='%s'",
       t.Modo_clique, t.Orientada, t.Tem_lista_coord, t.Pontos_associados, t.Digitalizacao_liberada,
-      t.Coord_carta_lidas, t.Proximo_ponto, t.Modo_altitude, t.Modo_profundidade, t.Nome_arquivo);
+      t.Coord_carta_lidas, t.Proximo_ponto, static_cast<int>(t.Modo_digitalizacao), t.Nome_arquivo);
   *os << "\n  Coef_orientacao ";
   if (const auto& c = t.Coef_orientacao)
     *os << fmt::sprintf("{%.17g %.17g %.17g %.17g %.17g %.17g}", c->a, c->b, c->c, c->d, c->e,

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "nucleo/base/Interacao.h"
+#include "janela/comum/Interacao_janela.h"
 
 struct Caixa_mostrada {
   enum class Tipo { Mensagem, Simples, Erro };
@@ -28,7 +28,7 @@ struct Dialogo_arquivo_mostrado {
   std::string extensao_padrao;
 };
 
-class Interacao_roteirizada : public Interacao {
+class Interacao_roteirizada : public Interacao_janela {
  public:
   ~Interacao_roteirizada() override;
 
@@ -53,7 +53,7 @@ class Interacao_roteirizada : public Interacao {
   // The error boxes' texts only.
   std::vector<std::string> Erros() const;
 
-  // ---- Interacao ----
+  // ---- Interacao_janela ----
   Resposta Caixa_mensagem(const std::string& texto, const std::string& titulo,
                           Botoes botoes) override;
   void Mensagem_simples(const std::string& texto) override;

@@ -12,5 +12,5 @@ class Programa_teste : public ::testing::Test {
   Interacao_roteirizada ui;
   Programa programa{ui};
   TForm1& Form1 = programa.Form1;
-  const Trabalho& Estado = programa.Form1;  // the window's job, to compare whole
+  const Trabalho& Estado = programa.Form1.trabalho;  // the window's job, to compare whole
 };

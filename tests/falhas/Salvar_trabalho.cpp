@@ -25,7 +25,7 @@ std::string Uma_linha(std::string texto) {
   return texto;
 }
 
-class Interacao_automatica : public Interacao {
+class Interacao_automatica : public Interacao_janela {
  public:
   explicit Interacao_automatica(std::string caminho) : caminho_(std::move(caminho)) {}
 
@@ -55,22 +55,22 @@ class Interacao_automatica : public Interacao {
 };
 
 void Montar_trabalho(TForm1& janela, int pontos, int semente) {
-  janela.Nome_arquivo = "/cartas/folha12.jpg";
+  janela.trabalho.Nome_arquivo = "/cartas/folha12.jpg";
   for (const Ponto_orientacao& p : {Ponto_orientacao{101, 312200, 7455800, 507, 490},
                                     Ponto_orientacao{102, 313200, 7455800, 2507, 511},
                                     Ponto_orientacao{103, 313200, 7455200, 2494, 1710},
                                     Ponto_orientacao{104, 312200, 7455200, 494, 1690}})
-    janela.OLista_coord->Acrescentar(p);
-  janela.Coef_orientacao = Coeficientes{0.5, 0.005, 311943.87, 0.005, -0.5, 7456042.6};
+    janela.trabalho.OLista_coord->Acrescentar(p);
+  janela.trabalho.Coef_orientacao = Coeficientes{0.5, 0.005, 311943.87, 0.005, -0.5, 7456042.6};
   for (int i = 0; i < pontos; ++i) {
     Ponto_digitalizado p;
     p.Numero = i + 1;
     p.x = (i * 37) % 3000;
     p.y = (i * 53) % 2300;
-    p.E = janela.Coef_orientacao->Este(p.x, p.y);
-    p.N = janela.Coef_orientacao->Norte(p.x, p.y);
+    p.E = janela.trabalho.Coef_orientacao->Este(p.x, p.y);
+    p.N = janela.trabalho.Coef_orientacao->Norte(p.x, p.y);
     p.h = (i * 7 + semente * 13) % 2000 / 10.0;
-    janela.Lista_pontos.Acrescentar(p);
+    janela.trabalho.Lista_pontos.Acrescentar(p);
   }
   janela.Salvar1->setEnabled(true);
 }

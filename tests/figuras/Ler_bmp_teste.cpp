@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "nucleo/base/Erro.h"
 #include "figuras/Ler_figura.h"
+#include "nucleo/base/Erro.h"
 #include "tests/apoio/Memoria_simulada.h"
 
 namespace {

@@ -51,12 +51,12 @@ class Abrir_dados : public Comandos_arquivos {
 
   // Nothing of the opening's end ran: flags, menus and the next number as before.
   void Esperar_fim_nao_executado() {
-    EXPECT_FALSE(Form1.Digitalizacao_liberada);
-    EXPECT_FALSE(Form1.Coord_carta_lidas);
+    EXPECT_FALSE(Form1.trabalho.Digitalizacao_liberada);
+    EXPECT_FALSE(Form1.trabalho.Coord_carta_lidas);
     EXPECT_FALSE(Form1.Salvar1->isEnabled());
     EXPECT_FALSE(Form1.Abrirdados1->isChecked());
     EXPECT_TRUE(Form1.Homogeneizar1->isEnabled());
-    EXPECT_EQ(Form1.Proximo_ponto, 1);
+    EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
     EXPECT_EQ(Form1.Painel(6), Painel_abertura);
   }
 };
@@ -110,59 +110,60 @@ TEST_F(Abrir_dados, RestauraOTrabalhoEDeixaDigitalizar) {
 }
 
 TEST_F(Abrir_dados, DialogoCanceladoAindaOrdenaOPoligonoEEscreveOPainel) {
-  for (const int ordem : {3, 1, 2}) Form1.Lista_pconv.Acrescentar(Vertice_pconv{ordem, ordem * 10});
+  for (const int ordem : {3, 1, 2})
+    Form1.trabalho.Lista_pconv.Acrescentar(Vertice_pconv{ordem, ordem * 10});
   Abrir_e_cancelar_o_aviso(std::nullopt);
   EXPECT_EQ(Caixas(),
             (Caixas_esperadas{{" CAncelou abertuda do arquivo com\n dados já digitalizados.",
                                "Cancelou abertura"}}));
-  EXPECT_EQ(Form1.Lista_pconv.Item(0).Ordem, 1);
-  EXPECT_EQ(Form1.Lista_pconv.Item(2).Indice, 30);
+  EXPECT_EQ(Form1.trabalho.Lista_pconv.Item(0).Ordem, 1);
+  EXPECT_EQ(Form1.trabalho.Lista_pconv.Item(2).Indice, 30);
   EXPECT_EQ(Form1.Painel(6), Painel_final);
   EXPECT_FALSE(Form1.Salvar1->isEnabled());
   EXPECT_FALSE(Form1.Abrirdados1->isChecked());
-  EXPECT_TRUE(Form1.Nome_arquivo.empty());
+  EXPECT_TRUE(Form1.trabalho.Nome_arquivo.empty());
 }
 
 TEST_F(Abrir_dados, ArquivoQueNaoAbre) {
   Abrir_e_cancelar_o_aviso(Caminho("nao_existe_RESERVA.ENh"));
   EXPECT_EQ(Caixas(), (Caixas_esperadas{{"Erro ao abrir arquivo ", ""}}));
   EXPECT_EQ(Form1.Painel(6), Painel_final);
-  EXPECT_TRUE(Form1.Nome_arquivo.empty());
-  EXPECT_FALSE(Form1.Orientada);
+  EXPECT_TRUE(Form1.trabalho.Nome_arquivo.empty());
+  EXPECT_FALSE(Form1.trabalho.Orientada);
 }
 
 TEST_F(Abrir_dados, SemPontosDigitalizadosProximoEUm) {
   Abrir(Reserva("so_controle_RESERVA.ENh", {}));
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 4);
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia());
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
   for (const auto& [x, y] : {std::pair{100, 100}, {500, 100}, {500, 500}, {100, 500}})
     EXPECT_EQ(Cor(x, y), Cor_marca::Azul);
-  EXPECT_TRUE(Form1.Digitalizacao_liberada);
+  EXPECT_TRUE(Form1.trabalho.Digitalizacao_liberada);
 }
 
 TEST_F(Abrir_dados, VerticeApontaAPosicaoNaListaMesmoComNumerosComLacunas) {
   auto pontos = Pontos_numerados(5, 5);
   pontos.Item(2).Marca_pconv = 1;  // the point numbered 7
   Abrir(Reserva("lacunas_RESERVA.ENh", pontos));
-  ASSERT_EQ(Form1.Lista_pconv.Quantidade(), 1);
-  EXPECT_EQ(Form1.Lista_pconv.Item(0).Indice, 2);
-  EXPECT_EQ(Form1.Lista_pontos.Item(2).Numero, 7);
-  EXPECT_EQ(Form1.Proximo_ponto, 6) << "the count read plus one, whatever the numbers";
+  ASSERT_EQ(Form1.trabalho.Lista_pconv.Quantidade(), 1);
+  EXPECT_EQ(Form1.trabalho.Lista_pconv.Item(0).Indice, 2);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Item(2).Numero, 7);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 6) << "the count read plus one, whatever the numbers";
 }
 
 TEST_F(Abrir_dados, SegundaAberturaAcrescentaEApontaAsNovasPosicoes) {
   const std::string caminho = Reserva("folha12_RESERVA.ENh", Tres_pontos);
   Abrir(caminho);
   Abrir(caminho);
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 8);
-  ASSERT_EQ(Form1.Lista_pontos.Quantidade(), 6);
-  EXPECT_EQ(Form1.Proximo_ponto, 4);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 8);
+  ASSERT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 6);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 4);
   std::vector<std::pair<int, int>> vertices;
-  for (const auto& v : Form1.Lista_pconv) vertices.emplace_back(v.Ordem, v.Indice);
+  for (const auto& v : Form1.trabalho.Lista_pconv) vertices.emplace_back(v.Ordem, v.Indice);
   EXPECT_EQ(vertices, (std::vector<std::pair<int, int>>{{1, 2}, {1, 5}, {2, 1}, {2, 4}}));
-  for (const auto& v : Form1.Lista_pconv)
-    EXPECT_EQ(Form1.Lista_pontos.Item(v.Indice).Marca_pconv, v.Ordem);
+  for (const auto& v : Form1.trabalho.Lista_pconv)
+    EXPECT_EQ(Form1.trabalho.Lista_pontos.Item(v.Indice).Marca_pconv, v.Ordem);
 }
 
 TEST_F(Abrir_dados, LinhaRuimParaNaLinhaEFechaOArquivo) {
@@ -173,36 +174,36 @@ TEST_F(Abrir_dados, LinhaRuimParaNaLinhaEFechaOArquivo) {
   EXPECT_EQ(Arquivos_abertos(), abertos);
   // What came before the bad line stays: the image, the control points, the
   // orientation and the first two points.
-  EXPECT_EQ(Form1.Nome_arquivo, Caminho("mapa.bmp"));
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_EQ(Form1.Coef_orientacao->a, 0.25);
-  EXPECT_TRUE(Form1.Orientada);
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 2);
-  EXPECT_EQ(Form1.Lista_pconv.Quantidade(), 1);
+  EXPECT_EQ(Form1.trabalho.Nome_arquivo, Caminho("mapa.bmp"));
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 4);
+  EXPECT_EQ(Form1.trabalho.Coef_orientacao->a, 0.25);
+  EXPECT_TRUE(Form1.trabalho.Orientada);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 2);
+  EXPECT_EQ(Form1.trabalho.Lista_pconv.Quantidade(), 1);
   EXPECT_EQ(Cor(300, 200), Cor_marca::Verde);
   Esperar_fim_nao_executado();
 }
 
 TEST_F(Abrir_dados, CoeficienteRuimDeixaONovoConjuntoPreenchidoAteAli) {
-  Form1.Coef_orientacao = Coeficientes{9, 9, 9, 9, 9, 9};
+  Form1.trabalho.Coef_orientacao = Coeficientes{9, 9, 9, 9, 9, 9};
   Abrir(Reserva_alterada(Tres_pontos, "\n       75.0000000000\n", "\n       75,0000000000\n"));
   EXPECT_EQ(ui.Erros(),
             std::vector<std::string>{"'       75,0000000000' is not a valid floating point value"});
-  const Coeficientes& c = *Form1.Coef_orientacao;
+  const Coeficientes& c = *Form1.trabalho.Coef_orientacao;
   EXPECT_EQ((std::vector<double>{c.a, c.b, c.c, c.d, c.e, c.f}),
             (std::vector<double>{0.25, 0, 0, 0, 0, 0}));
-  EXPECT_FALSE(Form1.Orientada);
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
+  EXPECT_FALSE(Form1.trabalho.Orientada);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 4);
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia());
   Esperar_fim_nao_executado();
 }
 
 TEST_F(Abrir_dados, ImagemQueNaoCarregaParaDepoisDeTrocarONome) {
   Abrir(Reserva_alterada(Tres_pontos, Caminho("mapa.bmp"), Caminho("mapa.xyz")));
   EXPECT_EQ(ui.Erros(), std::vector<std::string>{"Unknown picture file extension (.xyz)"});
-  EXPECT_EQ(Form1.Nome_arquivo, Caminho("mapa.xyz"));
-  EXPECT_TRUE(Form1.OLista_coord->Vazia());
-  EXPECT_FALSE(Form1.Orientada);
+  EXPECT_EQ(Form1.trabalho.Nome_arquivo, Caminho("mapa.xyz"));
+  EXPECT_TRUE(Form1.trabalho.OLista_coord->Vazia());
+  EXPECT_FALSE(Form1.trabalho.Orientada);
   EXPECT_FALSE(Form1.Orientacao1->isEnabled());
   Esperar_fim_nao_executado();
 }
@@ -220,7 +221,7 @@ TEST_F(Abrir_dados, EscalaIndefinidaDeixaOPainelEContinua) {
     Abrir(Reserva_alterada(Tres_pontos, quatro_controles, controle));
     EXPECT_TRUE(ui.Erros().empty()) << controle;
     EXPECT_EQ(Form1.Painel(4), " Escala 1 / ") << controle;
-    EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 3) << controle;
+    EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 3) << controle;
     EXPECT_TRUE(Form1.Abrirdados1->isChecked()) << controle;
   }
 }
@@ -231,7 +232,7 @@ TEST_F(Abrir_dados, OutroErroDaEscalaChegaACaixaDeErro) {
   Abrir(Reserva_alterada(Tres_pontos, "\n101     100.000     300.000 100 100\n",
                          "\n101 1e308 1e308 100 100\n"));
   EXPECT_EQ(ui.Erros(), std::vector<std::string>{"Floating point overflow"});
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 4);
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia());
   EXPECT_FALSE(Form1.Abrirdados1->isChecked());
 }

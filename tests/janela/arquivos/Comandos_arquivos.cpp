@@ -25,13 +25,14 @@ std::string Comandos_arquivos::Figura(const std::string& nome, int largura, int 
 }
 
 void Comandos_arquivos::Orientar_exemplo() {
-  Form1.Nome_arquivo = Figura("mapa.bmp");
+  Form1.trabalho.Nome_arquivo = Figura("mapa.bmp");
   Form1.Carregar_imagem();
-  *Form1.OLista_coord = Controles_exemplo();
-  Form1.Coef_orientacao = Coef_exemplo;
-  Form1.Coord_carta_lidas = Form1.Orientada = Form1.Digitalizacao_liberada = true;
+  *Form1.trabalho.OLista_coord = Controles_exemplo();
+  Form1.trabalho.Coef_orientacao = Coef_exemplo;
+  Form1.trabalho.Coord_carta_lidas = Form1.trabalho.Orientada =
+      Form1.trabalho.Digitalizacao_liberada = true;
   Form1.Salvar1->setEnabled(true);
-  Form1.Modo_clique = 1;
+  Form1.trabalho.Modo_clique = 1;
   Form1.Definir_cursor(Cursor_imagem::Cruz);
 }
 
@@ -46,8 +47,8 @@ Ponto_digitalizado Ponto_clicado(int numero, int x, int y, double h, int marca) 
 
 void Comandos_arquivos::Digitalizar_pontos(int quantos) {
   for (int i = 0; i < quantos; ++i) {
-    const int n = Form1.Proximo_ponto++;
-    Form1.Lista_pontos.Acrescentar(
+    const int n = Form1.trabalho.Proximo_ponto++;
+    Form1.trabalho.Lista_pontos.Acrescentar(
         Ponto_clicado(n, 20 + (n * 37) % 560, 20 + (n * 53) % 560, n * 1.25 - 7));
   }
 }

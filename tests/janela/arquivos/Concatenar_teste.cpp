@@ -88,8 +88,8 @@ TEST_F(Concatenar, CinquentaMaisTrintaDaOitentaNumeradosEmSequencia) {
   EXPECT_EQ(linhas[50], "    51     82.500     315.000   -0.75")
       << "the further file's first point";
   EXPECT_EQ(linhas[79], "    80    133.250     293.250  -22.50");
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 80);
-  EXPECT_EQ(Form1.Proximo_ponto, 81);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 80);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 81);
   EXPECT_TRUE(Form1.Image1->Raster.Vazio()) << "nothing is loaded or drawn";
   Esperar_fim_do_comando();
   EXPECT_FALSE(std::filesystem::exists(Caminho("juntos_RESERVA.ENh")));
@@ -100,7 +100,7 @@ TEST_F(Concatenar, BaseNumeradaDeCincoANoveSegueDoSeis) {
   Concatenar_arquivos(Reserva("base_RESERVA.ENh", Pontos_numerados(5, 5)),
                       {Reserva("mais_RESERVA.ENh", Pontos_numerados(1, 2))}, saida);
   EXPECT_EQ(Numeros_gravados(saida), (std::vector<int>{5, 6, 7, 8, 9, 6, 7}));
-  EXPECT_EQ(Form1.Proximo_ponto, 8);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 8);
 }
 
 TEST_F(Concatenar, DoisArquivosAMaisNumeradosUmDepoisDoOutro) {
@@ -197,9 +197,9 @@ TEST_F(Concatenar, ArquivoRuimParaSemGravarMantendoOsPontosLidos) {
   ui.Responder(Resposta::OK).Escolher_arquivo(ruim);
   Form1.Homogeneizar1->trigger();
   EXPECT_EQ(ui.Erros(), std::vector<std::string>{"'' is not a valid floating point value"});
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 7);
-  EXPECT_EQ(Form1.Lista_pontos.Item(6).Numero, 7);
-  EXPECT_EQ(Form1.Proximo_ponto, 8);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 7);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Item(6).Numero, 7);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 8);
   EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()),
             (std::vector<std::string>{"base_RESERVA.ENh", "ruim_RESERVA.ENh"}));
   Esperar_comando_interrompido();
@@ -211,7 +211,7 @@ TEST_F(Concatenar, SemPontosRecusaAGravacaoETerminaOComando) {
   ui.Responder(Resposta::OK);
   Form1.Homogeneizar1->trigger();
   EXPECT_EQ(Caixas().back(), Caixa_sem_pontos);
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
   Esperar_fim_do_comando();
 }
 
@@ -221,7 +221,7 @@ TEST_F(Concatenar, GravacaoRecusadaTerminaOComandoComOsPontosNaMemoria) {
   ui.Responder(Resposta::Cancelar).Responder(Resposta::OK);
   Form1.Homogeneizar1->trigger();
   EXPECT_EQ(Caixas().back(), Caixa_cancelou_gravacao);
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 3);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 3);
   Esperar_fim_do_comando();
 }
 
@@ -247,5 +247,5 @@ TEST_F(Concatenar, SegundaVezAcrescentaEABaseReiniciaANumeracao) {
   Concatenar_arquivos(Reserva("b_RESERVA.ENh", Pontos_numerados(1, 2)),
                       {Reserva("c_RESERVA.ENh", Pontos_numerados(1, 2))}, Caminho("dois.ENh"));
   EXPECT_EQ(Numeros_gravados(Caminho("dois.ENh")), (std::vector<int>{1, 2, 3, 1, 2, 3, 4}));
-  EXPECT_EQ(Form1.Proximo_ponto, 5);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 5);
 }

@@ -23,13 +23,13 @@ class Ida_e_volta : public Comandos_arquivos {
   void SetUp() override {
     Comandos_arquivos::SetUp();
     Orientar_exemplo();
-    Form1.Coef_orientacao = Coef_irregular;
+    Form1.trabalho.Coef_orientacao = Coef_irregular;
   }
 
   void Digitalizar(int numero, double x, double y, double h, int marca = -1) {
-    Form1.Lista_pontos.Acrescentar(
+    Form1.trabalho.Lista_pontos.Acrescentar(
         Ponto(numero, Coef_irregular.Este(x, y), Coef_irregular.Norte(x, y), h, x, y, marca));
-    Form1.Proximo_ponto = numero + 1;
+    Form1.trabalho.Proximo_ponto = numero + 1;
   }
 
   void Salvar_reiniciar_e_abrir() {
@@ -56,20 +56,21 @@ class Ida_e_volta : public Comandos_arquivos {
 }  // namespace
 
 TEST_F(Ida_e_volta, OTrabalhoVoltaArredondadoComoOArquivoEscreve) {
-  Form1.OLista_coord->Item(1).x = 500.9;  // a control point clicked at a fractional position
+  Form1.trabalho.OLista_coord->Item(1).x =
+      500.9;  // a control point clicked at a fractional position
   Digitalizar(1, 40, 60, 12.345);
   Digitalizar(2, 300.4, 200.6, -3.257, 2);
   Digitalizar(3, 550, 580, 0.004, 1);
   Digitalizar(4, 123.5, 321.25, 1001.5, 3);
-  const auto controle = *Form1.OLista_coord;
-  const auto pontos = Form1.Lista_pontos;
+  const auto controle = *Form1.trabalho.OLista_coord;
+  const auto pontos = Form1.trabalho.Lista_pontos;
 
   Salvar_reiniciar_e_abrir();
 
-  ASSERT_EQ(Form1.OLista_coord->Quantidade(), controle.Quantidade());
+  ASSERT_EQ(Form1.trabalho.OLista_coord->Quantidade(), controle.Quantidade());
   for (int i = 0; i < controle.Quantidade(); ++i) {
     const auto& antes = controle.Item(i);
-    const auto& depois = Form1.OLista_coord->Item(i);
+    const auto& depois = Form1.trabalho.OLista_coord->Item(i);
     EXPECT_EQ(depois.Numero, antes.Numero);
     EXPECT_NEAR(depois.E, antes.E, Meia_milesima);
     EXPECT_NEAR(depois.N, antes.N, Meia_milesima);
@@ -77,18 +78,18 @@ TEST_F(Ida_e_volta, OTrabalhoVoltaArredondadoComoOArquivoEscreve) {
     EXPECT_EQ(depois.y, std::trunc(antes.y));
     EXPECT_EQ(Cor(depois.x, depois.y), Cor_marca::Azul);
   }
-  ASSERT_TRUE(Form1.Coef_orientacao);
-  EXPECT_NEAR(Form1.Coef_orientacao->a, Coef_irregular.a, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(Form1.Coef_orientacao->b, Coef_irregular.b, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(Form1.Coef_orientacao->c, Coef_irregular.c, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(Form1.Coef_orientacao->d, Coef_irregular.d, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(Form1.Coef_orientacao->e, Coef_irregular.e, Meio_decimo_de_bilionesimo);
-  EXPECT_NEAR(Form1.Coef_orientacao->f, Coef_irregular.f, Meio_decimo_de_bilionesimo);
+  ASSERT_TRUE(Form1.trabalho.Coef_orientacao);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->a, Coef_irregular.a, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->b, Coef_irregular.b, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->c, Coef_irregular.c, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->d, Coef_irregular.d, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->e, Coef_irregular.e, Meio_decimo_de_bilionesimo);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->f, Coef_irregular.f, Meio_decimo_de_bilionesimo);
 
-  ASSERT_EQ(Form1.Lista_pontos.Quantidade(), pontos.Quantidade());
+  ASSERT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), pontos.Quantidade());
   for (int i = 0; i < pontos.Quantidade(); ++i) {
     const auto& antes = pontos.Item(i);
-    const auto& depois = Form1.Lista_pontos.Item(i);
+    const auto& depois = Form1.trabalho.Lista_pontos.Item(i);
     EXPECT_EQ(depois.Numero, antes.Numero);
     EXPECT_NEAR(depois.E, antes.E, Meia_milesima);
     EXPECT_NEAR(depois.N, antes.N, Meia_milesima);
@@ -101,11 +102,11 @@ TEST_F(Ida_e_volta, OTrabalhoVoltaArredondadoComoOArquivoEscreve) {
     EXPECT_EQ(Cor(depois.x, depois.y), Cor_marca::Verde);
   }
   std::vector<std::pair<int, int>> vertices;
-  for (const auto& v : Form1.Lista_pconv) vertices.emplace_back(v.Ordem, v.Indice);
+  for (const auto& v : Form1.trabalho.Lista_pconv) vertices.emplace_back(v.Ordem, v.Indice);
   EXPECT_EQ(vertices, (std::vector<std::pair<int, int>>{{1, 2}, {2, 1}, {3, 3}}));
-  EXPECT_TRUE(Tem_pol_convexo(Form1.Lista_pontos));
-  EXPECT_EQ(Form1.Proximo_ponto, 5);
-  EXPECT_EQ(Form1.Nome_arquivo, Caminho("mapa.bmp"));
+  EXPECT_TRUE(Tem_pol_convexo(Form1.trabalho.Lista_pontos));
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 5);
+  EXPECT_EQ(Form1.trabalho.Nome_arquivo, Caminho("mapa.bmp"));
 }
 
 TEST_F(Ida_e_volta, ADigitalizacaoContinuaDoProximoNumero) {
@@ -123,13 +124,13 @@ TEST_F(Ida_e_volta, ADigitalizacaoContinuaDoProximoNumero) {
   });
   Form1.Image1->Ao_pressionar(Qt::LeftButton, {}, 250, 250);
 
-  ASSERT_EQ(Form1.Lista_pontos.Quantidade(), 4);
-  const Ponto_digitalizado& novo = Form1.Lista_pontos.Item(3);
+  ASSERT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 4);
+  const Ponto_digitalizado& novo = Form1.trabalho.Lista_pontos.Item(3);
   EXPECT_EQ(novo.Numero, 4);
   EXPECT_EQ(novo.h, 33.5);
   // The orientation in force is the one read back from the file.
-  EXPECT_EQ(novo.E, Form1.Coef_orientacao->Este(250, 250));
-  EXPECT_EQ(novo.N, Form1.Coef_orientacao->Norte(250, 250));
-  EXPECT_EQ(Form1.Proximo_ponto, 5);
+  EXPECT_EQ(novo.E, Form1.trabalho.Coef_orientacao->Este(250, 250));
+  EXPECT_EQ(novo.N, Form1.trabalho.Coef_orientacao->Norte(250, 250));
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 5);
   EXPECT_EQ(Cor(250, 250), Cor_marca::Vermelho);
 }

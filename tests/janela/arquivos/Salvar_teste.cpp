@@ -25,12 +25,12 @@ class Salvar : public Comandos_arquivos {
   }
 
   std::string Texto_ENh() const {
-    return Conteudo_escrito([&](std::FILE* f) { Escrever_ENh(f, Form1.Lista_pontos); });
+    return Conteudo_escrito([&](std::FILE* f) { Escrever_ENh(f, Form1.trabalho.Lista_pontos); });
   }
   std::string Texto_reserva() const {
     return Conteudo_escrito([&](std::FILE* f) {
-      Escrever_reserva(f, Form1.Nome_arquivo, *Form1.OLista_coord, *Form1.Coef_orientacao,
-                       Form1.Lista_pontos);
+      Escrever_reserva(f, Form1.trabalho.Nome_arquivo, *Form1.trabalho.OLista_coord,
+                       *Form1.trabalho.Coef_orientacao, Form1.trabalho.Lista_pontos);
     });
   }
 };
@@ -42,7 +42,7 @@ TEST_F(Salvar, SemPontosRecusaAntesDeQualquerDialogo) {
   Form1.Salvar1->trigger();
   EXPECT_EQ(Caixas(), Caixas_esperadas{Caixa_sem_pontos});
   EXPECT_TRUE(ui.dialogos_arquivo.empty());
-  EXPECT_EQ(Form1.Modo_clique, 0);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 0);
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Seta);
 }
 
@@ -59,7 +59,7 @@ TEST_F(Salvar, ConfirmacaoRecusadaOuDialogoCanceladoNaoCriaArquivo) {
   EXPECT_EQ(ui.dialogos_arquivo[0].filtro, "Dados ENh|ENh");
   EXPECT_EQ(ui.dialogos_arquivo[0].extensao_padrao, "ENh");
   EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()), std::vector<std::string>{"mapa.bmp"});
-  EXPECT_EQ(Form1.Modo_clique, 1)
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1)
       << "only a refusal for want of points or a save ends the clicking";
 }
 
@@ -88,17 +88,17 @@ TEST_F(Salvar, GravaOsDoisArquivosComAsCaixasNaOrdem) {
   EXPECT_EQ(Linhas_do_arquivo(Caminho("folha12_RESERVA.ENh"))[0], Caminho("mapa.bmp"));
 
   // Saving ends the clicking mode only; the job and the menus stay as they were.
-  EXPECT_EQ(Form1.Modo_clique, 0);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 0);
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Seta);
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 37);
-  EXPECT_EQ(Form1.Proximo_ponto, 38);
-  EXPECT_TRUE(Form1.Digitalizacao_liberada);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 37);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 38);
+  EXPECT_TRUE(Form1.trabalho.Digitalizacao_liberada);
   EXPECT_TRUE(Form1.Salvar1->isEnabled());
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Digitalização de ALTITUDES ");
 }
 
 TEST_F(Salvar, UmPontoDaUmaLinhaEContagemComQuatroBrancos) {
-  Form1.Lista_pontos.Acrescentar(Ponto_clicado(1, 140, 260, 12.5));
+  Form1.trabalho.Lista_pontos.Acrescentar(Ponto_clicado(1, 140, 260, 12.5));
   Roteiro_completo(Caminho("um.ENh"));
   Form1.Salvar1->trigger();
   EXPECT_EQ(Ler_conteudo(Caminho("um.ENh")), "     1    110.000     260.000   12.50\n");
@@ -125,7 +125,7 @@ TEST_F(Salvar, SalvarDuasVezesSobrescreveSemPergunta) {
 
 TEST_F(Salvar, SemNomeDeImagemUsaODoDialogoDeFiguras) {
   Digitalizar_pontos(1);
-  Form1.Nome_arquivo.clear();
+  Form1.trabalho.Nome_arquivo.clear();
   ui.Escolher_arquivo("/cartas/escolhida.jpg");
   ui.Abrir_figura("Figuras|*.jpg");
   Roteiro_completo(Caminho("a.ENh"));
@@ -152,7 +152,7 @@ TEST_F(Salvar, PastaSomenteLeituraDaOErroDeAberturaDoENh) {
                               {Caminho("protegida/a.ENh"), " NOme arquivo "},
                               {"Erro ao abrir arquivo (n E N h) ", "Erro ao execuar fopen!!!"}}));
   EXPECT_TRUE(Conteudo_pasta(Caminho("protegida")).empty());
-  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
 }
 
@@ -184,7 +184,7 @@ TEST_F(Salvar, ReservaQueFalhaNaoDeixaNenhumDosDoisGravado) {
   EXPECT_EQ(
       Conteudo_pasta(pasta.path().toStdString()),
       (std::vector<std::string>{"a.ENh", "a_RESERVA.ENh", "b.ENh", "b_RESERVA.ENh", "mapa.bmp"}));
-  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
 }
 
 // Only the second replacement failing leaves the pair apart; the box says which is which.
@@ -202,7 +202,7 @@ TEST_F(Salvar, ReservaQueNaoSubstituiDizQualArquivoENovo) {
                       Caminho("a_RESERVA.ENh") + "\n\n Salve de novo.",
                   "Erro ao gravar!!!"));
   EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), Texto_ENh());
-  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
 }
 
 // A value that the files cannot hold ends the command with its error before any box.
@@ -213,13 +213,13 @@ TEST_F(Salvar, ValorQueNaoPodeSerGravadoERecusadoAntesDeQualquerArquivo) {
   };
   const double infinito = std::numeric_limits<double>::infinity();
   const std::vector<Caso> casos = {
-      {[](TForm1& j) { j.OLista_coord->Item(1).x = 1e12; },
+      {[](TForm1& j) { j.trabalho.OLista_coord->Item(1).x = 1e12; },
        "Ponto de controle 102: o valor de x (1e+12) nao pode ser gravado."},
-      {[&](TForm1& j) { j.Lista_pontos.Item(1).E = infinito; },
+      {[&](TForm1& j) { j.trabalho.Lista_pontos.Item(1).E = infinito; },
        "Ponto 2: o valor de E (inf) nao pode ser gravado."},
-      {[](TForm1& j) { j.Lista_pontos.Item(0).y = -3e9; },
+      {[](TForm1& j) { j.trabalho.Lista_pontos.Item(0).y = -3e9; },
        "Ponto 1: o valor de y (-3e+09) nao pode ser gravado."},
-      {[](TForm1& j) { j.Coef_orientacao->e = std::nan(""); },
+      {[](TForm1& j) { j.trabalho.Coef_orientacao->e = std::nan(""); },
        "Orientacao: o valor de e (nan) nao pode ser gravado."},
   };
   for (const Caso& caso : casos) {
@@ -285,5 +285,5 @@ TEST_F(Salvar, FalhaAoEscreverOENhNaoEDadaComoSucessoEGuardaOAntigo) {
   EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), "antigo\n");
   EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()),
             (std::vector<std::string>{"a.ENh", "mapa.bmp"}));
-  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
 }

@@ -18,10 +18,10 @@ inline const char* const Texto_caractere_invalido = " Caractere digitado inváli
 class Digitalizacao : public Programa_teste {
  protected:
   void SetUp() override {
-    Form1.Coef_orientacao = Coeficientes{2, 0, 100, 0, -2, 500};
-    Form1.Coord_carta_lidas = true;
-    Form1.Orientada = true;
-    Form1.Digitalizacao_liberada = true;
+    Form1.trabalho.Coef_orientacao = Coeficientes{2, 0, 100, 0, -2, 500};
+    Form1.trabalho.Coord_carta_lidas = true;
+    Form1.trabalho.Orientada = true;
+    Form1.trabalho.Digitalizacao_liberada = true;
     Form1.Image1->Raster = Raster_em_faixas(120, 120);
     Form1.Image1->Raster.Preencher(qRgb(255, 255, 255));
   }

@@ -20,7 +20,7 @@ class Desfazer : public Digitalizacao {
 
   std::vector<double> Alturas() const {
     std::vector<double> alturas;
-    for (const auto& ponto : Form1.Lista_pontos) alturas.push_back(ponto.h);
+    for (const auto& ponto : Form1.trabalho.Lista_pontos) alturas.push_back(ponto.h);
     return alturas;
   }
 };
@@ -37,10 +37,10 @@ TEST_F(Desfazer, RemoveEmOrdemInversaEDevolveONumero) {
   Remocao(true);
   Form1.Desfazer1Click();
   EXPECT_EQ(Alturas(), (std::vector<double>{1, 2}));
-  EXPECT_EQ(Form1.Proximo_ponto, 3);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 3);
   Digitar("4", false, [](TOKRightDlg1& dlg) { EXPECT_EQ(dlg.Edit4->text().toStdString(), " 3"); });
   Clicar(40, 40);
-  EXPECT_EQ(Form1.Lista_pontos.Item(2).Numero, 3);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Item(2).Numero, 3);
 
   for (const int numero : {3, 2, 1}) {
     Remocao(true, [&](TOKRightDlg& dlg) {
@@ -48,8 +48,8 @@ TEST_F(Desfazer, RemoveEmOrdemInversaEDevolveONumero) {
       EXPECT_EQ(Form1.Painel(6), " Função corrente: Desfazer/eliminar último ponto da lista");
     });
     Form1.Desfazer1Click();
-    EXPECT_EQ(Form1.Lista_pontos.Quantidade(), numero - 1);
-    EXPECT_EQ(Form1.Proximo_ponto, numero);
+    EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), numero - 1);
+    EXPECT_EQ(Form1.trabalho.Proximo_ponto, numero);
     EXPECT_EQ(Form1.Painel(6), " Função corrente: Nenhuma");
     if (numero == 3) {
       EXPECT_EQ(Alturas(), (std::vector<double>{1, 2}));  // the point of value 4 went first
@@ -68,8 +68,8 @@ TEST_F(Desfazer, DialogoMostraOUltimoPontoECancelarNadaRemove) {
     EXPECT_EQ(Texto(dlg.Edit4), "  -12.3");
   });
   Form1.Desfazer1Click();
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 1);
-  EXPECT_EQ(Form1.Proximo_ponto, 2);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 1);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 2);
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Nenhuma");
   EXPECT_EQ(Cor(15, 25), 0xFF0000u);
 }
@@ -82,7 +82,7 @@ TEST_F(Desfazer, ListaVaziaDaOErroDeIndiceAntesDoDialogo) {
   Form1.Executar([this] { Form1.Desfazer1Click(); });  // every point removed: nothing left
   EXPECT_EQ(ui.Erros(), std::vector<std::string>{"List index out of bounds (-1)"});
   EXPECT_EQ(ui.modais, 2);  // the value dialog and one removal, none for the error
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Desfazer/eliminar último ponto da lista");
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 std::vector<double> Alturas(const TForm1& form) {
   std::vector<double> alturas;
-  for (const auto& ponto : form.Lista_pontos) alturas.push_back(ponto.h);
+  for (const auto& ponto : form.trabalho.Lista_pontos) alturas.push_back(ponto.h);
   return alturas;
 }
 
@@ -24,8 +24,8 @@ TEST_F(Digitalizacao, PrimeiroPontoNumeroUmMarcadoEmVermelho) {
   });
   Clicar(40, 50);
 
-  ASSERT_EQ(Form1.Lista_pontos.Quantidade(), 1);
-  const Ponto_digitalizado& p = Form1.Lista_pontos.Item(0);
+  ASSERT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 1);
+  const Ponto_digitalizado& p = Form1.trabalho.Lista_pontos.Item(0);
   EXPECT_EQ(p.Numero, 1);
   EXPECT_EQ(p.Marca_pconv, -1);
   EXPECT_EQ(p.E, 180.0);
@@ -33,7 +33,7 @@ TEST_F(Digitalizacao, PrimeiroPontoNumeroUmMarcadoEmVermelho) {
   EXPECT_EQ(p.x, 40.0);
   EXPECT_EQ(p.y, 50.0);
   EXPECT_EQ(p.h, 12.0);
-  EXPECT_EQ(Form1.Proximo_ponto, 2);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 2);
   EXPECT_TRUE(ui.caixas.empty());
 
   // A disc of radius 5 around the click.
@@ -46,12 +46,12 @@ TEST_F(Digitalizacao, PrimeiroPontoNumeroUmMarcadoEmVermelho) {
 }
 
 TEST_F(Digitalizacao, CliqueNaOrigemDaCeF) {
-  Form1.Coef_orientacao = Coeficientes{1.5, -0.25, 312345.678, 0.125, -1.75, 7456789.012};
+  Form1.trabalho.Coef_orientacao = Coeficientes{1.5, -0.25, 312345.678, 0.125, -1.75, 7456789.012};
   Form1.Altitudes1Click();
   Digitalizar(0, 0, "3");
-  ASSERT_EQ(Form1.Lista_pontos.Quantidade(), 1);
-  EXPECT_EQ(Form1.Lista_pontos.Item(0).E, 312345.678);
-  EXPECT_EQ(Form1.Lista_pontos.Item(0).N, 7456789.012);
+  ASSERT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 1);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Item(0).E, 312345.678);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Item(0).N, 7456789.012);
 }
 
 TEST_F(Digitalizacao, ValoresAceitosComOSinalDoModo) {
@@ -64,10 +64,10 @@ TEST_F(Digitalizacao, ValoresAceitosComOSinalDoModo) {
 
   EXPECT_EQ(Alturas(Form1),
             (std::vector<double>{12, 12.5, 0.5, 5, -12, -12.5, -0.5, -5, 0, -7.25}));
-  EXPECT_FALSE(std::signbit(Form1.Lista_pontos.Item(8).h));  // a zero depth is plain 0
-  for (int i = 0; i < Form1.Lista_pontos.Quantidade(); ++i)
-    EXPECT_EQ(Form1.Lista_pontos.Item(i).Numero, i + 1);
-  EXPECT_EQ(Form1.Proximo_ponto, 11);
+  EXPECT_FALSE(std::signbit(Form1.trabalho.Lista_pontos.Item(8).h));  // a zero depth is plain 0
+  for (int i = 0; i < Form1.trabalho.Lista_pontos.Quantidade(); ++i)
+    EXPECT_EQ(Form1.trabalho.Lista_pontos.Item(i).Numero, i + 1);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 11);
   EXPECT_EQ(ui.Textos(), std::vector<std::string>{Texto_caractere_invalido});
 }
 
@@ -90,8 +90,8 @@ TEST_F(Digitalizacao, ValoresRecusadosMostramAsDuasMensagensENadaGuardam) {
       EXPECT_EQ(ui.caixas[1].botoes, Botoes::OK_Cancelar);
     }
   }
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia());
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
   EXPECT_EQ(Cor(40, 50), 0xFFFFFFu);
 }
 
@@ -105,8 +105,7 @@ TEST_F(Digitalizacao, RadioTrocadoNoDialogoDecideOSinalSoDaquelePonto) {
   });
   Clicar(31, 31);
   EXPECT_EQ(Alturas(Form1), (std::vector<double>{-8, 9}));
-  EXPECT_TRUE(Form1.Modo_altitude);
-  EXPECT_FALSE(Form1.Modo_profundidade);
+  EXPECT_TRUE(Form1.trabalho.Modo_digitalizacao == Modo_valor::Altitude);
 
   // A refused value is named after the button checked at OK as well.
   Digitar("-1", true, [](TOKRightDlg1& dlg) { dlg.Profundidade->click(); });
@@ -124,8 +123,8 @@ TEST_F(Digitalizacao, OkSemValorNaoCriaPonto) {
             (std::vector<std::string>{
                 " Não há valor vertical, nada se altera \n PARA SAIR SEM VALOR TECLE CANCEL ",
                 Texto_caractere_invalido}));
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia());
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
 }
 
 TEST_F(Digitalizacao, ValorQueNaoEhNumeroTerminaComOErroDeConversao) {
@@ -137,8 +136,8 @@ TEST_F(Digitalizacao, ValorQueNaoEhNumeroTerminaComOErroDeConversao) {
     EXPECT_EQ(ui.Erros(),
               std::vector<std::string>{"'" + valor + "' is not a valid floating point value"});
   }
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia());
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
   EXPECT_EQ(Cor(30, 30), 0xFFFFFFu);
 }
 
@@ -155,12 +154,12 @@ TEST_F(Digitalizacao, SemModoSemCoeficientesOuCanceladoNadaAcontece) {
   Clicar(30, 30);
   EXPECT_EQ(ui.modais, 1);
 
-  Form1.Coef_orientacao.reset();  // nothing to take the pixel to the chart with
+  Form1.trabalho.Coef_orientacao.reset();  // nothing to take the pixel to the chart with
   Clicar(30, 30);
   EXPECT_EQ(ui.modais, 1);
 
   EXPECT_TRUE(ui.caixas.empty());
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia());
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
   EXPECT_EQ(Cor(30, 30), 0xFFFFFFu);
 }

@@ -8,17 +8,17 @@ using Modos = Programa_teste;
 
 // Three points, the first and the last of them vertices of a polygon.
 void Com_pol_convexo(TForm1& form) {
-  form.Lista_pontos.Esvaziar();
+  form.trabalho.Lista_pontos.Esvaziar();
   for (const int marca : {1, -1, 2}) {
     Ponto_digitalizado ponto;
     ponto.Marca_pconv = marca;
-    form.Lista_pontos.Acrescentar(ponto);
+    form.trabalho.Lista_pontos.Acrescentar(ponto);
   }
 }
 
 std::vector<int> Marcas(const TForm1& form) {
   std::vector<int> marcas;
-  for (const auto& ponto : form.Lista_pontos) marcas.push_back(ponto.Marca_pconv);
+  for (const auto& ponto : form.trabalho.Lista_pontos) marcas.push_back(ponto.Marca_pconv);
   return marcas;
 }
 
@@ -29,11 +29,10 @@ TEST_F(Modos, PontosAltitudesEProfundidades) {
   EXPECT_EQ(Form1.Painel(6), " Função corrente: DIGITALIZAÇÃO DE PONTOS");
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
 
-  Form1.Lista_pontos.Acrescentar(Ponto_digitalizado{});  // no vertex mark: no question
+  Form1.trabalho.Lista_pontos.Acrescentar(Ponto_digitalizado{});  // no vertex mark: no question
   Form1.Altitudes1Click();
-  EXPECT_TRUE(Form1.Modo_altitude);
-  EXPECT_FALSE(Form1.Modo_profundidade);
-  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_TRUE(Form1.trabalho.Modo_digitalizacao == Modo_valor::Altitude);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
   EXPECT_TRUE(Form1.Altitudes1->isChecked());
   EXPECT_FALSE(Form1.Profundidades1->isChecked());
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Digitalização de ALTITUDES ");
@@ -41,8 +40,7 @@ TEST_F(Modos, PontosAltitudesEProfundidades) {
     EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
 
   Form1.Profundidades1Click();
-  EXPECT_FALSE(Form1.Modo_altitude);
-  EXPECT_TRUE(Form1.Modo_profundidade);
+  EXPECT_TRUE(Form1.trabalho.Modo_digitalizacao == Modo_valor::Profundidade);
   EXPECT_FALSE(Form1.Altitudes1->isChecked());
   EXPECT_TRUE(Form1.Profundidades1->isChecked());
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Digitalização de PROFUNDIDADES ");
@@ -50,7 +48,7 @@ TEST_F(Modos, PontosAltitudesEProfundidades) {
 }
 
 TEST_F(Modos, PoligonoConvexoOkApagaAsMarcasCancelMantem) {
-  Form1.Lista_pconv.Acrescentar({1, 0});
+  Form1.trabalho.Lista_pconv.Acrescentar({1, 0});
   for (const bool altitudes : {true, false}) {
     for (const Resposta resposta : {Resposta::Cancelar, Resposta::OK}) {
       Com_pol_convexo(Form1);
@@ -68,8 +66,9 @@ TEST_F(Modos, PoligonoConvexoOkApagaAsMarcasCancelMantem) {
       const std::vector<int> esperadas =
           resposta == Resposta::OK ? std::vector<int>{-1, -1, -1} : std::vector<int>{1, -1, 2};
       EXPECT_EQ(Marcas(Form1), esperadas);
-      EXPECT_EQ(Form1.Modo_altitude, altitudes);     // set either way
-      EXPECT_EQ(Form1.Lista_pconv.Quantidade(), 1);  // only the marks go
+      EXPECT_EQ(Form1.trabalho.Modo_digitalizacao == Modo_valor::Altitude,
+                altitudes);                                   // set either way
+      EXPECT_EQ(Form1.trabalho.Lista_pconv.Quantidade(), 1);  // only the marks go
     }
   }
 }

@@ -49,10 +49,10 @@ TEST_F(Inspecao, SemPontos) {
 TEST_F(Inspecao, LinhasEMarcasDoPoligonoSemAcumular) {
   // Point 7 is the window's own example: a 45-character line, the depth as -12.500,
   // and the eastmost vertex of the polygon built here (marks W 1, N 2, E 3, S 4).
-  Form1.Lista_pontos.Acrescentar({7, -1, 512.345, 745.678, 0, 0, -12.5});
+  Form1.trabalho.Lista_pontos.Acrescentar({7, -1, 512.345, 745.678, 0, 0, -12.5});
   const double en[4][2] = {{300, 100}, {400, 900}, {100, 500}, {300, 500}};
   for (int i = 0; i < 4; ++i)
-    Form1.Lista_pontos.Acrescentar({i + 1, -1, en[i][0], en[i][1], 0, 0, 3});
+    Form1.trabalho.Lista_pontos.Acrescentar({i + 1, -1, en[i][0], en[i][1], 0, 0, 3});
   for (int i = 0; i < 9; ++i) ui.Responder(Resposta::OK);
   Form1.Polig_convex1Click();
 

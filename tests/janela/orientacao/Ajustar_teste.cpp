@@ -27,16 +27,16 @@ TEST_F(Ajustar, AceitarOQuadradoDoExemplo) {
 
   EXPECT_EQ(Ultima_caixa().texto, Texto_orientada);
   EXPECT_EQ(Ultima_caixa().tipo, Caixa_mostrada::Tipo::Simples);
-  ASSERT_TRUE(Form1.Coef_orientacao.has_value());
-  EXPECT_NEAR(Form1.Coef_orientacao->a, 0.25, 1e-12);
-  EXPECT_NEAR(Form1.Coef_orientacao->b, 0.0, 1e-12);
-  EXPECT_NEAR(Form1.Coef_orientacao->c, 75.0, 1e-9);
-  EXPECT_NEAR(Form1.Coef_orientacao->d, 0.0, 1e-12);
-  EXPECT_NEAR(Form1.Coef_orientacao->e, -0.25, 1e-12);
-  EXPECT_NEAR(Form1.Coef_orientacao->f, 325.0, 1e-9);
-  EXPECT_TRUE(Form1.Orientada);
-  EXPECT_EQ(Form1.Modo_clique, 0);
-  EXPECT_TRUE(Form1.Digitalizacao_liberada);
+  ASSERT_TRUE(Form1.trabalho.Coef_orientacao.has_value());
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->a, 0.25, 1e-12);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->b, 0.0, 1e-12);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->c, 75.0, 1e-9);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->d, 0.0, 1e-12);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->e, -0.25, 1e-12);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->f, 325.0, 1e-9);
+  EXPECT_TRUE(Form1.trabalho.Orientada);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 0);
+  EXPECT_TRUE(Form1.trabalho.Digitalizacao_liberada);
   EXPECT_TRUE(Form1.Salvar1->isEnabled());
   EXPECT_TRUE(Form1.Digitalizar2->isEnabled());
   EXPECT_TRUE(Form1.Novadigit1->isEnabled());
@@ -56,16 +56,16 @@ TEST_F(Ajustar, RejeitarOQuadradoPerturbadoEDepoisAceitar) {
   EXPECT_EQ(Ultima_caixa().texto, Texto_refazer);
   EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
   EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK);
-  EXPECT_FALSE(Form1.Coef_orientacao.has_value());
-  EXPECT_EQ(Form1.Pontos_associados, 0);
-  EXPECT_FALSE(Form1.Orientada);
-  EXPECT_FALSE(Form1.Digitalizacao_liberada);
+  EXPECT_FALSE(Form1.trabalho.Coef_orientacao.has_value());
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 0);
+  EXPECT_FALSE(Form1.trabalho.Orientada);
+  EXPECT_FALSE(Form1.trabalho.Digitalizacao_liberada);
   EXPECT_FALSE(Form1.Ajustar->isEnabled());
   EXPECT_FALSE(Form1.Salvar1->isEnabled());
   EXPECT_FALSE(Form1.Digitalizar2->isEnabled());
   EXPECT_FALSE(Form1.Coord_de_imagem->isChecked());
-  EXPECT_TRUE(Form1.Coord_carta_lidas);
-  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_TRUE(Form1.trabalho.Coord_carta_lidas);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
   EXPECT_EQ(Painel_funcao(), " Função corrente: AJUSTAMENTO DA ORIENTAÇÃO ");
   EXPECT_EQ(Form1.Painel(4), " Escala 1 / ");
   for (const auto& p : pontos)
@@ -74,13 +74,13 @@ TEST_F(Ajustar, RejeitarOQuadradoPerturbadoEDepoisAceitar) {
 
   // The clicking starts again from the first point; the second computation is accepted.
   for (const auto& p : Quadrado_100m()) Clicar(static_cast<int>(p.x), static_cast<int>(p.y));
-  EXPECT_EQ(Form1.Pontos_associados, 4);
-  EXPECT_EQ(Form1.OLista_coord->Item(1).x, 500.0);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 4);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Item(1).x, 500.0);
   ui.Responder(Resposta::OK);
   Form1.Ajustar->trigger();
   EXPECT_EQ(Ultima_caixa().texto, Texto_orientada);
-  EXPECT_TRUE(Form1.Orientada);
-  EXPECT_TRUE(Form1.Digitalizacao_liberada);
+  EXPECT_TRUE(Form1.trabalho.Orientada);
+  EXPECT_TRUE(Form1.trabalho.Digitalizacao_liberada);
   EXPECT_TRUE(Form1.Salvar1->isEnabled());
   EXPECT_TRUE(Form1.Ajustar->isChecked());
   EXPECT_EQ(Form1.Painel(4), " Escala aprox.  1 / 944");
@@ -94,15 +94,15 @@ TEST_F(Ajustar, CartaGiradaUmQuartoDeVoltaSeOrienta) {
   const std::string relatorio = ui.caixas[ui.caixas.size() - 2].texto;
   EXPECT_NE(relatorio.find("   4       0.000m      0.000m    0.000m\n"), std::string::npos)
       << relatorio;
-  ASSERT_TRUE(Form1.Coef_orientacao.has_value());
-  EXPECT_NEAR(Form1.Coef_orientacao->b, 0.25, 1e-12);
-  EXPECT_NEAR(Form1.Coef_orientacao->d, 0.25, 1e-12);
-  EXPECT_TRUE(Form1.Orientada);
+  ASSERT_TRUE(Form1.trabalho.Coef_orientacao.has_value());
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->b, 0.25, 1e-12);
+  EXPECT_NEAR(Form1.trabalho.Coef_orientacao->d, 0.25, 1e-12);
+  EXPECT_TRUE(Form1.trabalho.Orientada);
 }
 
 TEST_F(Ajustar, ComMenosDeQuatroPontosRecusa) {
   Orientar(Quadrado_100m(), Resposta::OK);
-  const auto coeficientes = *Form1.Coef_orientacao;
+  const auto coeficientes = *Form1.trabalho.Coef_orientacao;
   // The list emptied in the dialog while "Calcular orientação" stays enabled.
   ui.No_modal([](QDialog& janela) {
     Dialogo(janela).LimparTodos->click();
@@ -111,7 +111,7 @@ TEST_F(Ajustar, ComMenosDeQuatroPontosRecusa) {
   ui.Responder(Resposta::OK);
   ui.Responder(Resposta::OK);
   Form1.Coord_de_carta->trigger();
-  ASSERT_TRUE(Form1.OLista_coord->Vazia());
+  ASSERT_TRUE(Form1.trabalho.OLista_coord->Vazia());
 
   Form1.Ajustar->trigger();
   EXPECT_EQ(Ultima_caixa().texto,
@@ -121,8 +121,8 @@ TEST_F(Ajustar, ComMenosDeQuatroPontosRecusa) {
   EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK);
   EXPECT_EQ(ui.bips, 1);
   EXPECT_EQ(Painel_funcao(), " Função corrente: AJUSTAMENTO DA ORIENTAÇÃO ");
-  EXPECT_TRUE(Form1.Orientada);
-  EXPECT_EQ(Form1.Coef_orientacao->c, coeficientes.c);
+  EXPECT_TRUE(Form1.trabalho.Orientada);
+  EXPECT_EQ(Form1.trabalho.Coef_orientacao->c, coeficientes.c);
 }
 
 TEST_F(Ajustar, PontosAlinhadosNaCartaSaoRecusados) {
@@ -138,9 +138,9 @@ TEST_F(Ajustar, PontosAlinhadosNaCartaSaoRecusados) {
   EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK);
   EXPECT_TRUE(ui.Erros().empty());
   EXPECT_EQ(ui.bips, 0);
-  EXPECT_FALSE(Form1.Coef_orientacao.has_value());
+  EXPECT_FALSE(Form1.trabalho.Coef_orientacao.has_value());
   EXPECT_EQ(Painel_funcao(), " Função corrente: AJUSTAMENTO DA ORIENTAÇÃO ");
-  EXPECT_EQ(Form1.Pontos_associados, 4);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 4);
   EXPECT_TRUE(Form1.Ajustar->isEnabled());
 }
 
@@ -156,7 +156,8 @@ TEST_F(Ajustar, PontosDegeneradosNaImagemRecomecamACaptura) {
   for (const bool aceita_antes : {false, true}) {
     SCOPED_TRACE(aceita_antes ? "after an accepted orientation" : "at the first computation");
     if (aceita_antes)
-      for (int i : {1, 3}) Form1.OLista_coord->Item(i).x = 0, Form1.OLista_coord->Item(i).y = 0;
+      for (int i : {1, 3})
+        Form1.trabalho.OLista_coord->Item(i).x = 0, Form1.trabalho.OLista_coord->Item(i).y = 0;
     ASSERT_EQ(Pixel(100, 100), Azul);
     Form1.Ajustar->trigger();
     EXPECT_EQ(Ultima_caixa().texto,
@@ -166,14 +167,14 @@ TEST_F(Ajustar, PontosDegeneradosNaImagemRecomecamACaptura) {
     EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
     EXPECT_EQ(Painel_funcao(), " Função corrente: AJUSTAMENTO DA ORIENTAÇÃO ");
     // Everything as after a rejected orientation.
-    EXPECT_FALSE(Form1.Coef_orientacao.has_value());
-    EXPECT_FALSE(Form1.Orientada);
-    EXPECT_FALSE(Form1.Digitalizacao_liberada);
+    EXPECT_FALSE(Form1.trabalho.Coef_orientacao.has_value());
+    EXPECT_FALSE(Form1.trabalho.Orientada);
+    EXPECT_FALSE(Form1.trabalho.Digitalizacao_liberada);
     EXPECT_FALSE(Form1.Salvar1->isEnabled());
     EXPECT_FALSE(Form1.Digitalizar2->isEnabled());
     EXPECT_FALSE(Form1.Ajustar->isEnabled());
     EXPECT_FALSE(Form1.Coord_de_imagem->isChecked());
-    EXPECT_EQ(Form1.Pontos_associados, 0);
+    EXPECT_EQ(Form1.trabalho.Pontos_associados, 0);
     EXPECT_EQ(Pixel(100, 100), Branco);
 
     // The next click offers the first point; clicked right, the points orient.
@@ -183,34 +184,36 @@ TEST_F(Ajustar, PontosDegeneradosNaImagemRecomecamACaptura) {
       if (p.Numero != 101) Clicar(static_cast<int>(p.x), static_cast<int>(p.y));
     ui.Responder(Resposta::OK);
     Form1.Ajustar->trigger();
-    ASSERT_TRUE(Form1.Coef_orientacao.has_value());
-    EXPECT_NEAR(Form1.Coef_orientacao->a, 0.25, 1e-12);
-    EXPECT_TRUE(Form1.Orientada);
+    ASSERT_TRUE(Form1.trabalho.Coef_orientacao.has_value());
+    EXPECT_NEAR(Form1.trabalho.Coef_orientacao->a, 0.25, 1e-12);
+    EXPECT_TRUE(Form1.trabalho.Orientada);
   }
 }
 
 TEST_F(Ajustar, EscalaAproximada) {
   Ler_coordenadas(Quadrado_100m_perturbado());
   Associar(Quadrado_100m_perturbado());
-  const Escala_aprox escala = Form1.Calcular_escala(4);
+  const Escala_aprox escala =
+      Calcular_escala(Pontos_controle(Form1.trabalho, 4), Form1.logicalDpiX());
   EXPECT_DOUBLE_EQ(escala.perimetro_carta, 400.0);
   EXPECT_DOUBLE_EQ(escala.perimetro_imagem, 401 + 2 * std::hypot(400.0, 1.0) + 399);
   EXPECT_EQ(escala.escala, 944.0);
   // The first n points only: a triangle of two sides and its closing side.
-  const Escala_aprox tres = Form1.Calcular_escala(3);
+  const Escala_aprox tres =
+      Calcular_escala(Pontos_controle(Form1.trabalho, 3), Form1.logicalDpiX());
   EXPECT_DOUBLE_EQ(tres.perimetro_carta, 200 + 100 * std::sqrt(2.0));
 }
 
 TEST_F(Ajustar, RejeitarSemConseguirRecarregarAFiguraNaoDeixaAJanelaOrientada) {
   Orientar(Quadrado_100m(), Resposta::OK);
-  Form1.Nome_arquivo = pasta.filePath("carta.xyz").toStdString();
+  Form1.trabalho.Nome_arquivo = pasta.filePath("carta.xyz").toStdString();
   ui.Responder(Resposta::Cancelar);
   Form1.Ajustar->trigger();
   EXPECT_EQ(ui.Erros(), (std::vector<std::string>{"Unknown picture file extension (.xyz)"}));
-  EXPECT_FALSE(Form1.Coef_orientacao.has_value());
-  EXPECT_FALSE(Form1.Orientada);
-  EXPECT_FALSE(Form1.Digitalizacao_liberada);
-  EXPECT_EQ(Form1.Pontos_associados, 0);
+  EXPECT_FALSE(Form1.trabalho.Coef_orientacao.has_value());
+  EXPECT_FALSE(Form1.trabalho.Orientada);
+  EXPECT_FALSE(Form1.trabalho.Digitalizacao_liberada);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 0);
   EXPECT_FALSE(Form1.Salvar1->isEnabled());
   EXPECT_FALSE(Form1.Digitalizar2->isEnabled());
 }

@@ -27,7 +27,7 @@ class Orientacao_comandos : public Programa_teste {
     branca.fill(Qt::white);
     const QString caminho = pasta.filePath("carta.bmp");
     ASSERT_TRUE(branca.save(caminho, "BMP"));
-    Form1.Nome_arquivo = caminho.toStdString();
+    Form1.trabalho.Nome_arquivo = caminho.toStdString();
     Form1.Carregar_imagem();
   }
 

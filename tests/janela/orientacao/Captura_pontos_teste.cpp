@@ -11,20 +11,20 @@ const QRgb Branco = qRgb(255, 255, 255);
 
 TEST_F(Captura_pontos, IniciarCaptura) {
   Ler_coordenadas(Quadrado_100m());
-  Form1.Orientada = true;            // an orientation in force stops until computed again
+  Form1.trabalho.Orientada = true;   // an orientation in force stops until computed again
   ui.Responder(Resposta::Cancelar);  // the answer is not used
   Form1.Coord_de_imagem->trigger();
 
-  EXPECT_FALSE(Form1.Orientada);
+  EXPECT_FALSE(Form1.trabalho.Orientada);
   EXPECT_EQ(Painel_funcao(), " Função corrente: Digit. coord. imagem p/ Orientação");
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
-  EXPECT_EQ(Form1.Modo_clique, 1);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
   EXPECT_EQ(Ultima_caixa().texto,
             " Digitalizar as coordenadas \n\n de orientação da imagem.\n\n"
             " Respeitar a ordem das coord. de carta digitadas ");
   EXPECT_EQ(Ultima_caixa().titulo, " NULL");
   EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK_Cancelar);
-  EXPECT_EQ(Form1.Pontos_associados, 0);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 0);
 }
 
 TEST_F(Captura_pontos, CadaCliqueConfirmadoAssociaOProximoPonto) {
@@ -44,8 +44,8 @@ TEST_F(Captura_pontos, CadaCliqueConfirmadoAssociaOProximoPonto) {
             " -> N =       3.250  com y =    56\n");
   EXPECT_EQ(Ultima_caixa().titulo, "Aceitação de ponto digitalizado");
   EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK_Cancelar);
-  EXPECT_EQ(Form1.Pontos_associados, 0);
-  EXPECT_EQ(Form1.OLista_coord->Item(0).x, 0.0);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 0);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Item(0).x, 0.0);
   EXPECT_EQ(Pixel(123, 56), Branco);
 
   // Refused: the same point is offered again.
@@ -54,9 +54,9 @@ TEST_F(Captura_pontos, CadaCliqueConfirmadoAssociaOProximoPonto) {
             " Ponto a associar   101\n\n"
             " -> E =     12.500  com x =   130\n\n"
             " -> N =       3.250  com y =    60\n");
-  EXPECT_EQ(Form1.Pontos_associados, 1);
-  EXPECT_EQ(Form1.OLista_coord->Item(0).x, 130.0);
-  EXPECT_EQ(Form1.OLista_coord->Item(0).y, 60.0);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 1);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Item(0).x, 130.0);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Item(0).y, 60.0);
   EXPECT_EQ(Pixel(130, 60), Azul);
   EXPECT_EQ(Pixel(130 - 5, 60), qRgb(0, 0, 0));  // the outline
   EXPECT_EQ(Pixel(130 + 6, 60), Branco);
@@ -72,7 +72,7 @@ TEST_F(Captura_pontos, CadaCliqueConfirmadoAssociaOProximoPonto) {
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
 
   Clicar(100, 500);
-  EXPECT_EQ(Form1.Pontos_associados, 4);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 4);
   EXPECT_EQ(Ultima_caixa().texto, " Ja se pode realizar o ajustamento de orientacao");
   EXPECT_EQ(Ultima_caixa().tipo, Caixa_mostrada::Tipo::Simples);
   const auto textos = ui.Textos();
@@ -94,7 +94,7 @@ TEST_F(Captura_pontos, CadaCliqueConfirmadoAssociaOProximoPonto) {
 TEST_F(Captura_pontos, CliqueAntesDasCoordenadasDeCartaNaoFazNada) {
   Pressionar(100, 100);
   EXPECT_TRUE(ui.caixas.empty());
-  EXPECT_EQ(Form1.Pontos_associados, 0);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 0);
   EXPECT_EQ(Pixel(100, 100), Branco);
 }
 
@@ -106,7 +106,7 @@ TEST_F(Captura_pontos, EscolherDeNovoContinuaDeOndeParou) {
   Clicar(500, 100);
   ui.Responder(Resposta::OK);
   Form1.Coord_de_imagem->trigger();
-  EXPECT_EQ(Form1.Pontos_associados, 2);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 2);
   Clicar(500, 500);
   EXPECT_NE(Ultima_caixa().texto.find("Ponto a associar   103"), std::string::npos);
 }

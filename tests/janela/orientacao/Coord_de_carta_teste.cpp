@@ -30,16 +30,16 @@ TEST_F(Coord_de_carta, AceitarAdotaAListaDoDialogo) {
   EXPECT_EQ(
       ui.Textos(),
       (std::vector<std::string>{" Devera sollicitar a visita e o click nos pontos de orientacao"}));
-  EXPECT_EQ(Form1.OLista_coord.get(), dlg.OLista_coord.get());
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_TRUE(Form1.Tem_lista_coord);
-  EXPECT_TRUE(Form1.Coord_carta_lidas);
+  EXPECT_EQ(Form1.trabalho.OLista_coord.get(), dlg.OLista_coord.get());
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 4);
+  EXPECT_TRUE(Form1.trabalho.Tem_lista_coord);
+  EXPECT_TRUE(Form1.trabalho.Coord_carta_lidas);
   EXPECT_TRUE(Form1.Coord_de_imagem->isEnabled());
   EXPECT_TRUE(Form1.Coord_de_carta->isChecked());
   EXPECT_EQ(Painel_funcao(), " Função corrente: NENHUMA ");
   EXPECT_EQ(dlg.ListBox1->count(), 0);
-  EXPECT_EQ(Form1.Pontos_associados, 0);
-  EXPECT_FALSE(Form1.Orientada);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 0);
+  EXPECT_FALSE(Form1.trabalho.Orientada);
 
   // One list: a point added in the dialog later is a control point of the window.
   ui.No_modal([](QDialog& janela) {
@@ -47,12 +47,12 @@ TEST_F(Coord_de_carta, AceitarAdotaAListaDoDialogo) {
     Dialogo(janela).OKBtn->click();
   });
   Form1.Coord_de_carta->trigger();
-  ASSERT_EQ(Form1.OLista_coord->Quantidade(), 5);
-  EXPECT_EQ(Form1.OLista_coord->Item(4).Numero, 105);
+  ASSERT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 5);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Item(4).Numero, 105);
 }
 
 TEST_F(Coord_de_carta, CancelarNaoMudaNada) {
-  const auto lista_da_janela = Form1.OLista_coord;
+  const auto lista_da_janela = Form1.trabalho.OLista_coord;
   ui.No_modal([](QDialog& janela) {
     Digitar(Dialogo(janela), Quadrado_100m());
     Dialogo(janela).CancelBtn->click();
@@ -64,9 +64,9 @@ TEST_F(Coord_de_carta, CancelarNaoMudaNada) {
   EXPECT_EQ(ui.caixas[0].texto, " Cancelou leitura de pontos ");
   EXPECT_EQ(ui.caixas[0].titulo, "Cancela leitura de pontos");
   EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
-  EXPECT_EQ(Form1.OLista_coord.get(), lista_da_janela.get());
-  EXPECT_FALSE(Form1.Tem_lista_coord);
-  EXPECT_FALSE(Form1.Coord_carta_lidas);
+  EXPECT_EQ(Form1.trabalho.OLista_coord.get(), lista_da_janela.get());
+  EXPECT_FALSE(Form1.trabalho.Tem_lista_coord);
+  EXPECT_FALSE(Form1.trabalho.Coord_carta_lidas);
   EXPECT_FALSE(Form1.Coord_de_imagem->isEnabled());
   EXPECT_FALSE(Form1.Coord_de_carta->isChecked());
   EXPECT_EQ(Painel_funcao(), " Função corrente: DIG. COORD. DE CARTA P/ ORIENTAÇÃO");
@@ -85,7 +85,7 @@ TEST_F(Coord_de_carta, CancelarNaoMudaNada) {
       (std::vector<std::string>{
           " 101           100.000          300.000", " 102           200.000          300.000",
           " 103           200.000          200.000", " 104           100.000          200.000"}));
-  EXPECT_EQ(Form1.OLista_coord.get(), dlg.OLista_coord.get());
+  EXPECT_EQ(Form1.trabalho.OLista_coord.get(), dlg.OLista_coord.get());
 }
 
 TEST_F(Coord_de_carta, ComMenosDeQuatroPontosRecusa) {
@@ -103,10 +103,10 @@ TEST_F(Coord_de_carta, ComMenosDeQuatroPontosRecusa) {
   EXPECT_EQ(Ultima_caixa().texto, Texto_poucos_pontos);
   EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO !!!!");
   EXPECT_EQ(Ultima_caixa().botoes, Botoes::OK_Cancelar);
-  EXPECT_FALSE(Form1.Tem_lista_coord);
-  EXPECT_FALSE(Form1.Coord_carta_lidas);
+  EXPECT_FALSE(Form1.trabalho.Tem_lista_coord);
+  EXPECT_FALSE(Form1.trabalho.Coord_carta_lidas);
   EXPECT_FALSE(Form1.Coord_de_imagem->isEnabled());
-  EXPECT_NE(Form1.OLista_coord.get(), dlg.OLista_coord.get());
+  EXPECT_NE(Form1.trabalho.OLista_coord.get(), dlg.OLista_coord.get());
   EXPECT_EQ(Painel_funcao(), " Função corrente: DIG. COORD. DE CARTA P/ ORIENTAÇÃO");
 }
 
@@ -122,8 +122,8 @@ TEST_F(Coord_de_carta, TresPontosRecusadosQuatroAceitos) {
   ui.Responder(Resposta::OK);
   Form1.Coord_de_carta->trigger();
   EXPECT_EQ(Ultima_caixa().texto, Texto_poucos_pontos);
-  EXPECT_FALSE(Form1.Tem_lista_coord);
-  EXPECT_FALSE(Form1.Coord_carta_lidas);
+  EXPECT_FALSE(Form1.trabalho.Tem_lista_coord);
+  EXPECT_FALSE(Form1.trabalho.Coord_carta_lidas);
   EXPECT_EQ(dlg.OLista_coord->Item(0).Numero, 105);
   EXPECT_EQ(dlg.OLista_coord->Quantidade(), 3);
   EXPECT_EQ(dlg.ListBox1->count(), 3);  // kept for the next opening
@@ -133,10 +133,10 @@ TEST_F(Coord_de_carta, TresPontosRecusadosQuatroAceitos) {
     Dialogo(janela).OKBtn->click();
   });
   Form1.Coord_de_carta->trigger();
-  EXPECT_EQ(Form1.OLista_coord.get(), dlg.OLista_coord.get());
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_TRUE(Form1.Coord_carta_lidas);
-  EXPECT_TRUE(Form1.Tem_lista_coord);
+  EXPECT_EQ(Form1.trabalho.OLista_coord.get(), dlg.OLista_coord.get());
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 4);
+  EXPECT_TRUE(Form1.trabalho.Coord_carta_lidas);
+  EXPECT_TRUE(Form1.trabalho.Tem_lista_coord);
 }
 
 TEST_F(Coord_de_carta, ReaberturaNaoMostraLinhasDePontosQueJaNaoExistem) {
@@ -172,8 +172,8 @@ TEST_F(Coord_de_carta, ReabrirECancelarMantemOsPontos) {
   Form1.Coord_de_carta->trigger();
   EXPECT_EQ(linhas.size(), 4u);
   EXPECT_EQ(linhas[3], " 104           100.000          200.000");
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_TRUE(Form1.Coord_carta_lidas);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 4);
+  EXPECT_TRUE(Form1.trabalho.Coord_carta_lidas);
   EXPECT_EQ(dlg.ListBox1->count(), 0);
 }
 
@@ -199,9 +199,9 @@ TEST_F(Coord_de_carta, EdicaoAtravessaAsAberturas) {
     Dialogo(janela).OKBtn->click();
   });
   Form1.Coord_de_carta->trigger();
-  ASSERT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  EXPECT_EQ(Form1.OLista_coord->Item(1).Numero, 102);
-  EXPECT_EQ(Form1.OLista_coord->Item(1).E, 222.0);
-  EXPECT_EQ(Form1.OLista_coord->Item(1).N, 333.0);
+  ASSERT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 4);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Item(1).Numero, 102);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Item(1).E, 222.0);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Item(1).N, 333.0);
   EXPECT_FALSE(dlg.Editando);
 }

@@ -33,17 +33,17 @@ class Polig_convexo : public Programa_teste {
   }
   std::vector<int32_t> Marcas() const {
     std::vector<int32_t> marcas;
-    for (const auto& p : Form1.Lista_pontos) marcas.push_back(p.Marca_pconv);
+    for (const auto& p : Form1.trabalho.Lista_pontos) marcas.push_back(p.Marca_pconv);
     return marcas;
   }
   Pares Vertices() const {
     Pares vertices;
-    for (const auto& v : Form1.Lista_pconv) vertices.emplace_back(v.Ordem, v.Indice);
+    for (const auto& v : Form1.trabalho.Lista_pconv) vertices.emplace_back(v.Ordem, v.Indice);
     return vertices;
   }
   Pares Regiao(int r) const {
     Pares entradas;
-    for (const auto& p : Form1.Regioes.at(r)) entradas.emplace_back(p.Indice, p.Codigo);
+    for (const auto& p : Form1.trabalho.Regioes.at(r)) entradas.emplace_back(p.Indice, p.Codigo);
     return entradas;
   }
 };
@@ -55,12 +55,13 @@ TEST_F(Polig_convexo, SemPontosSoOsDoisPrimeirosRelatorios) {
                                   "  REGIAO  TIPO \n Tipo = 16 com 0 sub-regioes\n\n"}));
   EXPECT_EQ(ui.caixas[0].titulo, " indices pconv ");
   EXPECT_EQ(ui.caixas[1].titulo, " Caracterizacao da Regiao");
-  EXPECT_FALSE(Tem_pol_convexo(Form1.Lista_pontos));
-  EXPECT_TRUE(Form1.Lista_pconv.Vazia());
+  EXPECT_FALSE(Tem_pol_convexo(Form1.trabalho.Lista_pontos));
+  EXPECT_TRUE(Form1.trabalho.Lista_pconv.Vazia());
 }
 
 TEST_F(Polig_convexo, SegmentoComUmPontoDeCadaLadoENaLinha) {
-  Form1.Lista_pontos = Pontos({{100, 100}, {300, 300}, {150, 250}, {250, 150}, {200, 200}});
+  Form1.trabalho.Lista_pontos =
+      Pontos({{100, 100}, {300, 300}, {150, 250}, {250, 150}, {200, 200}});
   EXPECT_EQ(Construir(9),
             (Textos{" 0 1 1 0  Regiao = 13 / 2",
                     "  REGIAO  TIPO \n Tipo = 13 com 2 sub-regioes\n\n"
@@ -83,27 +84,28 @@ TEST_F(Polig_convexo, SegmentoComUmPontoDeCadaLadoENaLinha) {
 TEST_F(Polig_convexo, RegiaoVaziaMostraOTextoAnterior) {
   // Type 12 with a point on its line; then, alone, the same two points: one text serves
   // the vertex listing and the regions and is cleared after regions 1, 2 and 3.
-  Form1.Lista_pontos = Pontos({{100, 300}, {300, 100}, {200, 200}});
+  Form1.trabalho.Lista_pontos = Pontos({{100, 300}, {300, 100}, {200, 200}});
   Textos t = Construir(9);
   EXPECT_EQ(t[0], " 0 0 1 1  Regiao = 12 / 2");
   EXPECT_EQ(t[3], "Regiao 1\n 2\n");
   EXPECT_EQ(Regiao(0), (Pares{{2, 'S'}}));
-  Form1.Lista_pontos = Pontos({{100, 300}, {300, 100}});
-  Form1.Regioes = {};
+  Form1.trabalho.Lista_pontos = Pontos({{100, 300}, {300, 100}});
+  Form1.trabalho.Regioes = {};
   t = Construir(9);
   EXPECT_EQ(t[3], t[2]);
   EXPECT_EQ(Textos(t.begin() + 4, t.end() - 1), Textos(4, ""));
 }
 
 TEST_F(Polig_convexo, LosangoETipoInclinado) {
-  Form1.Lista_pontos = Pontos({{200, 100}, {300, 200}, {200, 300}, {100, 200}, {200, 200}});
+  Form1.trabalho.Lista_pontos =
+      Pontos({{200, 100}, {300, 200}, {200, 300}, {100, 200}, {200, 200}});
   Textos t = Construir(9);
   EXPECT_EQ(t[0], " 3 2 1 0  Regiao = 7 / 4");
   EXPECT_EQ(t[2], " Pto(1) = 3 \n Pto(2) = 2 \n Pto(3) = 1 \n Pto(4) = 0 \n");
   EXPECT_EQ(Marcas(), (std::vector<int32_t>{4, 3, 2, 1, -1}));
-  for (const auto& regiao : Form1.Regioes) EXPECT_TRUE(regiao.Vazia());
+  for (const auto& regiao : Form1.trabalho.Regioes) EXPECT_TRUE(regiao.Vazia());
   // Type 1 lists five lines, the last the auxiliary corner (E of N, N of W).
-  Form1.Lista_pontos = Pontos({{100, 150}, {150, 300}, {300, 250}, {250, 100}});
+  Form1.trabalho.Lista_pontos = Pontos({{100, 150}, {150, 300}, {300, 250}, {250, 100}});
   t = Construir(9);
   EXPECT_EQ(t[0], " 0 1 2 3  Regiao = 1 / 5");
   EXPECT_EQ(t[1],
@@ -114,14 +116,14 @@ TEST_F(Polig_convexo, LosangoETipoInclinado) {
 }
 
 TEST_F(Polig_convexo, ConstruirDuasVezesComOKOuCancelar) {
-  Form1.Lista_pontos = Pontos({{100, 100}, {300, 300}, {150, 200}, {250, 120}});
+  Form1.trabalho.Lista_pontos = Pontos({{100, 100}, {300, 300}, {150, 200}, {250, 120}});
   Construir(9);
   // Cancel keeps everything; OK rebuilds after a new northmost point (type 11).
   EXPECT_EQ(Construir(2), (Textos{Pergunta, "ATENÇÃO: Criação de polígono convexo abortada!!"}));
   EXPECT_EQ(ui.caixas[0].titulo, "ATENÇÃO: Já há poligono convexo!!");
   EXPECT_EQ(ui.caixas[1].titulo, " ATENÇÃO: Criação abortada!!");
   EXPECT_EQ(Vertices(), (Pares{{0, 0}, {1, 1}}));
-  Form1.Lista_pontos.Acrescentar({5, -1, 200, 400, 0, 0, 0});
+  Form1.trabalho.Lista_pontos.Acrescentar({5, -1, 200, 400, 0, 0, 0});
   const Textos t = Construir(11, {Resposta::OK});
   EXPECT_EQ(
       Textos(t.begin(), t.begin() + 3),
@@ -138,8 +140,8 @@ TEST_F(Polig_convexo, ConstruirDuasVezesComOKOuCancelar) {
 TEST_F(Polig_convexo, NumerosForaDeSequenciaEVerticesAntigos) {
   // Numbers that are not positions + 1 (a concatenation, a hand-edited file), and the
   // vertex list left behind when the marks were reset by the digitizing warning.
-  Form1.Lista_pontos = Pontos({{100, 100}, {300, 300}, {150, 200}}, 21);
-  Form1.Lista_pconv.Acrescentar({0, 7});
+  Form1.trabalho.Lista_pontos = Pontos({{100, 100}, {300, 300}, {150, 200}}, 21);
+  Form1.trabalho.Lista_pconv.Acrescentar({0, 7});
   EXPECT_EQ(Construir(9)[2], " Pto(1) = 0 \n Pto(2) = 1 \n");
   EXPECT_EQ(Marcas(), (std::vector<int32_t>{1, 2, -1}));
   EXPECT_EQ(Vertices(), (Pares{{0, 0}, {1, 1}}));
@@ -151,12 +153,12 @@ TEST_F(Polig_convexo, CoordenadasForaDosLimitesRecusamAConstrucao) {
   const std::vector<std::vector<EN>> nuvens = {
       {{-5, 100}, {-3, 200}}, {{100, Limite_superior_N + 10}, {200, Limite_superior_N + 20}}};
   for (const auto& nuvem : nuvens) {
-    Form1.Lista_pontos = Pontos(nuvem);
+    Form1.trabalho.Lista_pontos = Pontos(nuvem);
     EXPECT_EQ(Construir(1), (Textos{" ATENÇÃO: Há pontos fora dos limites de coordenadas\n"
                                     " (0 < E < 10000000 m e 0 < N < 20000000 m).\n\n"
                                     " Criação de polígono convexo abortada!!"}));
     EXPECT_EQ(ui.caixas[0].titulo, " ATENÇÃO: Criação abortada!!");
-    EXPECT_EQ(Form1.Desc_regiao.Tipo_regiao, 300);
-    EXPECT_FALSE(Tem_pol_convexo(Form1.Lista_pontos));
+    EXPECT_EQ(Form1.trabalho.Desc_regiao.Tipo_regiao, 300);
+    EXPECT_FALSE(Tem_pol_convexo(Form1.trabalho.Lista_pontos));
   }
 }

@@ -20,9 +20,9 @@ class Desenho_pol_convexo : public Programa_teste {
   // Vertices clicked at image positions (x, y), in list order.
   void Vertices(const std::vector<QPointF>& posicoes) {
     for (QPointF p : posicoes) {
-      const int32_t k = Form1.Lista_pontos.Quantidade();
-      Form1.Lista_pontos.Acrescentar({k + 1, k + 1, 0, 0, p.x(), p.y(), 0});
-      Form1.Lista_pconv.Acrescentar({k, k});
+      const int32_t k = Form1.trabalho.Lista_pontos.Quantidade();
+      Form1.trabalho.Lista_pontos.Acrescentar({k + 1, k + 1, 0, 0, p.x(), p.y(), 0});
+      Form1.trabalho.Lista_pconv.Acrescentar({k, k});
     }
   }
 
@@ -56,10 +56,10 @@ TEST_F(Desenho_pol_convexo, MenosDeDoisVerticesSoAsCaixas) {
 TEST_F(Desenho_pol_convexo, OrdemGravadaDesenhaDeOesteANorteALesteASul) {
   // N, W, S, E clicked; rebuilt from a file in the stored order of the marks 3, 1, 4, 2.
   Vertices({{100, 20}, {20, 100}, {100, 180}, {180, 100}});
-  Form1.Lista_pconv = {};
+  Form1.trabalho.Lista_pconv = {};
   for (Vertice_pconv v : {Vertice_pconv{3, 3}, {1, 1}, {4, 2}, {2, 0}})
-    Form1.Lista_pconv.Acrescentar(v);
-  Form1.Ordena_pconv();
+    Form1.trabalho.Lista_pconv.Acrescentar(v);
+  Form1.Ordenar_vertices_lidos();
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Ordenamento de pontos do polígono convexo");
   EXPECT_EQ(Representar(),
             (std::vector<std::string>{
@@ -88,7 +88,7 @@ TEST_F(Desenho_pol_convexo, SegmentoEmPosicoesTruncadas) {
 TEST_F(Desenho_pol_convexo, VerticeAlemDoFimDaListaNaoDesenhaNada) {
   // After undoing a vertex point the vertex list can name a position that is gone.
   Vertices({{20, 20}, {150, 150}, {20, 150}});
-  Form1.Lista_pontos.Remover(2);
+  Form1.trabalho.Lista_pontos.Remover(2);
   Representar();
   EXPECT_EQ(ui.Erros(), (std::vector<std::string>{"List index out of bounds (2)"}));
   EXPECT_EQ(Form1.Image1->Raster.Imagem(), branco);

@@ -48,13 +48,13 @@ class AbrirImagem : public Programa_teste {
   }
 
   void Com_trabalho_feito() {
-    Form1.Lista_pontos.Acrescentar(Ponto_digitalizado{1, -1, 10, 20, 30, 40, 5});
-    Form1.OLista_coord->Acrescentar(Ponto_orientacao{101, 1, 2, 3, 4});
-    Form1.Proximo_ponto = 2;
+    Form1.trabalho.Lista_pontos.Acrescentar(Ponto_digitalizado{1, -1, 10, 20, 30, 40, 5});
+    Form1.trabalho.OLista_coord->Acrescentar(Ponto_orientacao{101, 1, 2, 3, 4});
+    Form1.trabalho.Proximo_ponto = 2;
   }
 
   void Espera_estado_de_imagem_aberta(const std::string& caminho, QSize tamanho) {
-    EXPECT_EQ(Form1.Nome_arquivo, caminho);
+    EXPECT_EQ(Form1.trabalho.Nome_arquivo, caminho);
     EXPECT_TRUE(Form1.Imagem_aberta);
     EXPECT_EQ(Form1.Image1->Raster.Tamanho(), tamanho);
     EXPECT_EQ(Form1.Image1->size(), tamanho);
@@ -95,7 +95,7 @@ TEST_F(AbrirImagem, JanelaTerminaMaximizadaSemPassarDaTelaNoCaminho) {
   Tamanhos_da_janela vigia;
   Form1.installEventFilter(&vigia);
   for (int vez = 0; vez < 2; ++vez) {
-    Form1.Nome_arquivo = caminho;
+    Form1.trabalho.Nome_arquivo = caminho;
     Form1.Carregar_imagem();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form1.isMaximized() && Form1.isVisible(); }));
     QScrollBar* horizontal = Form1.ScrollBox1->horizontalScrollBar();
@@ -125,9 +125,9 @@ TEST_F(AbrirImagem, SegundaAberturaComOKApagaTudoEAbreANova) {
   ASSERT_EQ(ui.caixas.size(), 1u);
   EXPECT_EQ(ui.caixas[0].texto, Confirmacao);
   EXPECT_EQ(ui.caixas[0].titulo, " ATENÇÃO");
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
-  EXPECT_TRUE(Form1.OLista_coord->Vazia());
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia());
+  EXPECT_TRUE(Form1.trabalho.OLista_coord->Vazia());
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
   Espera_estado_de_imagem_aberta(segunda, QSize(60, 50));
 
   ui.Responder(Resposta::OK).Escolher_arquivo(std::nullopt);  // a third opening asks again
@@ -142,9 +142,9 @@ TEST_F(AbrirImagem, SegundaAberturaCanceladaNaoTocaEmNada) {
   Com_trabalho_feito();
   ui.Responder(Resposta::Cancelar);
   Form1.AbririmagemClick();
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 1);
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 1);
-  EXPECT_EQ(Form1.Nome_arquivo, primeira);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 1);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 1);
+  EXPECT_EQ(Form1.trabalho.Nome_arquivo, primeira);
   EXPECT_EQ(Form1.Image1->Raster.Tamanho(), QSize(100, 80));
   EXPECT_EQ(Form1.Painel(6), " Função corrente: ABRIR IMAGEM ");
 }
@@ -153,7 +153,7 @@ TEST_F(AbrirImagem, DialogoCanceladoSoEscreveOPainel) {
   ui.Escolher_arquivo(std::nullopt);
   Form1.AbririmagemClick();
   EXPECT_FALSE(Form1.Imagem_aberta);
-  EXPECT_TRUE(Form1.Nome_arquivo.empty());
+  EXPECT_TRUE(Form1.trabalho.Nome_arquivo.empty());
   EXPECT_TRUE(Form1.Abrirdados1->isEnabled());
   EXPECT_FALSE(Form1.Orientacao1->isEnabled());
   EXPECT_EQ(Form1.Painel(6), " Função corrente: Nenhuma ");
@@ -170,7 +170,7 @@ TEST_F(AbrirImagem, ArquivoQueNaoEFiguraParaOComandoComACaixaDeErro) {
   ui.Responder(Resposta::OK).Escolher_arquivo(falsa);
   Form1.Abririmagem->trigger();
   ASSERT_EQ(ui.Erros().size(), 1u);
-  EXPECT_EQ(Form1.Nome_arquivo, falsa);
+  EXPECT_EQ(Form1.trabalho.Nome_arquivo, falsa);
   EXPECT_FALSE(Form1.Imagem_aberta);  // from the reset
   EXPECT_EQ(Form1.Image1->Raster.Tamanho(), QSize(100, 80));
   EXPECT_EQ(Form1.Image1->Raster.Pixel(50, 40) & 0xFFFFFF, 0x0000FFu);  // markers kept
@@ -192,16 +192,17 @@ TEST_F(AbrirImagem, NovaDigitalizacaoReiniciaTudoMenosAImagem) {
   Form1.AbririmagemClick();
   Com_trabalho_feito();
   Form1.Marcar_ponto(30, 40, Cor_marca::Vermelho);
-  Form1.Orientada = Form1.Coord_carta_lidas = Form1.Digitalizacao_liberada = true;
-  Form1.Tem_lista_coord = true;
-  Form1.Pontos_associados = 4;
-  Form1.Modo_clique = 1;
-  Form1.Modo_profundidade = true;
-  Form1.Coef_orientacao = Coeficientes{1, 2, 3, 4, 5, 6};
-  Form1.Lista_pconv.Acrescentar({1, 0});
-  Form1.Regioes[2].Acrescentar({0, 'E'});
-  Form1.Desc_regiao.Tipo_regiao = 8;
-  Form1.Desc_regiao.Textos_regiao[0] = "NE";
+  Form1.trabalho.Orientada = Form1.trabalho.Coord_carta_lidas =
+      Form1.trabalho.Digitalizacao_liberada = true;
+  Form1.trabalho.Tem_lista_coord = true;
+  Form1.trabalho.Pontos_associados = 4;
+  Form1.trabalho.Modo_clique = 1;
+  Form1.trabalho.Modo_digitalizacao = Modo_valor::Profundidade;
+  Form1.trabalho.Coef_orientacao = Coeficientes{1, 2, 3, 4, 5, 6};
+  Form1.trabalho.Lista_pconv.Acrescentar({1, 0});
+  Form1.trabalho.Regioes[2].Acrescentar({0, 'E'});
+  Form1.trabalho.Desc_regiao.Tipo_regiao = 8;
+  Form1.trabalho.Desc_regiao.Textos_regiao[0] = "NE";
   Form1.Profundidades1->setChecked(true);
   Form1.Coord_de_carta->setChecked(true);
   Form1.Salvar1->setEnabled(true);
@@ -211,21 +212,22 @@ TEST_F(AbrirImagem, NovaDigitalizacaoReiniciaTudoMenosAImagem) {
 
   ui.Responder(Resposta::Cancelar);
   Form1.Novadigit1->trigger();
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 1);
-  EXPECT_TRUE(Form1.Orientada);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 1);
+  EXPECT_TRUE(Form1.trabalho.Orientada);
 
   ui.Responder(Resposta::OK);
   Form1.Novadigit1->trigger();
   EXPECT_EQ(ui.caixas.back().texto, Confirmacao);
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia() && Form1.OLista_coord->Vazia() &&
-              Form1.Lista_pconv.Vazia() && Form1.Regioes[2].Vazia());
-  EXPECT_FALSE(Form1.Imagem_aberta || Form1.Tem_lista_coord || Form1.Coord_carta_lidas ||
-               Form1.Orientada || Form1.Digitalizacao_liberada || Form1.Modo_profundidade);
-  EXPECT_TRUE(Form1.Modo_altitude);
-  EXPECT_EQ(Form1.Pontos_associados, 0);
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
-  EXPECT_EQ(Form1.Desc_regiao.Tipo_regiao, 300);
-  EXPECT_TRUE(Form1.Desc_regiao.Textos_regiao[0].empty());
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia() && Form1.trabalho.OLista_coord->Vazia() &&
+              Form1.trabalho.Lista_pconv.Vazia() && Form1.trabalho.Regioes[2].Vazia());
+  EXPECT_FALSE(Form1.Imagem_aberta || Form1.trabalho.Tem_lista_coord ||
+               Form1.trabalho.Coord_carta_lidas || Form1.trabalho.Orientada ||
+               Form1.trabalho.Digitalizacao_liberada);
+  EXPECT_TRUE(Form1.trabalho.Modo_digitalizacao == Modo_valor::Altitude);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 0);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
+  EXPECT_EQ(Form1.trabalho.Desc_regiao.Tipo_regiao, 300);
+  EXPECT_TRUE(Form1.trabalho.Desc_regiao.Textos_regiao[0].empty());
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Padrao);
   for (QAction* item :
        {Form1.Abririmagem, Form1.Abrirdados1, Form1.Homogeneizar1, Form1.Novadigit1})
@@ -242,9 +244,9 @@ TEST_F(AbrirImagem, NovaDigitalizacaoReiniciaTudoMenosAImagem) {
   EXPECT_EQ(Form1.Image1->size(), QSize(809, 585));
 
   // Left as they were.
-  EXPECT_EQ(Form1.Modo_clique, 1);
-  EXPECT_TRUE(Form1.Coef_orientacao.has_value());
-  EXPECT_FALSE(Form1.Nome_arquivo.empty());
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
+  EXPECT_TRUE(Form1.trabalho.Coef_orientacao.has_value());
+  EXPECT_FALSE(Form1.trabalho.Nome_arquivo.empty());
   EXPECT_TRUE(Form1.Profundidades1->isChecked() && Form1.Coord_de_carta->isChecked());
   EXPECT_EQ(Form1.Painel(0), " Xt= 7");
   EXPECT_EQ(Form1.Image1->Raster.Pixel(30, 40) & 0xFFFFFF, 0xFF0000u);  // markers stay
@@ -256,13 +258,14 @@ TEST_F(AbrirImagem, NovaDigitalizacaoReiniciaTudoMenosAImagem) {
 }
 
 TEST_F(AbrirImagem, PararDigitalizacaoSoTiraOModoDeClique) {
-  Form1.Modo_clique = 1;
-  Form1.Digitalizacao_liberada = true;
-  Form1.Modo_altitude = true;
+  Form1.trabalho.Modo_clique = 1;
+  Form1.trabalho.Digitalizacao_liberada = true;
+  Form1.trabalho.Modo_digitalizacao = Modo_valor::Altitude;
   Form1.Parardigit1->setEnabled(true);
   Form1.Parardigit1Click();
-  EXPECT_EQ(Form1.Modo_clique, 0);
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 0);
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Seta);
   EXPECT_FALSE(Form1.Parardigit1->isEnabled());
-  EXPECT_TRUE(Form1.Digitalizacao_liberada && Form1.Modo_altitude);
+  EXPECT_TRUE(Form1.trabalho.Digitalizacao_liberada &&
+              Form1.trabalho.Modo_digitalizacao == Modo_valor::Altitude);
 }

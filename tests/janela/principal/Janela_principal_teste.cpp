@@ -49,23 +49,23 @@ TEST_F(JanelaPrincipal, BarraDeMenusComLegendasEOrdemExatas) {
 
 TEST_F(JanelaPrincipal, EstadoInicial) {
   EXPECT_EQ(Form1.windowTitle(), "Mapirel");
-  EXPECT_TRUE(Form1.Lista_pontos.Vazia());
-  EXPECT_TRUE(Form1.OLista_coord->Vazia());
-  EXPECT_TRUE(Form1.Lista_pconv.Vazia());
-  for (const auto& regiao : Form1.Regioes) EXPECT_TRUE(regiao.Vazia());
-  EXPECT_EQ(Form1.Proximo_ponto, 1);
+  EXPECT_TRUE(Form1.trabalho.Lista_pontos.Vazia());
+  EXPECT_TRUE(Form1.trabalho.OLista_coord->Vazia());
+  EXPECT_TRUE(Form1.trabalho.Lista_pconv.Vazia());
+  for (const auto& regiao : Form1.trabalho.Regioes) EXPECT_TRUE(regiao.Vazia());
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 1);
   EXPECT_EQ(Form1.Raio_marca.x, 5);
   EXPECT_EQ(Form1.Raio_marca.y, 5);
-  EXPECT_EQ(Form1.Modo_clique, 0);
-  EXPECT_FALSE(Form1.Orientada || Form1.Tem_lista_coord || Form1.Digitalizacao_liberada ||
-               Form1.Coord_carta_lidas || Form1.Modo_altitude || Form1.Modo_profundidade ||
-               Form1.Imagem_aberta);
-  EXPECT_EQ(Form1.Pontos_associados, 0);
-  EXPECT_FALSE(Form1.Coef_orientacao.has_value());
-  EXPECT_TRUE(Form1.Nome_arquivo.empty());
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 0);
+  EXPECT_FALSE(Form1.trabalho.Orientada || Form1.trabalho.Tem_lista_coord ||
+               Form1.trabalho.Digitalizacao_liberada || Form1.trabalho.Coord_carta_lidas ||
+               Form1.trabalho.Modo_digitalizacao != Modo_valor::Nenhum || Form1.Imagem_aberta);
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 0);
+  EXPECT_FALSE(Form1.trabalho.Coef_orientacao.has_value());
+  EXPECT_TRUE(Form1.trabalho.Nome_arquivo.empty());
   EXPECT_EQ(Form1.Origem_arraste.x, 0);
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Padrao);
-  for (const auto& texto : Form1.Desc_regiao.Textos_regiao) EXPECT_TRUE(texto.empty());
+  for (const auto& texto : Form1.trabalho.Desc_regiao.Textos_regiao) EXPECT_TRUE(texto.empty());
   EXPECT_EQ(Form1.Tamanho_inicial.Largura_janela, 829);
   EXPECT_EQ(Form1.Tamanho_inicial.Altura_janela, 605);
   EXPECT_EQ(Form1.Tamanho_inicial.Largura_imagem, 809);
@@ -108,14 +108,14 @@ TEST_F(JanelaPrincipal, SetePaineisComLargurasETextos) {
 }
 
 TEST_F(JanelaPrincipal, SairComCancelarNaoMudaNada) {
-  Form1.Lista_pontos.Acrescentar(Ponto_digitalizado{});
+  Form1.trabalho.Lista_pontos.Acrescentar(Ponto_digitalizado{});
   ui.Responder(Resposta::Cancelar);
   Form1.Sair1->trigger();
   ASSERT_EQ(ui.caixas.size(), 1u);
   EXPECT_EQ(ui.caixas[0].texto, " Terminar programa ? ");
   EXPECT_EQ(ui.caixas[0].titulo, "Terminar programa ");
   EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 1);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 1);
 }
 
 TEST(SairDoPrograma, ComOKTerminaNaHoraComStatusZero) {
@@ -124,7 +124,8 @@ TEST(SairDoPrograma, ComOKTerminaNaHoraComStatusZero) {
       {
         Interacao_roteirizada ui;
         Programa programa(ui);
-        programa.Form1.Lista_pontos.Acrescentar(Ponto_digitalizado{});  // unsaved: no question
+        programa.Form1.trabalho.Lista_pontos.Acrescentar(
+            Ponto_digitalizado{});  // unsaved: no question
         ui.Responder(Resposta::OK);
         programa.Form1.Sair1Click();
       },
@@ -159,8 +160,8 @@ TEST_F(JanelaPrincipal, ItemDeMenuIndisponivelNaoExecuta) {
 }
 
 TEST_F(JanelaPrincipal, CtrlZDesfazQuandoOMenuDigitalizarEstaDisponivel) {
-  Form1.Lista_pontos.Acrescentar(Ponto_digitalizado{1, -1, 10, 20, 30, 40, 5});
-  Form1.Proximo_ponto = 2;
+  Form1.trabalho.Lista_pontos.Acrescentar(Ponto_digitalizado{1, -1, 10, 20, 30, 40, 5});
+  Form1.trabalho.Proximo_ponto = 2;
   Form1.Digitalizar2->setEnabled(true);
   Form1.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form1));
@@ -172,7 +173,7 @@ TEST_F(JanelaPrincipal, CtrlZDesfazQuandoOMenuDigitalizarEstaDisponivel) {
   Form1.Desfazer1->setEnabled(false);
   QTest::keyClick(&Form1, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(ui.modais, 1);
-  EXPECT_EQ(Form1.Lista_pontos.Quantidade(), 1);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 1);
 }
 
 TEST_F(JanelaPrincipal, MarcaDeVerificacaoPertenceAoComando) {

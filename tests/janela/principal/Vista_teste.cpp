@@ -140,16 +140,16 @@ TEST_F(Vista, PosicaoDoMouseEmPixelsEEmCoordenadasQuandoOrientada) {
   EXPECT_EQ(Form1.Painel(1), " Yt= 20");
   EXPECT_EQ(Form1.Painel(2), " E =");  // not oriented: E and N keep their texts
 
-  Form1.Coef_orientacao = Coeficientes{2, 0, 100, 0, -2, 500};
-  Form1.Orientada = true;
+  Form1.trabalho.Coef_orientacao = Coeficientes{2, 0, 100, 0, -2, 500};
+  Form1.trabalho.Orientada = true;
   Form1.Image1MouseMove({}, 10, 20);
   EXPECT_EQ(Form1.Painel(2), " E=     120.000 m");
   EXPECT_EQ(Form1.Painel(3), " N=      460.000 m");
 }
 
 TEST_F(Vista, MovimentoDoMouseNaoRepintaAImagem) {
-  Form1.Coef_orientacao = Coeficientes{2, 0, 100, 0, -2, 500};
-  Form1.Orientada = true;
+  Form1.trabalho.Coef_orientacao = Coeficientes{2, 0, 100, 0, -2, 500};
+  Form1.trabalho.Orientada = true;
   Form1.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form1));
   QCoreApplication::processEvents();
@@ -209,14 +209,14 @@ TEST_F(Rolagem, ArrasteComOBotaoDireitoRolaUmaVezNaSoltura) {
   EXPECT_EQ(Horizontal()->value(), 550);
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Seta);
 
-  Form1.Modo_clique = 1;  // a clicking function is active: the crosshair comes back
+  Form1.trabalho.Modo_clique = 1;  // a clicking function is active: the crosshair comes back
   Form1.Clique_imagem(Qt::RightButton, {}, 10, 10);
   Form1.Image1MouseUp(Qt::RightButton, {}, 10, 10);
   EXPECT_EQ(Form1.Cursor_atual, Cursor_imagem::Cruz);
 }
 
 TEST_F(Vista, BotaoDoMeioMostraAMensagemDeRolagem) {
-  Form1.Coord_carta_lidas = true;
+  Form1.trabalho.Coord_carta_lidas = true;
   ui.Responder(Resposta::OK);
   Form1.Clique_imagem(Qt::MiddleButton, {}, 5, 5);
   ASSERT_EQ(ui.caixas.size(), 1u);

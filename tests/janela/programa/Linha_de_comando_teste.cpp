@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "janela/comum/Imagem.h"
-#include "nucleo/trabalho/Linha_de_comando.h"
 #include "nucleo/arquivos/Formato_reserva.h"
+#include "nucleo/trabalho/Linha_de_comando.h"
 #include "tests/apoio/Processo.h"
 #include "tests/apoio/Programa_teste.h"
 
@@ -127,7 +127,7 @@ TEST_F(Abrir_pela_linha_de_comando, FiguraAbreComoAbrirImagem) {
   programa.Abrir({Tipo::Figura, figura});
   EXPECT_TRUE(ui.dialogos_arquivo.empty());
   EXPECT_TRUE(ui.caixas.empty());
-  EXPECT_EQ(Form1.Nome_arquivo, figura);
+  EXPECT_EQ(Form1.trabalho.Nome_arquivo, figura);
   EXPECT_TRUE(Form1.Imagem_aberta);
   EXPECT_EQ(Form1.Image1->Raster.Tamanho(), QSize(400, 300));
   EXPECT_FALSE(Form1.Abrirdados1->isEnabled());
@@ -144,7 +144,7 @@ TEST_F(Abrir_pela_linha_de_comando, ProximaAberturaMostraODialogo) {
   ui.Responder(Resposta::OK).Escolher_arquivo(outra);
   Form1.Abririmagem->trigger();
   EXPECT_EQ(ui.dialogos_arquivo.size(), 1u);
-  EXPECT_EQ(Form1.Nome_arquivo, outra);
+  EXPECT_EQ(Form1.trabalho.Nome_arquivo, outra);
   EXPECT_EQ(programa.ui.Nome_na_abertura_de_figura(), outra);
 }
 
@@ -154,13 +154,13 @@ TEST_F(Abrir_pela_linha_de_comando, ReservaAbreComoAbrirDados) {
   EXPECT_TRUE(ui.dialogos_arquivo.empty());
   ASSERT_EQ(ui.caixas.size(), 1u);
   EXPECT_EQ(ui.caixas[0].titulo, "ATENÇÃO !!!! ");
-  EXPECT_EQ(Form1.Nome_arquivo, figura);
-  EXPECT_TRUE(Form1.Orientada);
-  EXPECT_TRUE(Form1.Digitalizacao_liberada);
-  EXPECT_EQ(Form1.OLista_coord->Quantidade(), 4);
-  ASSERT_EQ(Form1.Lista_pontos.Quantidade(), 2);
-  EXPECT_EQ(Form1.Lista_pontos.Item(1).h, -3.25);
-  EXPECT_EQ(Form1.Proximo_ponto, 3);
+  EXPECT_EQ(Form1.trabalho.Nome_arquivo, figura);
+  EXPECT_TRUE(Form1.trabalho.Orientada);
+  EXPECT_TRUE(Form1.trabalho.Digitalizacao_liberada);
+  EXPECT_EQ(Form1.trabalho.OLista_coord->Quantidade(), 4);
+  ASSERT_EQ(Form1.trabalho.Lista_pontos.Quantidade(), 2);
+  EXPECT_EQ(Form1.trabalho.Lista_pontos.Item(1).h, -3.25);
+  EXPECT_EQ(Form1.trabalho.Proximo_ponto, 3);
   EXPECT_EQ(Form1.Painel(6), " Função corrente: espera selecao tipo de ponto (ALTIT ou PROF) ");
 }
 
@@ -176,7 +176,7 @@ TEST_F(Abrir_pela_linha_de_comando, FalhasComoNoMenu) {
   programa.Abrir({Tipo::Dados, Caminho("sumiu_RESERVA.ENh")});
   ASSERT_EQ(ui.caixas.size(), 2u);
   EXPECT_EQ(ui.caixas[1].texto, "Erro ao abrir arquivo ");
-  EXPECT_FALSE(Form1.Orientada);
+  EXPECT_FALSE(Form1.trabalho.Orientada);
   EXPECT_EQ(Form1.Painel(6), " Função corrente: espera selecao tipo de ponto (ALTIT ou PROF) ");
 }
 

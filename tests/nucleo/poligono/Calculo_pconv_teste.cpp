@@ -7,19 +7,19 @@
 #include <utility>
 #include <vector>
 
-#include "nucleo/trabalho/Construcao_pconv.h"
 #include "nucleo/poligono/Extremos.h"
 #include "nucleo/poligono/Lado_do_ponto.h"
 #include "nucleo/poligono/Pol_convexo.h"
 #include "nucleo/poligono/Regiao.h"
+#include "nucleo/trabalho/Construcao_pconv.h"
 #include "tests/apoio/Impressao_trabalho.h"
 #include "tests/nucleo/poligono/Pontos_exemplo.h"
 
 namespace {
 
 Descricao_regiao Caracterizar(const Lista<Ponto_digitalizado>& p, Descricao_regiao desc = {}) {
-  Caracteriza_regiao(p, Coord_minima(p, 'E') - 1, Coord_maxima(p, 'N') - 1,
-                     Coord_maxima(p, 'E') - 1, Coord_minima(p, 'N') - 1, desc);
+  const Extremos x = Achar_extremos(p);
+  Caracteriza_regiao(p, x.iW, x.iN, x.iE, x.iS, desc);
   return desc;
 }
 
@@ -201,9 +201,7 @@ TEST(Calculo_pconv, ConstrucaoNoTrabalho) {
     Trabalho t;
     t.Lista_pontos = Pontos(coordenadas);
     t.Lista_pconv.Acrescentar({7, 0});
-    const auto& p = t.Lista_pontos;
-    Construir_pol_convexo(t, {Coord_minima(p, 'E') - 1, Coord_maxima(p, 'N') - 1,
-                              Coord_maxima(p, 'E') - 1, Coord_minima(p, 'N') - 1});
+    Construir_pol_convexo(t, Achar_extremos(t.Lista_pontos));
     return t;
   };
 

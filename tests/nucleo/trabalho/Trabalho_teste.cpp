@@ -40,7 +40,7 @@ Trabalho Em_andamento() {
   t.Coef_orientacao = Coeficientes{1, 2, 3, 4, 5, 6};
   t.Proximo_ponto = 3;
   t.Nome_arquivo = "/mapas/folha.jpg";
-  t.Modo_profundidade = true;
+  t.Modo_digitalizacao = Modo_valor::Profundidade;
   t.Desc_regiao.Tipo_regiao = 12;
   t.Desc_regiao.Textos_regiao[0] = "NE";
   return t;
@@ -66,8 +66,7 @@ TEST(Trabalho, PassosMudamSoOQueLhesCabe) {
          t.Orientada = t.Tem_lista_coord = t.Digitalizacao_liberada = t.Coord_carta_lidas = false;
          t.Pontos_associados = 0;
          t.Proximo_ponto = 1;
-         t.Modo_altitude = true;
-         t.Modo_profundidade = false;
+         t.Modo_digitalizacao = Modo_valor::Altitude;
          t.Desc_regiao = {};
        }},
       {"Recomecar_captura", 1, Recomecar_captura,
@@ -83,18 +82,23 @@ TEST(Trabalho, PassosMudamSoOQueLhesCabe) {
        }},
       {"Continuar_digitalizacao", 0, Continuar_digitalizacao,
        [](Trabalho& t) { t.Orientada = t.Coord_carta_lidas = t.Digitalizacao_liberada = true; }},
-      {"Escolher_modo altitude", 0, [](Trabalho& t) { Escolher_modo(t, false); },
+      {"Escolher_modo altitude", 0, [](Trabalho& t) { Escolher_modo(t, Modo_valor::Altitude); },
        [](Trabalho& t) {
          t.Modo_clique = 1;
-         t.Modo_altitude = true;
-         t.Modo_profundidade = false;
+         t.Modo_digitalizacao = Modo_valor::Altitude;
        }},
-      {"Escolher_modo profundidade", 0, [](Trabalho& t) { Escolher_modo(t, true); },
+      {"Escolher_modo profundidade", 0,
+       [](Trabalho& t) { Escolher_modo(t, Modo_valor::Profundidade); },
        [](Trabalho& t) {
          t.Modo_clique = 1;
-         t.Modo_altitude = false;
-         t.Modo_profundidade = true;
+         t.Modo_digitalizacao = Modo_valor::Profundidade;
        }},
+      {"Iniciar_captura", 0, Iniciar_captura,
+       [](Trabalho& t) {
+         t.Modo_clique = 1;
+         t.Orientada = false;
+       }},
+      {"Parar_cliques", 1, Parar_cliques, [](Trabalho& t) { t.Modo_clique = 0; }},
       {"Descartar_marcas_pconv", 1, Descartar_marcas_pconv,
        [](Trabalho& t) { t.Lista_pontos.Item(0).Marca_pconv = -1; }},
   };
@@ -135,4 +139,62 @@ TEST(Trabalho, CliquesAssociamEDigitalizam) {
   Remover_ultimo_ponto(t);
   EXPECT_EQ(Mensagem_de_erro([&] { Remover_ultimo_ponto(t); }), "List index out of bounds (-1)");
   EXPECT_EQ(t.Proximo_ponto, 7);
+}
+
+// The dialog's list becomes the job's own object, not a copy of it.
+TEST(Trabalho, PontosDeControleAdotadosSaoALista) {
+  Trabalho t;
+  auto lista = std::make_shared<Lista<Ponto_orientacao>>();
+  lista->Acrescentar({1, 300100, 7000300, 0, 0});
+  lista->Acrescentar({2, 300200, 7000400, 0, 0});
+  Adotar_pontos_controle(t, lista);
+  EXPECT_EQ(t.OLista_coord.get(), lista.get());
+  EXPECT_TRUE(t.Tem_lista_coord && t.Coord_carta_lidas);
+  EXPECT_EQ(Pontos_controle(t), (std::vector<Ponto_orientacao>{lista->Item(0), lista->Item(1)}));
+  EXPECT_EQ(Pontos_controle(t, 1), std::vector<Ponto_orientacao>{lista->Item(0)});
+}
+
+TEST(Trabalho, AcaoDoCliqueSegueAOrdemDoTrabalho) {
+  struct Caso {
+    const char* nome;
+    std::function<void(Trabalho&)> estado;
+    Acao_clique esperada;
+  };
+  // From a job whose chart coordinates are read, with one control point left to click.
+  const std::vector<Caso> casos = {
+      {"carta por ler", [](Trabalho& t) { t.Coord_carta_lidas = false; }, Acao_clique::Nenhuma},
+      {"ponto a associar", [](Trabalho&) {}, Acao_clique::Associar_controle},
+      {"todos associados", [](Trabalho& t) { t.Pontos_associados = 2; }, Acao_clique::Nenhuma},
+      {"orientada, sem modo", [](Trabalho& t) { Aceitar_orientacao(t); }, Acao_clique::Nenhuma},
+      {"orientada, com modo",
+       [](Trabalho& t) {
+         Aceitar_orientacao(t);
+         Escolher_modo(t, Modo_valor::Profundidade);
+       },
+       Acao_clique::Digitalizar},
+      {"sem coeficientes",
+       [](Trabalho& t) {
+         Aceitar_orientacao(t);
+         Escolher_modo(t, Modo_valor::Altitude);
+         t.Coef_orientacao.reset();
+       },
+       Acao_clique::Nenhuma},
+      {"digitalização não liberada",
+       [](Trabalho& t) {
+         t.Orientada = true;
+         t.Modo_digitalizacao = Modo_valor::Altitude;
+       },
+       Acao_clique::Nenhuma},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nome);
+    Trabalho t;
+    t.OLista_coord->Acrescentar({1, 300100, 7000300, 0, 0});
+    t.OLista_coord->Acrescentar({2, 300200, 7000400, 0, 0});
+    t.Coord_carta_lidas = true;
+    t.Pontos_associados = 1;
+    t.Coef_orientacao = Coeficientes{2, 0, 300000, 0, -2, 7000500};
+    c.estado(t);
+    EXPECT_EQ(Acao_do_clique(t), c.esperada);
+  }
 }
