@@ -13,6 +13,7 @@ enum class Configuracao {
   Poucos_pontos,      // fewer than four control points
   Degenerada_carta,   // the chart positions are repeated or on one line
   Degenerada_imagem,  // the image positions are repeated or on one line
+  Pixel_alongado,     // the fitted pixel is over ten times longer one way than the other
 };
 
 constexpr int Minimo_pontos_orientacao = 4;
@@ -26,6 +27,10 @@ Configuracao Verificar_configuracao(const std::vector<Ponto_orientacao>& pontos)
 // changes nothing in exact arithmetic and keeps the fit exact at grid coordinates of
 // millions of metres; the means are folded back into c and f.
 Coeficientes Ajustar_orientacao(const std::vector<Ponto_orientacao>& pontos);
+
+// Checked on the fitted coefficients. No scan stretches its pixels tenfold, so such a
+// pixel means that the two layouts do not match: a slip in the typing or in the clicks.
+Configuracao Verificar_pixel(const Coeficientes& coef);
 
 struct Residuo {
   double DeltaE = 0.0;  // computed minus given, metres
