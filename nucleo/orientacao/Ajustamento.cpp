@@ -40,10 +40,9 @@ Posicao Media(const std::vector<Ponto_orientacao>& pontos, const Projecao& posic
 }
 
 // Rows: the two coordinates of each point less the reference, then ones; one column per
-// point. Taken from the mean, the coordinates keep their digits in the normal
-// equations: grid coordinates of millions of metres squared beside 1 would leave only
-// a few of them. The row of ones stays, so the fit finds its own offset and a mean
-// off by rounding costs nothing.
+// point. Taken from the mean, the coordinates keep their digits in the fit: grid
+// coordinates of millions of metres beside 1 would leave only a few of them. The row of ones stays,
+// so the fit finds its own offset and a mean off by rounding costs nothing.
 Matriz Matriz_coordenadas(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao,
                           const Posicao& referencia) {
   Matriz M(3, static_cast<int>(pontos.size()));
@@ -88,13 +87,10 @@ Coeficientes Ajustar_orientacao(const std::vector<Ponto_orientacao>& pontos) {
   const Posicao imagem = Media(pontos, Na_imagem);
   const Matriz A = Matriz_coordenadas(pontos, Na_carta, carta);
   const Matriz B = Matriz_coordenadas(pontos, Na_imagem, imagem);
-  const Matriz At = Transpor_matriz(A);
-
-  const Matriz M1 = Multiplicar_matrizes(B, At);
-  const Matriz M2 = Multiplicar_matrizes(A, At);  // the normal matrix
-  const Matriz M3 = Inverter_matriz(M2);
-  const Matriz T = Multiplicar_matrizes(M1, M3);  // chart to image, both from their means
-  const Matriz C = Inverter_matriz(T);            // image to chart, both from their means
+  // T' is the least-squares solution of A' T' = B'; the third columns of B' are ones, so
+  // the third row of T comes out (0, 0, 1).
+  const Matriz T = Transpor_matriz(Minimos_quadrados(Transpor_matriz(A), Transpor_matriz(B)));
+  const Matriz C = Inverter_matriz(T);  // image to chart, both from their means
 
   // Back to the origins of the coordinates: E - Em = a (x - xm) + b (y - ym) + C02.
   const double a = C(0, 0), b = C(0, 1), d = C(1, 0), e = C(1, 1);

@@ -22,10 +22,11 @@ constexpr int Minimo_pontos_orientacao = 4;
 // transform is refused instead of ending in a division by zero or in garbage.
 Configuracao Verificar_configuracao(const std::vector<Ponto_orientacao>& pontos);
 
-// Fits the chart-to-image transform T by the normal equations and returns the first
-// two rows of its inverse. Both coordinate sets enter taken from their means, which
-// changes nothing in exact arithmetic and keeps the fit exact at grid coordinates of
-// millions of metres; the means are folded back into c and f.
+// Fits the chart-to-image transform T by least squares (orthogonal reflections, which
+// keep a thin layout's fit exact) and returns the first two rows of its inverse. Both
+// coordinate sets enter taken from their means, which changes nothing in exact
+// arithmetic and keeps the fit exact at grid coordinates of millions of metres; the
+// means are folded back into c and f.
 Coeficientes Ajustar_orientacao(const std::vector<Ponto_orientacao>& pontos);
 
 // Checked on the fitted coefficients. No scan stretches its pixels tenfold, so such a
