@@ -72,8 +72,9 @@ Configuracao Verificar_configuracao(const std::vector<Ponto_orientacao>& pontos)
   return Configuracao::Valida;
 }
 
-// For the singular values s1 >= s2 of the linear part, s1^2 + s2^2 is the sum of its
-// squares and s1 s2 its determinant, so s1 / s2 + s2 / s1 is their quotient.
+// The pixel's sides at their longest and shortest are the singular values s1 >= s2 of
+// the linear part: s1^2 + s2^2 is the sum of its squares and s1 s2 its determinant, so
+// their quotient s1 / s2 + s2 / s1 passes 10 + 1 / 10 when s1 passes 10 s2.
 Configuracao Verificar_pixel(const Coeficientes& c) {
   const double quadrados = c.a * c.a + c.b * c.b + c.d * c.d + c.e * c.e;
   const double determinante = std::fabs(c.a * c.e - c.b * c.d);

@@ -11,8 +11,8 @@
 enum class Configuracao {
   Valida,
   Poucos_pontos,      // fewer than four control points
-  Degenerada_carta,   // the chart positions are repeated or on one line
-  Degenerada_imagem,  // the image positions are repeated or on one line
+  Degenerada_carta,   // the chart positions lie within 1 mm of one line
+  Degenerada_imagem,  // the image positions lie within 1 pixel of one line
   Pixel_alongado,     // the fitted pixel is over ten times longer one way than the other
 };
 
