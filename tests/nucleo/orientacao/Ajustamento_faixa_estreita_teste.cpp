@@ -125,6 +125,12 @@ TEST(Ajustamento_faixa_estreita, RecusaSoOQueOsDadosNaoResolvemEAceitaComRelator
     if (f.espremida == Ambas && f.espessura_carta > 3e-3 && f.espessura_imagem > 3) {
       EXPECT_EQ(Verificar(f.pontos), Configuracao::Valida) << descricao;
     }
+    // Squeezed on one side only, 20 times over after the rounding: the pixel is long.
+    const double fina =  // in units of the rounding
+        f.espremida == So_imagem ? f.espessura_imagem : f.espessura_carta * 1000;
+    if (f.espremida != Ambas && 0.3 * fina / f.razao > 20 * (fina + Diagonal)) {
+      EXPECT_NE(Verificar(f.pontos), Configuracao::Valida) << descricao;
+    }
   }
   RecordProperty("pior_erro_m", fmt::sprintf("%.3g at %s", pior, onde));
   EXPECT_LT(pior, 1e-6) << onde;
@@ -143,4 +149,11 @@ TEST(Ajustamento_faixa_estreita, DisposicoesSemSentidoSaoRecusadas) {
                                                     {103, 512365.678, 7654321.002, 500, 500},
                                                     {104, 512345.678, 7654321.002, 100, 500}};
   EXPECT_EQ(Verificar(espremidos), Configuracao::Pixel_alongado);
+  // Half a pixel wide over 20 000 on the image, the chart its exact image at 1 m a pixel.
+  std::vector<Ponto_orientacao> meio_pixel = {{101, 0, 0, 100, 100},
+                                              {102, 0, 0, 6767, 100},
+                                              {103, 0, 0, 13433, 101},
+                                              {104, 0, 0, 20100, 101}};
+  for (auto& p : meio_pixel) p.E = 500000 + p.x, p.N = 8000000 - p.y;
+  EXPECT_EQ(Verificar(meio_pixel), Configuracao::Degenerada_imagem);
 }
