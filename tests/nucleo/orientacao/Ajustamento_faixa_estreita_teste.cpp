@@ -9,6 +9,8 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "nucleo/orientacao/Ajustamento.h"
 #include "tests/nucleo/orientacao/Ajuste_independente.h"

@@ -71,7 +71,8 @@ std::vector<Ponto_orientacao> Cantos(const Coeficientes& t, double largura, doub
 }  // namespace
 
 TEST(Ajustamento_gdal, ConcordaComAjusteDePrimeiraOrdemDoGdal) {
-  if (!Programa_disponivel("gdaltransform")) GTEST_SKIP() << "gdaltransform is not installed";
+  if (!Programa_disponivel("gdaltransform"))
+    GTEST_SKIP() << "gdaltransform is not installed";
 
   std::mt19937_64 gerador(2011);
   const double giro = 0.6 * M_PI / 180;
