@@ -115,18 +115,3 @@ TEST(Matrizes, InverterMatrizSingularAcusaErro) {
             }),
             "Invalid floating point operation");
 }
-
-TEST(Matrizes, MinimosQuadrados) {
-  // The line through (0, 1), (1, 3), (2, 2), (3, 5): 1.1 + 1.1 t; the second column twice.
-  const Matriz X = Minimos_quadrados(De_linhas({{1, 0}, {1, 1}, {1, 2}, {1, 3}}),
-                                     De_linhas({{1, 2}, {3, 6}, {2, 4}, {5, 10}}));
-  EXPECT_NEAR(X(0, 0), 1.1, 1e-14);
-  EXPECT_NEAR(X(1, 0), 1.1, 1e-14);
-  EXPECT_NEAR(X(0, 1), 2.2, 1e-14);
-  EXPECT_NEAR(X(1, 1), 2.2, 1e-14);
-  // Already triangular, a negative diagonal: the reflection must not cancel to nothing.
-  const Matriz Y =
-      Minimos_quadrados(De_linhas({{-2, 1}, {0, 3}, {0, 0}}), De_linhas({{-2}, {3}, {0}}));
-  EXPECT_NEAR(Y(0, 0), 1.5, 1e-15);
-  EXPECT_NEAR(Y(1, 0), 1.0, 1e-15);
-}
