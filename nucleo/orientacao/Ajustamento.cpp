@@ -3,57 +3,30 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <limits>
+#include <utility>
 
 #include "nucleo/base/Erro.h"
+#include "nucleo/orientacao/Espessura.h"
 #include "nucleo/orientacao/Matrizes.h"
 
 namespace {
 
-// A configuration thinner than this fraction of its length counts as a line. Judged
-// against the points' own spread, so that the origin of the grid does not matter: a
-// 50 m layout far up a UTM zone is as good as one near its origin.
-constexpr double Espessura_relativa = 1e-9;
+// What the data resolve: chart coordinates typed to the millimetre and positions
+// clicked to the pixel. A layout thinner than that is a line as far as the data can
+// tell, and a fit would make its width out of the rounding.
+constexpr double Precisao_carta = 0.001;  // metres
+constexpr double Precisao_imagem = 1.0;   // pixels
 
-// Exactly repeated or collinear points still come out a few units in the last place
-// of their coordinates apart after rounding (a few nanometres at ten million metres);
-// gaps below this fraction of the largest coordinate are that noise.
-constexpr double Arredondamento_relativo = 64 * std::numeric_limits<double>::epsilon();
-
-struct Posicao {
-  double u = 0.0;
-  double v = 0.0;
-};
+// No scan stretches its pixels tenfold one way against the other.
+constexpr double Alongamento_maximo = 10.0;
 
 using Projecao = std::function<Posicao(const Ponto_orientacao&)>;
 
-double Distancia(const Posicao& p, const Posicao& q) {
-  return std::hypot(q.u - p.u, q.v - p.v);
-}
-
-// True when the positions do not hold three points clear of one line. Measured
-// against the line from the first position to the one farthest from it, which is at
-// least half the configuration's extent: the cross products then lose only the
-// rounding of the coordinates themselves.
-bool Degenerada(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao) {
+bool Degenerada(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao,
+                double precisao) {
   std::vector<Posicao> p;
-  double maior_coordenada = 0.0;
-  for (const auto& ponto : pontos) {
-    p.push_back(posicao(ponto));
-    maior_coordenada = std::max({maior_coordenada, std::fabs(p.back().u), std::fabs(p.back().v)});
-  }
-  const double ruido = Arredondamento_relativo * maior_coordenada;
-  const Posicao a = p.front();
-  const Posicao b = *std::max_element(p.begin(), p.end(), [&](const Posicao& x, const Posicao& y) {
-    return Distancia(a, x) < Distancia(a, y);
-  });
-  const double base = Distancia(a, b);
-  if (!(base > ruido)) return true;
-  const double espessura_minima = std::max(Espessura_relativa * base, ruido);
-  return std::none_of(p.begin(), p.end(), [&](const Posicao& c) {
-    const double produto = (b.u - a.u) * (c.v - a.v) - (b.v - a.v) * (c.u - a.u);
-    return std::fabs(produto) / base > espessura_minima;
-  });
+  for (const auto& ponto : pontos) p.push_back(posicao(ponto));
+  return Espessura(std::move(p)) < precisao;
 }
 
 Posicao Media(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao) {
@@ -67,10 +40,9 @@ Posicao Media(const std::vector<Ponto_orientacao>& pontos, const Projecao& posic
 }
 
 // Rows: the two coordinates of each point less the reference, then ones; one column per
-// point. Taken from the mean, the coordinates keep their digits in the normal
-// equations: grid coordinates of millions of metres squared beside 1 would leave only
-// a few of them. The row of ones stays, so the fit finds its own offset and a mean
-// off by rounding costs nothing.
+// point. Taken from the mean, the coordinates keep their digits in the fit: grid
+// coordinates of millions of metres beside 1 would leave only a few of them. The row of ones stays,
+// so the fit finds its own offset and a mean off by rounding costs nothing.
 Matriz Matriz_coordenadas(const std::vector<Ponto_orientacao>& pontos, const Projecao& posicao,
                           const Posicao& referencia) {
   Matriz M(3, static_cast<int>(pontos.size()));
@@ -95,9 +67,20 @@ Posicao Na_imagem(const Ponto_orientacao& p) {
 Configuracao Verificar_configuracao(const std::vector<Ponto_orientacao>& pontos) {
   if (pontos.size() < static_cast<std::size_t>(Minimo_pontos_orientacao))
     return Configuracao::Poucos_pontos;
-  if (Degenerada(pontos, Na_carta)) return Configuracao::Degenerada_carta;
-  if (Degenerada(pontos, Na_imagem)) return Configuracao::Degenerada_imagem;
+  if (Degenerada(pontos, Na_carta, Precisao_carta)) return Configuracao::Degenerada_carta;
+  if (Degenerada(pontos, Na_imagem, Precisao_imagem)) return Configuracao::Degenerada_imagem;
   return Configuracao::Valida;
+}
+
+// The pixel's sides at their longest and shortest are the singular values s1 >= s2 of
+// the linear part: s1^2 + s2^2 is the sum of its squares and s1 s2 its determinant, so
+// their quotient s1 / s2 + s2 / s1 passes 10 + 1 / 10 when s1 passes 10 s2.
+Configuracao Verificar_pixel(const Coeficientes& c) {
+  const double quadrados = c.a * c.a + c.b * c.b + c.d * c.d + c.e * c.e;
+  const double determinante = std::fabs(c.a * c.e - c.b * c.d);
+  return quadrados > (Alongamento_maximo + 1 / Alongamento_maximo) * determinante
+             ? Configuracao::Pixel_alongado
+             : Configuracao::Valida;
 }
 
 Coeficientes Ajustar_orientacao(const std::vector<Ponto_orientacao>& pontos) {
@@ -105,13 +88,10 @@ Coeficientes Ajustar_orientacao(const std::vector<Ponto_orientacao>& pontos) {
   const Posicao imagem = Media(pontos, Na_imagem);
   const Matriz A = Matriz_coordenadas(pontos, Na_carta, carta);
   const Matriz B = Matriz_coordenadas(pontos, Na_imagem, imagem);
-  const Matriz At = Transpor_matriz(A);
-
-  const Matriz M1 = Multiplicar_matrizes(B, At);
-  const Matriz M2 = Multiplicar_matrizes(A, At);  // the normal matrix
-  const Matriz M3 = Inverter_matriz(M2);
-  const Matriz T = Multiplicar_matrizes(M1, M3);  // chart to image, both from their means
-  const Matriz C = Inverter_matriz(T);            // image to chart, both from their means
+  // T' is the least-squares solution of A' T' = B'; the third columns of B' are ones, so
+  // the third row of T comes out (0, 0, 1).
+  const Matriz T = Transpor_matriz(Minimos_quadrados(Transpor_matriz(A), Transpor_matriz(B)));
+  const Matriz C = Inverter_matriz(T);  // image to chart, both from their means
 
   // Back to the origins of the coordinates: E - Em = a (x - xm) + b (y - ym) + C02.
   const double a = C(0, 0), b = C(0, 1), d = C(1, 0), e = C(1, 1);

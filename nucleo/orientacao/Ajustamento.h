@@ -11,8 +11,9 @@
 enum class Configuracao {
   Valida,
   Poucos_pontos,      // fewer than four control points
-  Degenerada_carta,   // the chart positions are repeated or on one line
-  Degenerada_imagem,  // the image positions are repeated or on one line
+  Degenerada_carta,   // the chart positions lie within 1 mm of one line
+  Degenerada_imagem,  // the image positions lie within 1 pixel of one line
+  Pixel_alongado,     // the fitted pixel is over ten times longer one way than the other
 };
 
 constexpr int Minimo_pontos_orientacao = 4;
@@ -21,11 +22,16 @@ constexpr int Minimo_pontos_orientacao = 4;
 // transform is refused instead of ending in a division by zero or in garbage.
 Configuracao Verificar_configuracao(const std::vector<Ponto_orientacao>& pontos);
 
-// Fits the chart-to-image transform T by the normal equations and returns the first
-// two rows of its inverse. Both coordinate sets enter taken from their means, which
-// changes nothing in exact arithmetic and keeps the fit exact at grid coordinates of
-// millions of metres; the means are folded back into c and f.
+// Fits the chart-to-image transform T by least squares (orthogonal reflections, which
+// keep a thin layout's fit exact) and returns the first two rows of its inverse. Both
+// coordinate sets enter taken from their means, which changes nothing in exact
+// arithmetic and keeps the fit exact at grid coordinates of millions of metres; the
+// means are folded back into c and f.
 Coeficientes Ajustar_orientacao(const std::vector<Ponto_orientacao>& pontos);
+
+// Checked on the fitted coefficients. No scan stretches its pixels tenfold, so such a
+// pixel means that the two layouts do not match: a slip in the typing or in the clicks.
+Configuracao Verificar_pixel(const Coeficientes& coef);
 
 struct Residuo {
   double DeltaE = 0.0;  // computed minus given, metres

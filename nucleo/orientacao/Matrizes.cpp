@@ -1,5 +1,6 @@
 #include "nucleo/orientacao/Matrizes.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <utility>
@@ -91,4 +92,48 @@ Matriz Retrossubstituir(const Matriz& U, const Matriz& V) {
       X(i, j) = Dividir(Verificado(V(i, j) - s), U(i, i));
     }
   return X;
+}
+
+namespace {
+
+// The column v that reflects column p of A, from row p down, onto row p. The norm goes
+// in with the sign of the entry at row p, so that nothing cancels.
+Matriz Refletor(const Matriz& A, int p) {
+  Matriz v(A.linhas, 1);
+  double norma = 0.0;
+  for (int i = p; i < A.linhas; ++i) {
+    v(i, 0) = A(i, p);
+    norma = std::hypot(norma, A(i, p));
+  }
+  v(p, 0) += std::copysign(norma, A(p, p));
+  return v;
+}
+
+// M <- (I - 2 v v' / v'v) M. A zero v (a column already zero) raises the error of 0 / 0.
+void Refletir(const Matriz& v, Matriz& M) {
+  const Matriz vt = Transpor_matriz(v);
+  const double vv = Multiplicar_matrizes(vt, v)(0, 0);
+  const Matriz s = Multiplicar_matrizes(vt, M);
+  for (int j = 0; j < M.colunas; ++j) {
+    const double fator = Dividir(2 * s(0, j), vv);
+    for (int i = 0; i < M.linhas; ++i) M(i, j) = Verificado(M(i, j) - fator * v(i, 0));
+  }
+}
+
+Matriz Linhas_iniciais(const Matriz& M, int linhas) {
+  Matriz topo(linhas, M.colunas);
+  std::copy_n(M.valores.begin(), topo.valores.size(), topo.valores.begin());
+  return topo;
+}
+
+}  // namespace
+
+Matriz Minimos_quadrados(Matriz A, Matriz B) {
+  assert(A.linhas >= A.colunas && A.linhas == B.linhas);
+  for (int p = 0; p < A.colunas; ++p) {
+    const Matriz v = Refletor(A, p);
+    Refletir(v, A);
+    Refletir(v, B);
+  }
+  return Retrossubstituir(Linhas_iniciais(A, A.colunas), Linhas_iniciais(B, A.colunas));
 }

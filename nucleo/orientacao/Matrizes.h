@@ -1,6 +1,6 @@
 #pragma once
-// Dense matrices of doubles and the small routines of the orientation's normal
-// equations. Divisions go through Dividir and results through Verificado, so a
+// Dense matrices of doubles and the small routines of the orientation's least
+// squares. Divisions go through Dividir and results through Verificado, so a
 // singular or overflowing system raises the floating-point error instead of leaving
 // an infinity or a NaN behind.
 
@@ -36,3 +36,8 @@ void Triangularizar(Matriz& M, Matriz& V);
 
 // Solves U * X = V for X, U upper triangular.
 Matriz Retrossubstituir(const Matriz& U, const Matriz& V);
+
+// The X that minimises the sum of squares of A * X - B, A with at least as many rows as
+// columns, by Householder reflections: they make A triangular while B follows, so the
+// condition of A enters once instead of squared as in the normal equations A' A.
+Matriz Minimos_quadrados(Matriz A, Matriz B);

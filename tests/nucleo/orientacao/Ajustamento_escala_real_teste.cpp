@@ -10,6 +10,7 @@
 #include <string>
 
 #include "nucleo/orientacao/Ajustamento.h"
+#include "tests/nucleo/orientacao/Ajuste_independente.h"
 #include "tests/nucleo/orientacao/Disposicoes_aleatorias.h"
 
 TEST(Ajustamento_escala_real, DadosAfinsExatosNaoDeixamResiduo) {
@@ -37,33 +38,6 @@ TEST(Ajustamento_escala_real, DadosAfinsExatosNaoDeixamResiduo) {
   EXPECT_LT(recusadas, 10);
 }
 
-namespace {
-
-// Ordinary least squares of the chart-to-image transform, computed another way: Cramer's
-// rule on sums about the means, then the affine inverse written out.
-Coeficientes Ajuste_independente(const std::vector<Ponto_orientacao>& pontos) {
-  const double n = static_cast<double>(pontos.size());
-  double mE = 0, mN = 0, mx = 0, my = 0;
-  for (const auto& p : pontos) mE += p.E / n, mN += p.N / n, mx += p.x / n, my += p.y / n;
-  double See = 0, Sen = 0, Snn = 0, Sex = 0, Snx = 0, Sey = 0, Sny = 0;
-  for (const auto& p : pontos) {
-    const double e = p.E - mE, u = p.N - mN, x = p.x - mx, y = p.y - my;
-    See += e * e, Sen += e * u, Snn += u * u, Sex += e * x, Snx += u * x, Sey += e * y,
-        Sny += u * y;
-  }
-  const double det = See * Snn - Sen * Sen;
-  const double p1 = (Sex * Snn - Snx * Sen) / det, q1 = (See * Snx - Sen * Sex) / det;
-  const double p2 = (Sey * Snn - Sny * Sen) / det, q2 = (See * Sny - Sen * Sey) / det;
-  const double D = p1 * q2 - q1 * p2;
-  Coeficientes c;
-  c.a = q2 / D, c.b = -q1 / D, c.d = -p2 / D, c.e = p1 / D;
-  c.c = mE - (c.a * mx + c.b * my);
-  c.f = mN - (c.d * mx + c.e * my);
-  return c;
-}
-
-}  // namespace
-
 TEST(Ajustamento_escala_real, DadosComRuidoConcordamComAjusteIndependente) {
   std::mt19937_64 gerador(1011);
   for (int caso = 0; caso < 1000; ++caso) {
@@ -77,7 +51,7 @@ TEST(Ajustamento_escala_real, DadosComRuidoConcordamComAjusteIndependente) {
     // Compared where they matter, at the control points: the differences of the
     // coefficients times the pixel positions, whatever the origin.
     const Coeficientes c = Ajustar_orientacao(d.pontos);
-    const Coeficientes esperado = Ajuste_independente(d.pontos);
+    const Afim<double> esperado = Ajuste_independente<double>(d.pontos);
     const double tolerancia = 1e-9 * d.extensao;
     for (const auto& p : d.pontos) {
       ASSERT_NEAR(c.Este(p.x, p.y), esperado.Este(p.x, p.y), tolerancia) << "case " << caso;

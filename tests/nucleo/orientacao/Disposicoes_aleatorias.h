@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "nucleo/base/Registros.h"
+#include "nucleo/orientacao/Coeficientes.h"
 
 struct Disposicao {
   std::vector<Ponto_orientacao> pontos;
@@ -43,25 +45,28 @@ inline std::vector<Ponto_orientacao> Pontos_da_transformacao(const Coeficientes&
   return pontos;
 }
 
-inline Disposicao Disposicao_aleatoria(std::mt19937_64& g) {
+inline double Log_uniforme(std::mt19937_64& g, double minimo, double maximo) {
   std::uniform_real_distribution<double> u(0.0, 1.0);
-  const auto log_uniforme = [&](double minimo, double maximo) {
-    return minimo * std::pow(maximo / minimo, u(g));
-  };
-  const double pixel = log_uniforme(0.02, 50.0);
-  // At most 100 000 pixels across, and at least 10 so that whole pixels can differ.
-  const double extensao = log_uniforme(std::max(20.0, 10 * pixel), std::min(2e5, 1e5 * pixel));
+  return minimo * std::pow(maximo / minimo, u(g));
+}
 
-  // A quarter of the layouts turned by exact quarter turns, the rest by any angle.
-  double cosseno = 0.0, seno = 0.0;
+// Cosine and sine of a turn: a quarter of them exact quarter turns, the rest any angle.
+inline std::pair<double, double> Giro_aleatorio(std::mt19937_64& g) {
+  std::uniform_real_distribution<double> u(0.0, 1.0);
   if (u(g) < 0.25) {
     const int quartos = static_cast<int>(g() % 4);
-    cosseno = (quartos == 0) - (quartos == 2);
-    seno = (quartos == 1) - (quartos == 3);
-  } else {
-    const double angulo = 2 * M_PI * u(g);
-    cosseno = std::cos(angulo), seno = std::sin(angulo);
+    return {(quartos == 0) - (quartos == 2), (quartos == 1) - (quartos == 3)};
   }
+  const double angulo = 2 * M_PI * u(g);
+  return {std::cos(angulo), std::sin(angulo)};
+}
+
+inline Disposicao Disposicao_aleatoria(std::mt19937_64& g) {
+  std::uniform_real_distribution<double> u(0.0, 1.0);
+  const double pixel = Log_uniforme(g, 0.02, 50.0);
+  // At most 100 000 pixels across, and at least 10 so that whole pixels can differ.
+  const double extensao = Log_uniforme(g, std::max(20.0, 10 * pixel), std::min(2e5, 1e5 * pixel));
+  const auto [cosseno, seno] = Giro_aleatorio(g);
   const bool espelhada = u(g) < 0.5;
   const Coeficientes t = Transformacao(pixel, cosseno, seno, espelhada, 9e5 * u(g), 1e7 * u(g));
   const int n = 4 + static_cast<int>(g() % 27);
