@@ -9,6 +9,9 @@ Resultado_orientacao Orientar(const std::vector<Ponto_orientacao>& pontos, doubl
 
   Orientacao_calculada o;
   o.coeficientes = Ajustar_orientacao(pontos);
+  // No scan is that anisotropic: the chart coordinates or the clicks' order are wrong.
+  if (const Configuracao pixel = Verificar_pixel(o.coeficientes); pixel != Configuracao::Valida)
+    return {pixel, std::nullopt};
   o.escala = Calcular_escala(pontos, ppi);
   const std::vector<Residuo> residuos = Calcular_residuos(pontos, o.coeficientes);
   o.relatorio = Texto_estatistica(residuos, Calcular_estatisticas(residuos),
@@ -28,6 +31,10 @@ const char* Texto_recusa(Configuracao configuracao) {
       return " Não é possível calcular a orientação:\n\n"
              " os pontos de orientação estão repetidos ou alinhados\n nas coordenadas de tela.\n\n"
              " Clique novamente os pontos de orientação na imagem.";
+    case Configuracao::Pixel_alongado:
+      return " Não é possível calcular a orientação:\n\n"
+             " o pixel ajustado seria mais de 10 vezes mais longo\n numa direção que na outra.\n\n"
+             " Confira as coordenadas de carta e a ordem dos cliques\n na imagem.";
     case Configuracao::Valida:
       break;
   }

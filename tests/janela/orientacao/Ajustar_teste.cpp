@@ -144,6 +144,27 @@ TEST_F(Ajustar, PontosAlinhadosNaCartaSaoRecusados) {
   EXPECT_TRUE(Form1.Ajustar->isEnabled());
 }
 
+// A chart squeezed onto a strip (20 m by 2 mm) clicked as a square: the points can be
+// fitted, but only by a pixel thousands of times longer one way. The chart is at fault,
+// so the clicks stay.
+TEST_F(Ajustar, PixelAlongadoERecusadoSemRecomecarACaptura) {
+  auto pontos = Quadrado_100m();
+  for (auto& p : pontos)
+    p.E = 300000 + (p.x > 200 ? 20 : 0), p.N = 7000000 + (p.y > 200 ? 0.002 : 0);
+  Ler_coordenadas(pontos);
+  Associar(pontos);
+  Form1.Ajustar->trigger();
+  EXPECT_EQ(Ultima_caixa().texto,
+            " Não é possível calcular a orientação:\n\n"
+            " o pixel ajustado seria mais de 10 vezes mais longo\n numa direção que na outra.\n\n"
+            " Confira as coordenadas de carta e a ordem dos cliques\n na imagem.");
+  EXPECT_EQ(Ultima_caixa().titulo, "ATENÇÃO");
+  EXPECT_EQ(ui.bips, 0);
+  EXPECT_FALSE(Form1.trabalho.Coef_orientacao.has_value());
+  EXPECT_EQ(Form1.trabalho.Pontos_associados, 4);
+  EXPECT_TRUE(Form1.Ajustar->isEnabled());
+}
+
 TEST_F(Ajustar, PontosDegeneradosNaImagemRecomecamACaptura) {
   // Clicked twice at two places; or two points typed again in the dialog after an
   // accepted orientation, which puts their image positions back at (0, 0), on the line
