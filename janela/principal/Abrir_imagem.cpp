@@ -1,4 +1,4 @@
-// "Abrir imagem" and the loading of the picture named by trabalho.Nome_arquivo into the view.
+// "Abrir imagem" and the loading of the picture the job names into the view.
 
 #include <QAction>
 #include <QScrollArea>
