@@ -1,6 +1,6 @@
 // Writes a synthetic chart (bench/apoio/Carta_sintetica.h) of the given size, as a
 // colour JPEG of quality 90 or a 24-bit bottom-up Windows bitmap, by the extension of
-// the output: the files of the window benchmark (scripts/bench_janela.py), too big to
+// the output: the files of the window benchmark (scripts/modulos/bench_janela.py), too big to
 // keep in the repository.
 //
 //   carta_sintetica LARGURA ALTURA SAIDA.jpg|SAIDA.bmp

@@ -108,7 +108,7 @@ def main():
     os.makedirs(args.pasta, exist_ok=True)
     processos = bench_janela.iniciar_tela(args.pasta)
     try:
-        return subprocess.run(["timeout", "600", "dbus-run-session", "--", "/usr/bin/python3",
+        return subprocess.run(["timeout", "600", "dbus-run-session", "--", "/usr/bin/python3", "-u",
                                os.path.abspath(__file__), "--na-sessao", *sys.argv[1:]]).returncode
     finally:
         for processo in processos:

@@ -9,6 +9,7 @@ effect: every wait polls for the effect itself and fails, naming what was on the
 screen, when it does not come.
 """
 
+import functools
 import re
 import subprocess
 import threading
@@ -19,32 +20,19 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
+from espera import Falha, esperar as esperar_efeito  # noqa: E402,F401 (Falha: for the drivers)
+
 ESPERA_PADRAO = 20.0  # seconds; generous for a loaded CI machine, reached only on failure
 INTERVALO = 0.03
 
 
-class Falha(Exception):
-    """A step of the run did not see what it expected."""
+# A widget that went away between two questions is no answer yet.
+esperar = functools.partial(esperar_efeito, espera=ESPERA_PADRAO, intervalo=INTERVALO,
+                            passageiras=(GLib.Error,))
 
 
 def xdotool(*argumentos):
     subprocess.run(["xdotool", *map(str, argumentos)], check=True)
-
-
-def esperar(condicao, descricao, espera=ESPERA_PADRAO, diagnostico=None):
-    """Polls condicao() until it returns something true, and returns that."""
-    limite = time.monotonic() + espera
-    while True:
-        try:
-            resultado = condicao()
-        except GLib.Error:
-            resultado = None  # a widget that went away between two questions
-        if resultado:
-            return resultado
-        if time.monotonic() > limite:
-            extra = f"\n{diagnostico()}" if diagnostico else ""
-            raise Falha(f"timed out waiting for {descricao}{extra}")
-        time.sleep(INTERVALO)
 
 
 def papel(no):
@@ -206,7 +194,7 @@ class Programa:
         return esperar(achar, f"a window titled {titulo!r}", diagnostico=self.resumo)
 
     def esperar_fechar(self, janela, descricao, espera=ESPERA_PADRAO):
-        esperar(lambda: not visivel(janela), f"{descricao} to close", espera, diagnostico=self.resumo)
+        esperar(lambda: not visivel(janela), f"{descricao} to close", espera=espera, diagnostico=self.resumo)
 
     def caixa(self, titulo, texto_esperado=None, botao="OK"):
         """Waits for the message box with this caption, checks its text when given,

@@ -17,12 +17,15 @@ Bounds: time <= 1.15 x the bare decoder, peak memory <= raster + 64 MiB.
 
 import argparse
 import ctypes
+import functools
 import mmap
 import os
 import statistics
 import subprocess
 import sys
 import time
+
+from espera import Falha, esperar as esperar_efeito
 
 CARTAS = {
     "100mp_jpeg": (10000, 10000, "carta_100mp.jpg"),
@@ -35,19 +38,7 @@ PASSO = 8       # of the samples read there
 MADV_POPULATE_WRITE = 23
 
 
-class Falha(Exception):
-    pass
-
-
-def esperar(condicao, descricao, espera=ESPERA, intervalo=0.02):
-    limite = time.monotonic() + espera
-    while True:
-        resultado = condicao()
-        if resultado:
-            return resultado
-        if time.monotonic() > limite:
-            raise Falha(f"timed out waiting for {descricao}")
-        time.sleep(intervalo)
+esperar = functools.partial(esperar_efeito, espera=ESPERA, intervalo=0.02)
 
 
 # ---------------------------------------------------------------- the display
