@@ -5,8 +5,10 @@
 #include <fmt/printf.h>
 #include <ogrsf_frmts.h>
 
+#include "exportar/Avisos_gdal.h"
 #include "exportar/Dados_gdal.h"
 #include "exportar/Falha_exportacao.h"
+#include "exportar/Releitura_pontos.h"
 
 namespace {
 
@@ -15,9 +17,16 @@ bool Sim(GDALDriver& driver, const char* capacidade) {
   return valor && CPLTestBool(valor);
 }
 
+bool Aceita_opcao(GDALDriver& driver, const char* opcao) {
+  const char* lista = driver.GetMetadataItem(GDAL_DS_LAYER_CREATIONOPTIONLIST);
+  return lista && strstr(lista, (std::string("name='") + opcao + "'").c_str());
+}
+
 // A CSV file keeps the geometry as X and Y columns, with the .prj of the system, and
 // the field types in a .csvt beside it, so that GIS read numbers and not text; numbers
 // go unquoted (GDAL would quote the point numbers), as any other reader expects them.
+// Text formats that write coordinates with a precision of their own (GeoJSON's 15
+// decimals) write the job's: millimetres.
 CPLStringList Opcoes_camada(GDALDriver& driver) {
   CPLStringList opcoes;
   if (EQUAL(driver.GetDescription(), "CSV")) {
@@ -25,41 +34,18 @@ CPLStringList Opcoes_camada(GDALDriver& driver) {
     opcoes.SetNameValue("CREATE_CSVT", "YES");
     opcoes.SetNameValue("STRING_QUOTING", "IF_NEEDED");
   }
+  if (Aceita_opcao(driver, "COORDINATE_PRECISION"))
+    opcoes.SetNameValue("COORDINATE_PRECISION", "3");
   return opcoes;
 }
-
-// GDAL reports some losses only as warnings (a number too wide for a shapefile's column
-// is written cut): the export fails on them as on errors, since a value not written
-// exactly is not written. The first message of either is kept for the failure's line.
-class Avisos_gdal {
- public:
-  Avisos_gdal() { CPLPushErrorHandlerEx(&Registrar, this); }
-  ~Avisos_gdal() { CPLPopErrorHandler(); }
-  Avisos_gdal(const Avisos_gdal&) = delete;
-  Avisos_gdal& operator=(const Avisos_gdal&) = delete;
-
-  // Raises the failure when GDAL has complained during the writing, or when feito is false.
-  void Conferir(bool feito, const std::string& saida, const char* o_que) const {
-    if (feito && primeiro_.empty()) return;
-    throw Falha_exportacao(fmt::sprintf("%s: %s (%s)", saida, o_que,
-                                        primeiro_.empty() ? "sem explicação do GDAL" : primeiro_));
-  }
-
- private:
-  static void CPL_STDCALL Registrar(CPLErr tipo, CPLErrorNum, const char* mensagem) {
-    auto* avisos = static_cast<Avisos_gdal*>(CPLGetErrorHandlerUserData());
-    if (tipo >= CE_Warning && avisos->primeiro_.empty()) avisos->primeiro_ = mensagem;
-  }
-
-  std::string primeiro_;
-};
 
 void Criar_campos(OGRLayer& camada, const Avisos_gdal& avisos, const std::string& saida) {
   const std::pair<const char*, OGRFieldType> campos[] = {
       {"ponto", OFTInteger}, {"E", OFTReal}, {"N", OFTReal}, {"h", OFTReal}};
   for (const auto& [nome, tipo] : campos) {
     OGRFieldDefn campo(nome, tipo);
-    avisos.Conferir(camada.CreateField(&campo) == OGRERR_NONE, saida, "campo não criado");
+    avisos.Conferir(camada.CreateField(&campo) == OGRERR_NONE, saida,
+                    fmt::sprintf("campo %s não criado", nome));
   }
 }
 
@@ -74,14 +60,14 @@ void Acrescentar_pontos(OGRLayer& camada, const Lista<Ponto_digitalizado>& ponto
     OGRPoint geometria(p.E, p.N);
     feicao.SetGeometry(&geometria);
     avisos.Conferir(camada.CreateFeature(&feicao) == OGRERR_NONE, saida,
-                    fmt::sprintf("ponto %d não gravado", p.Numero).c_str());
+                    fmt::sprintf("ponto %d não gravado", p.Numero));
   }
 }
 
-void Escrever(GDALDriver& driver, const std::string& saida, const Lista<Ponto_digitalizado>& pontos,
-              const OGRSpatialReference* sistema) {
+void Escrever(GDALDriver& driver, const std::string& caminho, const std::string& saida,
+              const Lista<Ponto_digitalizado>& pontos, const OGRSpatialReference* sistema) {
   const Avisos_gdal avisos;
-  Dados_gdal dados(driver.Create(saida.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+  Dados_gdal dados(driver.Create(caminho.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
   avisos.Conferir(dados != nullptr, saida, "não pode ser criado");
   // GDAL 3.6 takes the system without const; the layer keeps a copy of its own.
   OGRLayer* camada = dados->CreateLayer("pontos", const_cast<OGRSpatialReference*>(sistema),
@@ -93,7 +79,8 @@ void Escrever(GDALDriver& driver, const std::string& saida, const Lista<Ponto_di
   Acrescentar_pontos(*camada, pontos, avisos, saida);
   if (transacao)
     avisos.Conferir(dados->CommitTransaction() == OGRERR_NONE, saida, "gravação não concluída");
-  // Most formats write only as the file is closed.
+  // Most formats write only as the file is closed; GDAL 3.6 tells its errors then only
+  // through its messages.
   dados.reset();
   avisos.Conferir(true, saida, "gravação não concluída");
 }
@@ -115,14 +102,20 @@ GDALDriver& Driver_vetorial(const std::string& saida) {
                    extensao.empty() ? "sem extensão" : "." + extensao));
 }
 
-void Gravar_pontos(GDALDriver& driver, const std::string& saida,
+void Gravar_pontos(GDALDriver& driver, const std::string& caminho, const std::string& saida,
                    const Lista<Ponto_digitalizado>& pontos, const OGRSpatialReference* sistema) {
-  try {
-    Escrever(driver, saida, pontos, sistema);
-  } catch (...) {
-    CPLPushErrorHandler(CPLQuietErrorHandler);
-    driver.Delete(saida.c_str());
-    CPLPopErrorHandler();
-    throw;
-  }
+  Escrever(driver, caminho, saida, pontos, sistema);
+  Conferir_pontos_gravados(driver, caminho, saida, pontos, sistema);
+}
+
+std::vector<std::string> Arquivos_do_conjunto(GDALDriver& driver, const std::string& caminho) {
+  const Avisos_gdal quieto;  // an old file this driver cannot read has no companions
+  const Dados_gdal dados = Abrir_com(driver, caminho);
+  std::vector<std::string> nomes;
+  if (!dados) return nomes;
+  const std::string pasta = CPLGetPath(caminho.c_str());
+  const CPLStringList arquivos(dados->GetFileList());
+  for (int i = 0; i < arquivos.size(); ++i)
+    if (pasta == CPLGetPath(arquivos[i])) nomes.push_back(CPLGetFilename(arquivos[i]));
+  return nomes;
 }

@@ -16,5 +16,9 @@ struct Trabalho_lido {
   std::optional<Coeficientes> coeficientes;
 };
 
+// Why the file at `caminho` cannot be read as a regular file: the system's reason
+// ("No such file or directory") or its kind ("é uma pasta", "é um pipe nomeado"...).
+std::string Motivo_nao_lido(const std::string& caminho);
+
 // Raises Falha_exportacao naming the file and, for a damaged one, the line.
 Trabalho_lido Ler_entrada(const std::string& caminho);

@@ -69,6 +69,17 @@ void Ler_orientacao(Linhas& linhas, Receptor_reserva& receptor) {
   receptor.Fim_coeficientes();
 }
 
+// A name with a control character (a NUL above all, which every system call cuts at)
+// names some other file than the one written: nothing derived from it may be opened,
+// written or removed.
+const std::string& Nome_imagem(const std::string& linha) {
+  for (const char c : linha) {
+    const auto codigo = static_cast<unsigned char>(c);
+    if (codigo < 32 || codigo == 127) throw Erro::Nome_arquivo_invalido(linha);
+  }
+  return linha;
+}
+
 // Skipping stops at the end of the file: a huge count in a short file then fails at
 // once on the (empty) point count line instead of reading nothing for a long time.
 void Pular_orientacao(Linhas& linhas) {
@@ -80,7 +91,7 @@ void Pular_orientacao(Linhas& linhas) {
 
 void Ler_reserva(std::FILE* arquivo, Leitura_reserva leitura, Receptor_reserva& receptor) {
   Linhas linhas(arquivo);
-  receptor.Nome_imagem(linhas.Proxima());
+  receptor.Nome_imagem(Nome_imagem(linhas.Proxima()));
   if (leitura == Leitura_reserva::Completa)
     Ler_orientacao(linhas, receptor);
   else

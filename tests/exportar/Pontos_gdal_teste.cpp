@@ -69,7 +69,8 @@ class Pontos_gdal : public Teste_exportar {
 TEST_F(Pontos_gdal, CadaFormatoComOSistemaDado) {
   Gravar_texto("folha.ENh", Texto_ENh);
   const OGRSpatialReference sirgas = Sistema("EPSG:31983");
-  for (const std::string nome : {"p.gpkg", "p.geojson", "p.csv", "p.shp"}) {
+  // A shapefile's .prj would be the CSV's: each set has a name of its own.
+  for (const std::string nome : {"p.gpkg", "p.geojson", "p.csv", "q.shp"}) {
     SCOPED_TRACE(nome);
     Opcoes_exportar opcoes;
     opcoes.entrada = Caminho("folha.ENh");
@@ -128,6 +129,54 @@ TEST_F(Pontos_gdal, OsPontosDoArquivoReserva) {
   ::Exportar(opcoes);
   const OGRSpatialReference sirgas = Sistema("EPSG:4674");
   Conferir(Caminho("p.geojson"), &sirgas);
+}
+
+}  // namespace
+
+namespace {
+
+// A format that does not give the points back as they are (KML takes them for degrees,
+// MapInfo moves them onto its grid, GeoJSON reads as WGS 84) is refused in one line.
+TEST_F(Pontos_gdal, FormatoQueNaoGuardaOsPontosERecusado) {
+  Gravar_texto("folha.ENh", Texto_ENh);
+  const std::tuple<const char*, const char*, const char*> casos[] = {
+      {"p.kml", nullptr,
+       "o formato LIBKML não guarda o sistema de referência (nenhum lido de volta como WGS 84)"},
+      {"p.kml", "EPSG:31983",
+       "o formato LIBKML não guarda o sistema de referência (SIRGAS 2000 / UTM zone 23S lido de "
+       "volta como WGS 84)"},
+      {"p.geojson", nullptr,
+       "o formato GeoJSON não guarda o sistema de referência (nenhum lido de volta como WGS 84)"},
+      {"p.tab", nullptr,
+       "o formato MapInfo File não guarda o sistema de referência (nenhum lido de volta como "
+       "Nonearth)"}};
+  for (const auto& [nome, srs, motivo] : casos) {
+    SCOPED_TRACE(nome);
+    Opcoes_exportar opcoes;
+    opcoes.entrada = Caminho("folha.ENh");
+    opcoes.saida = Caminho(nome);
+    if (srs) opcoes.srs = srs;
+    try {
+      ::Exportar(opcoes);
+      ADD_FAILURE() << "exportado";
+    } catch (const Falha_exportacao& falha) {
+      EXPECT_EQ(falha.what(), Caminho(nome) + ": " + motivo);
+    }
+    EXPECT_EQ(Arquivos(), std::vector<std::string>{"folha.ENh"});
+  }
+}
+
+// Coordinates in a text format to the millimetre, as the job has them.
+TEST_F(Pontos_gdal, GeoJSONComMilimetros) {
+  Gravar_texto("folha.ENh", "     1 312062.013 7455244.979   48.80\n");
+  Opcoes_exportar opcoes;
+  opcoes.entrada = Caminho("folha.ENh");
+  opcoes.saida = Caminho("p.geojson");
+  opcoes.srs = "EPSG:31983";
+  ::Exportar(opcoes);
+  EXPECT_NE(Ler_texto("p.geojson").find("\"coordinates\": [ 312062.013, 7455244.979 ]"),
+            std::string::npos)
+      << Ler_texto("p.geojson");
 }
 
 }  // namespace

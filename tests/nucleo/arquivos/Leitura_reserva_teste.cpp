@@ -175,6 +175,21 @@ TEST(Leitura_reserva, ArquivoBinarioParaNaContagem) {
   EXPECT_EQ(r.nome, "\x89PNG");
 }
 
+// A name cut at its NUL by every system call would name another file (the picture
+// itself, for "carta.bmp\0.aux.xml"); a tab or an escape is no part of a name either.
+TEST(Leitura_reserva, NomeComCaractereDeControleERecusado) {
+  const std::pair<std::string, std::string> casos[] = {
+      {std::string("carta.bmp\0resto", 15), "'carta.bmp\\x00resto' is not a valid file name"},
+      {"carta\t1.bmp", "'carta\\x091.bmp' is not a valid file name"},
+      {"carta\x1b[2J.bmp", "'carta\\x1B[2J.bmp' is not a valid file name"}};
+  for (const auto& [nome, mensagem] : casos)
+    for (const auto leitura : {Leitura_reserva::Completa, Leitura_reserva::Somente_pontos}) {
+      Receptor_gravador r;
+      EXPECT_EQ(Ler(nome + "\n0\n" + Coef_texto + "0\n", leitura, r), mensagem);
+      EXPECT_TRUE(r.chamadas.empty());
+    }
+}
+
 TEST(Leitura_reserva, ContagensEnormesComTresLinhasAtras) {
   const std::string linha_controle = "101 1 2 3 4\n";
   const std::string linha_ponto = " 1 1 2 3 4 5 -1\n";
