@@ -63,7 +63,7 @@ Trabalho_lido Ler_entrada(const std::string& caminho) {
   try {
     if (E_arquivo_reserva(caminho)) {
       Receptor_exportacao receptor(trabalho);
-      Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor);
+      Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor, caminho);
     } else {
       trabalho.pontos = Ler_ENh(arquivo.get());
     }

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "nucleo/arquivos/Leitura_reserva.h"
 #include "tests/nucleo/arquivos/Apoio_arquivos.h"
@@ -240,3 +241,28 @@ TEST(Abrir_leitura, ArquivoQueNaoAbrePastaETuboDaoNada) {
   Gravar_conteudo(base + "/a_RESERVA.ENh", "x\n");
   EXPECT_NE(Abrir_leitura(base + "/a_RESERVA.ENh"), nullptr);
 }
+
+namespace {
+
+// A job moved with its picture: the relative name is found beside the reserve file
+// when the start folder does not have it; a name the start folder has is kept.
+TEST(Leitura_reserva, NomeRelativoProcuradoAoLadoDaReserva) {
+  const std::filesystem::path pasta = std::filesystem::path(testing::TempDir()) / "ao_lado";
+  std::filesystem::create_directories(pasta / "trabalho");
+  std::ofstream(pasta / "trabalho" / "carta.jpg") << "x";
+  const std::string reserva = (pasta / "trabalho" / "c_RESERVA.ENh").string();
+  const std::pair<std::string, std::string> casos[] = {
+      {"carta.jpg", (pasta / "trabalho" / "carta.jpg").string()},
+      {"sumiu.jpg", "sumiu.jpg"},
+      {"/abs/carta.jpg", "/abs/carta.jpg"},
+      {".", "."}};  // the start folder has "."
+  for (const auto& [nome, esperado] : casos) {
+    Receptor_gravador r;
+    const Arquivo fluxo = Fluxo_de_texto(nome + "\n0\n" + Coef_texto + "0\n");
+    Ler_reserva(fluxo.get(), Leitura_reserva::Completa, r, reserva);
+    EXPECT_EQ(r.nome, esperado);
+  }
+  std::filesystem::remove_all(pasta);
+}
+
+}  // namespace
