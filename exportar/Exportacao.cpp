@@ -75,11 +75,13 @@ std::string Relato_pontos(const Plano& plano, const std::string& saida) {
 // The points' file with its companions; an old set's companions the new one lacks (a
 // .prj, a .csvt) go with it, or they would be read with the new file.
 std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
-                                                          const std::string& saida) {
+                                                          const Opcoes_exportar& opcoes) {
+  const std::string& saida = *opcoes.saida;
   auto conjunto = std::make_unique<Gravacao_conjunta>(CPLGetPath(saida.c_str()));
   const std::string nome = CPLGetFilename(saida.c_str());
-  Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida, plano.trabalho.pontos,
-                plano.sistema ? &*plano.sistema : nullptr);
+  Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
+                {plano.trabalho.pontos, plano.sistema ? &*plano.sistema : nullptr, opcoes.camada,
+                 opcoes.h_como_z});
   if (Existe(saida))
     for (const std::string& antigo : Arquivos_do_conjunto(*plano.driver, saida))
       if (!Existe(conjunto->Provisorio(antigo))) conjunto->Remover_ao_publicar(antigo);
@@ -94,7 +96,7 @@ std::vector<std::string> Exportar(const Opcoes_exportar& opcoes) {
   std::vector<std::string> relato;
   std::vector<std::unique_ptr<Gravacao_conjunta>> conjuntos;
   if (opcoes.saida) {
-    conjuntos.push_back(Gravar_conjunto_pontos(plano, *opcoes.saida));
+    conjuntos.push_back(Gravar_conjunto_pontos(plano, opcoes));
     relato.push_back(Relato_pontos(plano, *opcoes.saida));
   }
   if (opcoes.mundo) {

@@ -49,15 +49,16 @@ void Criar_campos(OGRLayer& camada, const Avisos_gdal& avisos, const std::string
   }
 }
 
-void Acrescentar_pontos(OGRLayer& camada, const Lista<Ponto_digitalizado>& pontos,
-                        const Avisos_gdal& avisos, const std::string& saida) {
-  for (const Ponto_digitalizado& p : pontos) {
+void Acrescentar_pontos(OGRLayer& camada, const Camada_pontos& pedido, const Avisos_gdal& avisos,
+                        const std::string& saida) {
+  for (const Ponto_digitalizado& p : pedido.pontos) {
     OGRFeature feicao(camada.GetLayerDefn());
     feicao.SetField(0, p.Numero);
     feicao.SetField(1, p.E);
     feicao.SetField(2, p.N);
     feicao.SetField(3, p.h);
     OGRPoint geometria(p.E, p.N);
+    if (pedido.h_como_z) geometria.setZ(p.h);
     feicao.SetGeometry(&geometria);
     avisos.Conferir(camada.CreateFeature(&feicao) == OGRERR_NONE, saida,
                     fmt::sprintf("ponto %d não gravado", p.Numero));
@@ -65,18 +66,19 @@ void Acrescentar_pontos(OGRLayer& camada, const Lista<Ponto_digitalizado>& ponto
 }
 
 void Escrever(GDALDriver& driver, const std::string& caminho, const std::string& saida,
-              const Lista<Ponto_digitalizado>& pontos, const OGRSpatialReference* sistema) {
+              const Camada_pontos& pedido) {
   const Avisos_gdal avisos;
   Dados_gdal dados(driver.Create(caminho.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
   avisos.Conferir(dados != nullptr, saida, "não pode ser criado");
   // GDAL 3.6 takes the system without const; the layer keeps a copy of its own.
-  OGRLayer* camada = dados->CreateLayer("pontos", const_cast<OGRSpatialReference*>(sistema),
-                                        wkbPoint, Opcoes_camada(driver).List());
+  OGRLayer* camada =
+      dados->CreateLayer(pedido.nome.c_str(), const_cast<OGRSpatialReference*>(pedido.sistema),
+                         pedido.h_como_z ? wkbPoint25D : wkbPoint, Opcoes_camada(driver).List());
   avisos.Conferir(camada != nullptr, saida, "camada não criada");
   Criar_campos(*camada, avisos, saida);
   // One transaction for all points where the format has them (GeoPackage): far faster.
   const bool transacao = dados->StartTransaction() == OGRERR_NONE;
-  Acrescentar_pontos(*camada, pontos, avisos, saida);
+  Acrescentar_pontos(*camada, pedido, avisos, saida);
   if (transacao)
     avisos.Conferir(dados->CommitTransaction() == OGRERR_NONE, saida, "gravação não concluída");
   // Most formats write only as the file is closed; GDAL 3.6 tells its errors then only
@@ -103,9 +105,9 @@ GDALDriver& Driver_vetorial(const std::string& saida) {
 }
 
 void Gravar_pontos(GDALDriver& driver, const std::string& caminho, const std::string& saida,
-                   const Lista<Ponto_digitalizado>& pontos, const OGRSpatialReference* sistema) {
-  Escrever(driver, caminho, saida, pontos, sistema);
-  Conferir_pontos_gravados(driver, caminho, saida, pontos, sistema);
+                   const Camada_pontos& camada) {
+  Escrever(driver, caminho, saida, camada);
+  Conferir_pontos_gravados(driver, caminho, saida, camada);
 }
 
 std::vector<std::string> Arquivos_do_conjunto(GDALDriver& driver, const std::string& caminho) {

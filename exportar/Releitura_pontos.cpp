@@ -13,9 +13,11 @@ namespace {
 
 // The first of the point's values that was not read back as written: "E 312062.013
 // lido de volta como 311702.013"; empty when all were.
-std::string Diferenca(OGRFeature& feicao, const Ponto_digitalizado& p) {
+std::string Diferenca(OGRFeature& feicao, const Ponto_digitalizado& p, bool h_como_z) {
   const auto* ponto = dynamic_cast<const OGRPoint*>(feicao.GetGeometryRef());
   if (!ponto) return "sem geometria";
+  if (h_como_z && ponto->getZ() != p.h)
+    return fmt::sprintf("z %.12g lido de volta como %.12g", p.h, ponto->getZ());
   const std::pair<const char*, double> valores[] = {{"x", p.E}, {"y", p.N}, {"ponto", p.Numero},
                                                     {"E", p.E}, {"N", p.N}, {"h", p.h}};
   for (const auto& [nome, esperado] : valores) {
@@ -31,9 +33,9 @@ std::string Diferenca(OGRFeature& feicao, const Ponto_digitalizado& p) {
   return {};
 }
 
-OGRLayer& Camada(GDALDataset& dados, const std::string& saida) {
+OGRLayer& Camada(GDALDataset& dados, const std::string& nome, const std::string& saida) {
   OGRLayer* camada =
-      dados.GetLayerCount() == 1 ? dados.GetLayer(0) : dados.GetLayerByName("pontos");
+      dados.GetLayerCount() == 1 ? dados.GetLayer(0) : dados.GetLayerByName(nome.c_str());
   if (!camada) throw Falha_exportacao(saida + ": a camada dos pontos não foi lida de volta");
   return *camada;
 }
@@ -46,12 +48,13 @@ Dados_gdal Abrir_com(GDALDriver& driver, const std::string& caminho) {
 }
 
 void Conferir_pontos_gravados(GDALDriver& driver, const std::string& caminho,
-                              const std::string& saida, const Lista<Ponto_digitalizado>& pontos,
-                              const OGRSpatialReference* sistema) {
+                              const std::string& saida, const Camada_pontos& pedido) {
   const Avisos_gdal avisos;
   const Dados_gdal dados = Abrir_com(driver, caminho);
   avisos.Conferir(dados != nullptr, saida, "não pode ser lido de volta");
-  OGRLayer& camada = Camada(*dados, saida);
+  OGRLayer& camada = Camada(*dados, pedido.nome, saida);
+  const OGRSpatialReference* sistema = pedido.sistema;
+  const Lista<Ponto_digitalizado>& pontos = pedido.pontos;
   const std::string formato = driver.GetDescription();
   if (!Mesmo_sistema(camada.GetSpatialRef(), sistema))
     throw Falha_exportacao(fmt::sprintf(
@@ -63,7 +66,7 @@ void Conferir_pontos_gravados(GDALDriver& driver, const std::string& caminho,
     const std::unique_ptr<OGRFeature> feicao(camada.GetNextFeature());
     if (!feicao) break;
     ++lidos;
-    const std::string diferenca = Diferenca(*feicao, p);
+    const std::string diferenca = Diferenca(*feicao, p, pedido.h_como_z);
     if (!diferenca.empty())
       throw Falha_exportacao(
           fmt::sprintf("%s: o formato %s não guarda os pontos como são (ponto %d: %s)", saida,

@@ -5,18 +5,15 @@
 // MapInfo moves them onto its grid, GeoJSON without a system reads as WGS 84).
 
 #include <gdal_priv.h>
-#include <ogr_spatialref.h>
 
 #include <string>
 
+#include "exportar/Camada_pontos.h"
 #include "exportar/Dados_gdal.h"
-#include "nucleo/base/Lista.h"
-#include "nucleo/base/Registros.h"
 
 // The file opened read-only by this driver alone; null when it does not open.
 Dados_gdal Abrir_com(GDALDriver& driver, const std::string& caminho);
 
 // Falha_exportacao, naming `saida`, at the first difference.
 void Conferir_pontos_gravados(GDALDriver& driver, const std::string& caminho,
-                              const std::string& saida, const Lista<Ponto_digitalizado>& pontos,
-                              const OGRSpatialReference* sistema);
+                              const std::string& saida, const Camada_pontos& camada);

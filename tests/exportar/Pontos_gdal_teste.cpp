@@ -180,3 +180,35 @@ TEST_F(Pontos_gdal, GeoJSONComMilimetros) {
 }
 
 }  // namespace
+
+namespace {
+
+// h as each point's Z, in a layer named as asked: read back from GDAL, Z and all.
+TEST_F(Pontos_gdal, HComoZNaCamadaDada) {
+  Gravar_texto("folha.ENh", Texto_ENh);
+  for (const std::string nome : {"p.gpkg", "p.shp", "p.geojson"}) {
+    SCOPED_TRACE(nome);
+    Opcoes_exportar opcoes;
+    opcoes.entrada = Caminho("folha.ENh");
+    opcoes.saida = Caminho(nome);
+    opcoes.srs = "EPSG:31983";
+    opcoes.camada = "folha 12";
+    opcoes.h_como_z = true;
+    ::Exportar(opcoes);
+    const Dados_gdal dados = Abrir_gdal(Caminho(nome), GDAL_OF_VECTOR);
+    ASSERT_TRUE(dados);
+    OGRLayer& camada = *dados->GetLayer(0);
+    if (nome == "p.gpkg") {
+      EXPECT_STREQ(camada.GetName(), "folha 12");
+    }
+    EXPECT_EQ(wkbFlatten(camada.GetGeomType()), wkbPoint);
+    EXPECT_TRUE(wkbHasZ(camada.GetGeomType()));
+    for (const Ponto_esperado& esperado : Esperados) {
+      const std::unique_ptr<OGRFeature> feicao(camada.GetNextFeature());
+      ASSERT_TRUE(feicao);
+      EXPECT_EQ(feicao->GetGeometryRef()->toPoint()->getZ(), esperado.h);
+    }
+  }
+}
+
+}  // namespace
