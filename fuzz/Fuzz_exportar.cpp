@@ -4,6 +4,7 @@
 
 #include <cpl_conv.h>
 #include <cpl_error.h>
+#include <cpl_string.h>
 #include <cpl_vsi.h>
 #include <gdal.h>
 
@@ -41,10 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
     if (std::strchr(falha.what(), '\n') != nullptr) std::abort();
   }
   // Only the output, and its companions, may be there.
-  char** nomes = VSIReadDir(Pasta_saida);
-  for (char** nome = nomes; nome && *nome; ++nome)
-    if (std::strncmp(*nome, "p.", 2) != 0) std::abort();
-  CSLDestroy(nomes);
+  const CPLStringList nomes(VSIReadDir(Pasta_saida));
+  for (int i = 0; i < nomes.size(); ++i)
+    if (std::strncmp(nomes[i], "p.", 2) != 0) std::abort();
   VSIRmdirRecursive(Pasta_saida);
   VSIMkdir(Pasta_saida, 0700);
   return 0;
