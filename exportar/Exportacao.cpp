@@ -16,6 +16,7 @@
 #include "exportar/Gravar_pontos.h"
 #include "exportar/Leitura_entrada.h"
 #include "exportar/Sistema_referencia.h"
+#include "exportar/Tabelas_trabalho.h"
 #include "nucleo/base/Arquivo_regular.h"
 
 namespace {
@@ -47,6 +48,11 @@ struct Plano {
   std::string figura;            // with --world
 };
 
+// Formats of one layer a file hold the points alone.
+bool Com_controle(const Plano& plano) {
+  return plano.driver && Varias_camadas(*plano.driver) && !plano.trabalho.controle.empty();
+}
+
 Plano Planejar(const Opcoes_exportar& opcoes) {
   Plano plano{Ler_entrada(opcoes.entrada), {}, nullptr, {}};
   if (opcoes.srs) plano.sistema = Ler_sistema_referencia(*opcoes.srs);
@@ -54,8 +60,8 @@ Plano Planejar(const Opcoes_exportar& opcoes) {
     plano.driver = &Driver_vetorial(*opcoes.saida);
     Recusar_existente(*opcoes.saida, opcoes);
   }
+  if (opcoes.mundo || Com_controle(plano)) Conferir_orientacao(*plano.trabalho.coeficientes);
   if (opcoes.mundo) {
-    Conferir_orientacao(*plano.trabalho.coeficientes);
     // A relative name is taken from the current folder, as the program opens it.
     plano.figura = *plano.trabalho.imagem;
     Conferir_figura(plano.figura);
@@ -79,9 +85,12 @@ std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
   const std::string& saida = *opcoes.saida;
   auto conjunto = std::make_unique<Gravacao_conjunta>(CPLGetPath(saida.c_str()));
   const std::string nome = CPLGetFilename(saida.c_str());
+  std::vector<Tabela_gdal> tabelas{
+      Tabela_pontos(plano.trabalho.pontos, opcoes.camada, opcoes.h_como_z)};
+  if (Com_controle(plano))
+    tabelas.push_back(Tabela_controle(plano.trabalho.controle, *plano.trabalho.coeficientes));
   Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
-                {plano.trabalho.pontos, plano.sistema ? &*plano.sistema : nullptr, opcoes.camada,
-                 opcoes.h_como_z});
+                plano.sistema ? &*plano.sistema : nullptr, tabelas);
   if (Existe(saida))
     for (const std::string& antigo : Arquivos_do_conjunto(*plano.driver, saida))
       if (!Existe(conjunto->Provisorio(antigo))) conjunto->Remover_ao_publicar(antigo);
@@ -98,6 +107,11 @@ std::vector<std::string> Exportar(const Opcoes_exportar& opcoes) {
   if (opcoes.saida) {
     conjuntos.push_back(Gravar_conjunto_pontos(plano, opcoes));
     relato.push_back(Relato_pontos(plano, *opcoes.saida));
+    if (Com_controle(plano))
+      relato.push_back(
+          fmt::sprintf("%s: %d pontos de controle com os resíduos, camada "
+                       "pontos_controle",
+                       *opcoes.saida, plano.trabalho.controle.size()));
   }
   if (opcoes.mundo) {
     conjuntos.push_back(std::make_unique<Gravacao_conjunta>(CPLGetPath(plano.figura.c_str())));

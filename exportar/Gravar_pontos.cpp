@@ -39,48 +39,55 @@ CPLStringList Opcoes_camada(GDALDriver& driver) {
   return opcoes;
 }
 
-void Criar_campos(OGRLayer& camada, const Avisos_gdal& avisos, const std::string& saida) {
-  const std::pair<const char*, OGRFieldType> campos[] = {
-      {"ponto", OFTInteger}, {"E", OFTReal}, {"N", OFTReal}, {"h", OFTReal}};
-  for (const auto& [nome, tipo] : campos) {
-    OGRFieldDefn campo(nome, tipo);
+void Criar_campos(OGRLayer& camada, const Tabela_gdal& tabela, const Avisos_gdal& avisos,
+                  const std::string& saida) {
+  for (const Campo_tabela& definicao : tabela.campos) {
+    OGRFieldDefn campo(definicao.nome, definicao.tipo);
     avisos.Conferir(camada.CreateField(&campo) == OGRERR_NONE, saida,
-                    fmt::sprintf("campo %s não criado", nome));
+                    fmt::sprintf("campo %s não criado", definicao.nome));
   }
 }
 
-void Acrescentar_pontos(OGRLayer& camada, const Camada_pontos& pedido, const Avisos_gdal& avisos,
-                        const std::string& saida) {
-  for (const Ponto_digitalizado& p : pedido.pontos) {
+void Acrescentar_feicoes(OGRLayer& camada, const Tabela_gdal& tabela, const Avisos_gdal& avisos,
+                         const std::string& saida) {
+  for (const Feicao_tabela& f : tabela.feicoes) {
     OGRFeature feicao(camada.GetLayerDefn());
-    feicao.SetField(0, p.Numero);
-    feicao.SetField(1, p.E);
-    feicao.SetField(2, p.N);
-    feicao.SetField(3, p.h);
-    OGRPoint geometria(p.E, p.N);
-    if (pedido.h_como_z) geometria.setZ(p.h);
+    for (std::size_t i = 0; i < f.valores.size(); ++i)
+      if (tabela.campos[i].tipo == OFTInteger)
+        feicao.SetField(static_cast<int>(i), static_cast<int>(f.valores[i]));
+      else
+        feicao.SetField(static_cast<int>(i), f.valores[i]);
+    OGRPoint geometria(f.x, f.y);
+    if (tabela.com_z) geometria.setZ(f.z);
     feicao.SetGeometry(&geometria);
     avisos.Conferir(camada.CreateFeature(&feicao) == OGRERR_NONE, saida,
-                    fmt::sprintf("ponto %d não gravado", p.Numero));
+                    fmt::sprintf("ponto %d da camada %s não gravado", f.numero, tabela.nome));
   }
+}
+
+void Escrever_camada(GDALDataset& dados, GDALDriver& driver, const Tabela_gdal& tabela,
+                     const OGRSpatialReference* sistema, const Avisos_gdal& avisos,
+                     const std::string& saida) {
+  // GDAL 3.6 takes the system without const; the layer keeps a copy of its own.
+  OGRLayer* camada =
+      dados.CreateLayer(tabela.nome.c_str(), const_cast<OGRSpatialReference*>(sistema),
+                        tabela.com_z ? wkbPoint25D : wkbPoint, Opcoes_camada(driver).List());
+  avisos.Conferir(camada != nullptr, saida, "camada " + tabela.nome + " não criada");
+  Criar_campos(*camada, tabela, avisos, saida);
+  // One transaction for all features where the format has them (GeoPackage): far faster.
+  const bool transacao = dados.StartTransaction() == OGRERR_NONE;
+  Acrescentar_feicoes(*camada, tabela, avisos, saida);
+  if (transacao)
+    avisos.Conferir(dados.CommitTransaction() == OGRERR_NONE, saida, "gravação não concluída");
 }
 
 void Escrever(GDALDriver& driver, const std::string& caminho, const std::string& saida,
-              const Camada_pontos& pedido) {
+              const OGRSpatialReference* sistema, const std::vector<Tabela_gdal>& tabelas) {
   const Avisos_gdal avisos;
   Dados_gdal dados(driver.Create(caminho.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
   avisos.Conferir(dados != nullptr, saida, "não pode ser criado");
-  // GDAL 3.6 takes the system without const; the layer keeps a copy of its own.
-  OGRLayer* camada =
-      dados->CreateLayer(pedido.nome.c_str(), const_cast<OGRSpatialReference*>(pedido.sistema),
-                         pedido.h_como_z ? wkbPoint25D : wkbPoint, Opcoes_camada(driver).List());
-  avisos.Conferir(camada != nullptr, saida, "camada não criada");
-  Criar_campos(*camada, avisos, saida);
-  // One transaction for all points where the format has them (GeoPackage): far faster.
-  const bool transacao = dados->StartTransaction() == OGRERR_NONE;
-  Acrescentar_pontos(*camada, pedido, avisos, saida);
-  if (transacao)
-    avisos.Conferir(dados->CommitTransaction() == OGRERR_NONE, saida, "gravação não concluída");
+  for (const Tabela_gdal& tabela : tabelas)
+    Escrever_camada(*dados, driver, tabela, sistema, avisos, saida);
   // Most formats write only as the file is closed; GDAL 3.6 tells its errors then only
   // through its messages.
   dados.reset();
@@ -105,9 +112,14 @@ GDALDriver& Driver_vetorial(const std::string& saida) {
 }
 
 void Gravar_pontos(GDALDriver& driver, const std::string& caminho, const std::string& saida,
-                   const Camada_pontos& camada) {
-  Escrever(driver, caminho, saida, camada);
-  Conferir_pontos_gravados(driver, caminho, saida, camada);
+                   const OGRSpatialReference* sistema, const std::vector<Tabela_gdal>& tabelas) {
+  Escrever(driver, caminho, saida, sistema, tabelas);
+  for (const Tabela_gdal& tabela : tabelas)
+    Conferir_pontos_gravados(driver, caminho, saida, sistema, tabela);
+}
+
+bool Varias_camadas(GDALDriver& driver) {
+  return Sim(driver, GDAL_DCAP_MULTIPLE_VECTOR_LAYERS);
 }
 
 std::vector<std::string> Arquivos_do_conjunto(GDALDriver& driver, const std::string& caminho) {

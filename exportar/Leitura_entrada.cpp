@@ -21,6 +21,9 @@ class Receptor_exportacao : public Receptor_reserva {
   void Coeficientes_lidos(const Coeficientes& ate_agora) override {
     trabalho_.coeficientes = ate_agora;
   }
+  void Ponto_controle(const Ponto_orientacao& ponto) override {
+    trabalho_.controle.push_back(ponto);
+  }
   void Ponto(const Ponto_digitalizado& ponto) override { trabalho_.pontos.Acrescentar(ponto); }
 
  private:

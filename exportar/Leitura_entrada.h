@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "nucleo/base/Lista.h"
 #include "nucleo/base/Registros.h"
@@ -14,6 +15,7 @@ struct Trabalho_lido {
   // Reserve files only.
   std::optional<std::string> imagem;
   std::optional<Coeficientes> coeficientes;
+  std::vector<Ponto_orientacao> controle;
 };
 
 // Why the file at `caminho` cannot be read as a regular file: the system's reason

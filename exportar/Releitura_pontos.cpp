@@ -11,32 +11,29 @@
 
 namespace {
 
-// The first of the point's values that was not read back as written: "E 312062.013
+// The first of the feature's values that was not read back as written: "x 312062.013
 // lido de volta como 311702.013"; empty when all were.
-std::string Diferenca(OGRFeature& feicao, const Ponto_digitalizado& p, bool h_como_z) {
+std::string Diferenca(OGRFeature& feicao, const Feicao_tabela& f, const Tabela_gdal& tabela) {
   const auto* ponto = dynamic_cast<const OGRPoint*>(feicao.GetGeometryRef());
   if (!ponto) return "sem geometria";
-  if (h_como_z && ponto->getZ() != p.h)
-    return fmt::sprintf("z %.12g lido de volta como %.12g", p.h, ponto->getZ());
-  const std::pair<const char*, double> valores[] = {{"x", p.E}, {"y", p.N}, {"ponto", p.Numero},
-                                                    {"E", p.E}, {"N", p.N}, {"h", p.h}};
-  for (const auto& [nome, esperado] : valores) {
-    const int campo = feicao.GetFieldIndex(nome);
-    const bool geometria = *nome == 'x' || *nome == 'y';
-    if (!geometria && campo < 0) return fmt::sprintf("campo %s ausente", nome);
-    const double lido = *nome == 'x'   ? ponto->getX()
-                        : *nome == 'y' ? ponto->getY()
-                                       : feicao.GetFieldAsDouble(campo);
+  std::vector<std::tuple<const char*, double, double>> valores = {{"x", f.x, ponto->getX()},
+                                                                  {"y", f.y, ponto->getY()}};
+  if (tabela.com_z) valores.emplace_back("z", f.z, ponto->getZ());
+  for (std::size_t i = 0; i < tabela.campos.size(); ++i) {
+    const int campo = feicao.GetFieldIndex(tabela.campos[i].nome);
+    if (campo < 0) return fmt::sprintf("campo %s ausente", tabela.campos[i].nome);
+    valores.emplace_back(tabela.campos[i].nome, f.valores[i], feicao.GetFieldAsDouble(campo));
+  }
+  for (const auto& [nome, esperado, lido] : valores)
     if (lido != esperado)
       return fmt::sprintf("%s %.12g lido de volta como %.12g", nome, esperado, lido);
-  }
   return {};
 }
 
 OGRLayer& Camada(GDALDataset& dados, const std::string& nome, const std::string& saida) {
   OGRLayer* camada =
       dados.GetLayerCount() == 1 ? dados.GetLayer(0) : dados.GetLayerByName(nome.c_str());
-  if (!camada) throw Falha_exportacao(saida + ": a camada dos pontos não foi lida de volta");
+  if (!camada) throw Falha_exportacao(saida + ": a camada " + nome + " não foi lida de volta");
   return *camada;
 }
 
@@ -48,13 +45,12 @@ Dados_gdal Abrir_com(GDALDriver& driver, const std::string& caminho) {
 }
 
 void Conferir_pontos_gravados(GDALDriver& driver, const std::string& caminho,
-                              const std::string& saida, const Camada_pontos& pedido) {
+                              const std::string& saida, const OGRSpatialReference* sistema,
+                              const Tabela_gdal& tabela) {
   const Avisos_gdal avisos;
   const Dados_gdal dados = Abrir_com(driver, caminho);
   avisos.Conferir(dados != nullptr, saida, "não pode ser lido de volta");
-  OGRLayer& camada = Camada(*dados, pedido.nome, saida);
-  const OGRSpatialReference* sistema = pedido.sistema;
-  const Lista<Ponto_digitalizado>& pontos = pedido.pontos;
+  OGRLayer& camada = Camada(*dados, tabela.nome, saida);
   const std::string formato = driver.GetDescription();
   if (!Mesmo_sistema(camada.GetSpatialRef(), sistema))
     throw Falha_exportacao(fmt::sprintf(
@@ -62,18 +58,18 @@ void Conferir_pontos_gravados(GDALDriver& driver, const std::string& caminho,
         formato, Nome_sistema(sistema), Nome_sistema(camada.GetSpatialRef())));
   int lidos = 0;
   camada.ResetReading();
-  for (const Ponto_digitalizado& p : pontos) {
+  for (const Feicao_tabela& f : tabela.feicoes) {
     const std::unique_ptr<OGRFeature> feicao(camada.GetNextFeature());
     if (!feicao) break;
     ++lidos;
-    const std::string diferenca = Diferenca(*feicao, p, pedido.h_como_z);
+    const std::string diferenca = Diferenca(*feicao, f, tabela);
     if (!diferenca.empty())
       throw Falha_exportacao(
           fmt::sprintf("%s: o formato %s não guarda os pontos como são (ponto %d: %s)", saida,
-                       formato, p.Numero, diferenca));
+                       formato, f.numero, diferenca));
   }
   const std::unique_ptr<OGRFeature> sobra(camada.GetNextFeature());
-  avisos.Conferir(lidos == pontos.Quantidade() && !sobra, saida,
+  avisos.Conferir(lidos == static_cast<int>(tabela.feicoes.size()) && !sobra, saida,
                   fmt::sprintf("gravação incompleta: %d de %d pontos lidos de volta", lidos,
-                               pontos.Quantidade()));
+                               tabela.feicoes.size()));
 }

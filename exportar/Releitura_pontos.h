@@ -5,15 +5,17 @@
 // MapInfo moves them onto its grid, GeoJSON without a system reads as WGS 84).
 
 #include <gdal_priv.h>
+#include <ogr_spatialref.h>
 
 #include <string>
 
-#include "exportar/Camada_pontos.h"
 #include "exportar/Dados_gdal.h"
+#include "exportar/Tabela_gdal.h"
 
 // The file opened read-only by this driver alone; null when it does not open.
 Dados_gdal Abrir_com(GDALDriver& driver, const std::string& caminho);
 
 // Falha_exportacao, naming `saida`, at the first difference.
 void Conferir_pontos_gravados(GDALDriver& driver, const std::string& caminho,
-                              const std::string& saida, const Camada_pontos& camada);
+                              const std::string& saida, const OGRSpatialReference* sistema,
+                              const Tabela_gdal& tabela);

@@ -212,3 +212,40 @@ TEST_F(Pontos_gdal, HComoZNaCamadaDada) {
 }
 
 }  // namespace
+
+namespace {
+
+// A GeoPackage holds the control points beside the points, with their residuals
+// (computed minus given); a format of one layer a file, the points alone.
+TEST_F(Pontos_gdal, PontosDeControleComResiduosNoGeoPackage) {
+  Gravar_texto("folha_RESERVA.ENh",
+               "carta.jpg\n2\n101 120 460 10 20\n102 130.5 440 15 30\n2\n0\n100\n0\n-2\n500\n"
+               "1\n 1 312062.013 7455244.979 48.80 10 20 -1\n");
+  Opcoes_exportar opcoes;
+  opcoes.entrada = Caminho("folha_RESERVA.ENh");
+  opcoes.saida = Caminho("p.gpkg");
+  opcoes.srs = "EPSG:31983";
+  const auto relato = ::Exportar(opcoes);
+  ASSERT_EQ(relato.size(), 2u);
+  EXPECT_EQ(relato[1],
+            Caminho("p.gpkg") + ": 2 pontos de controle com os resíduos, camada pontos_controle");
+  const Dados_gdal dados = Abrir_gdal(Caminho("p.gpkg"), GDAL_OF_VECTOR);
+  ASSERT_TRUE(dados);
+  ASSERT_EQ(dados->GetLayerCount(), 2);
+  OGRLayer* controle = dados->GetLayerByName("pontos_controle");
+  ASSERT_NE(controle, nullptr);
+  const OGRSpatialReference sirgas = Sistema("EPSG:31983");
+  EXPECT_TRUE(controle->GetSpatialRef()->IsSame(&sirgas));
+  const std::vector<std::vector<double>> esperados = {{101, 120, 460, 10, 20, 0, 0},
+                                                      {102, 130.5, 440, 15, 30, -0.5, 0}};
+  for (const auto& esperado : esperados) {
+    const std::unique_ptr<OGRFeature> feicao(controle->GetNextFeature());
+    ASSERT_TRUE(feicao);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(feicao->GetFieldAsDouble(i), esperado[i]) << i;
+    EXPECT_EQ(feicao->GetGeometryRef()->toPoint()->getX(), esperado[1]);
+  }
+  opcoes.saida = Caminho("p.geojson");
+  EXPECT_EQ(::Exportar(opcoes).size(), 1u);
+}
+
+}  // namespace
