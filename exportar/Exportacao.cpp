@@ -78,17 +78,33 @@ std::string Relato_pontos(const Plano& plano, const std::string& saida) {
                                     : "sem sistema de referência (use --srs para dar um)");
 }
 
+// The layers of the points' file: a file of one layer holds the points alone.
+std::vector<Tabela_gdal> Tabelas(const Plano& plano, const Opcoes_exportar& opcoes) {
+  std::vector<Tabela_gdal> tabelas{
+      Tabela_pontos(plano.trabalho.pontos, opcoes.camada, opcoes.h_como_z)};
+  if (!Varias_camadas(*plano.driver)) return tabelas;
+  if (std::optional<Tabela_gdal> poligono = Tabela_poligono(plano.trabalho.pontos))
+    tabelas.push_back(std::move(*poligono));
+  if (Com_controle(plano))
+    tabelas.push_back(Tabela_controle(plano.trabalho.controle, *plano.trabalho.coeficientes));
+  return tabelas;
+}
+
+std::string Relato_camada(const std::string& saida, const Tabela_gdal& tabela) {
+  if (tabela.poligono)
+    return fmt::sprintf("%s: polígono limite de %d vértices, camada %s", saida,
+                        tabela.feicoes.front().anel.size(), tabela.nome);
+  return fmt::sprintf("%s: %d pontos de controle com os resíduos, camada %s", saida,
+                      tabela.feicoes.size(), tabela.nome);
+}
+
 // The points' file with its companions; an old set's companions the new one lacks (a
 // .prj, a .csvt) go with it, or they would be read with the new file.
 std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
-                                                          const Opcoes_exportar& opcoes) {
-  const std::string& saida = *opcoes.saida;
+                                                          const std::string& saida,
+                                                          const std::vector<Tabela_gdal>& tabelas) {
   auto conjunto = std::make_unique<Gravacao_conjunta>(CPLGetPath(saida.c_str()));
   const std::string nome = CPLGetFilename(saida.c_str());
-  std::vector<Tabela_gdal> tabelas{
-      Tabela_pontos(plano.trabalho.pontos, opcoes.camada, opcoes.h_como_z)};
-  if (Com_controle(plano))
-    tabelas.push_back(Tabela_controle(plano.trabalho.controle, *plano.trabalho.coeficientes));
   Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
                 plano.sistema ? &*plano.sistema : nullptr, tabelas);
   if (Existe(saida))
@@ -105,13 +121,11 @@ std::vector<std::string> Exportar(const Opcoes_exportar& opcoes) {
   std::vector<std::string> relato;
   std::vector<std::unique_ptr<Gravacao_conjunta>> conjuntos;
   if (opcoes.saida) {
-    conjuntos.push_back(Gravar_conjunto_pontos(plano, opcoes));
+    const std::vector<Tabela_gdal> tabelas = Tabelas(plano, opcoes);
+    conjuntos.push_back(Gravar_conjunto_pontos(plano, *opcoes.saida, tabelas));
     relato.push_back(Relato_pontos(plano, *opcoes.saida));
-    if (Com_controle(plano))
-      relato.push_back(
-          fmt::sprintf("%s: %d pontos de controle com os resíduos, camada "
-                       "pontos_controle",
-                       *opcoes.saida, plano.trabalho.controle.size()));
+    for (std::size_t i = 1; i < tabelas.size(); ++i)
+      relato.push_back(Relato_camada(*opcoes.saida, tabelas[i]));
   }
   if (opcoes.mundo) {
     conjuntos.push_back(std::make_unique<Gravacao_conjunta>(CPLGetPath(plano.figura.c_str())));

@@ -48,6 +48,16 @@ void Criar_campos(OGRLayer& camada, const Tabela_gdal& tabela, const Avisos_gdal
   }
 }
 
+OGRGeometry* Geometria(const Tabela_gdal& tabela, const Feicao_tabela& f) {
+  if (!tabela.poligono) return tabela.com_z ? new OGRPoint(f.x, f.y, f.z) : new OGRPoint(f.x, f.y);
+  auto* anel = new OGRLinearRing;
+  for (const auto& [x, y] : f.anel) anel->addPoint(x, y);
+  anel->closeRings();
+  auto* poligono = new OGRPolygon;
+  poligono->addRingDirectly(anel);
+  return poligono;
+}
+
 void Acrescentar_feicoes(OGRLayer& camada, const Tabela_gdal& tabela, const Avisos_gdal& avisos,
                          const std::string& saida) {
   for (const Feicao_tabela& f : tabela.feicoes) {
@@ -57,9 +67,7 @@ void Acrescentar_feicoes(OGRLayer& camada, const Tabela_gdal& tabela, const Avis
         feicao.SetField(static_cast<int>(i), static_cast<int>(f.valores[i]));
       else
         feicao.SetField(static_cast<int>(i), f.valores[i]);
-    OGRPoint geometria(f.x, f.y);
-    if (tabela.com_z) geometria.setZ(f.z);
-    feicao.SetGeometry(&geometria);
+    feicao.SetGeometryDirectly(Geometria(tabela, f));
     avisos.Conferir(camada.CreateFeature(&feicao) == OGRERR_NONE, saida,
                     fmt::sprintf("ponto %d da camada %s não gravado", f.numero, tabela.nome));
   }
@@ -71,7 +79,10 @@ void Escrever_camada(GDALDataset& dados, GDALDriver& driver, const Tabela_gdal& 
   // GDAL 3.6 takes the system without const; the layer keeps a copy of its own.
   OGRLayer* camada =
       dados.CreateLayer(tabela.nome.c_str(), const_cast<OGRSpatialReference*>(sistema),
-                        tabela.com_z ? wkbPoint25D : wkbPoint, Opcoes_camada(driver).List());
+                        tabela.poligono ? wkbPolygon
+                        : tabela.com_z  ? wkbPoint25D
+                                        : wkbPoint,
+                        Opcoes_camada(driver).List());
   avisos.Conferir(camada != nullptr, saida, "camada " + tabela.nome + " não criada");
   Criar_campos(*camada, tabela, avisos, saida);
   // One transaction for all features where the format has them (GeoPackage): far faster.

@@ -14,11 +14,22 @@ namespace {
 // The first of the feature's values that was not read back as written: "x 312062.013
 // lido de volta como 311702.013"; empty when all were.
 std::string Diferenca(OGRFeature& feicao, const Feicao_tabela& f, const Tabela_gdal& tabela) {
-  const auto* ponto = dynamic_cast<const OGRPoint*>(feicao.GetGeometryRef());
-  if (!ponto) return "sem geometria";
-  std::vector<std::tuple<const char*, double, double>> valores = {{"x", f.x, ponto->getX()},
-                                                                  {"y", f.y, ponto->getY()}};
-  if (tabela.com_z) valores.emplace_back("z", f.z, ponto->getZ());
+  std::vector<std::tuple<const char*, double, double>> valores;
+  if (tabela.poligono) {
+    const auto* poligono = dynamic_cast<const OGRPolygon*>(feicao.GetGeometryRef());
+    const OGRLinearRing* anel = poligono ? poligono->getExteriorRing() : nullptr;
+    if (!anel || anel->getNumPoints() != static_cast<int>(f.anel.size()) + 1)
+      return "polígono sem os seus vértices";
+    for (std::size_t i = 0; i < f.anel.size(); ++i) {
+      valores.emplace_back("x", f.anel[i][0], anel->getX(static_cast<int>(i)));
+      valores.emplace_back("y", f.anel[i][1], anel->getY(static_cast<int>(i)));
+    }
+  } else {
+    const auto* ponto = dynamic_cast<const OGRPoint*>(feicao.GetGeometryRef());
+    if (!ponto) return "sem geometria";
+    valores = {{"x", f.x, ponto->getX()}, {"y", f.y, ponto->getY()}};
+    if (tabela.com_z) valores.emplace_back("z", f.z, ponto->getZ());
+  }
   for (std::size_t i = 0; i < tabela.campos.size(); ++i) {
     const int campo = feicao.GetFieldIndex(tabela.campos[i].nome);
     if (campo < 0) return fmt::sprintf("campo %s ausente", tabela.campos[i].nome);

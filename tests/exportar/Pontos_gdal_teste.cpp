@@ -215,23 +215,36 @@ TEST_F(Pontos_gdal, HComoZNaCamadaDada) {
 
 namespace {
 
-// A GeoPackage holds the control points beside the points, with their residuals
-// (computed minus given); a format of one layer a file, the points alone.
-TEST_F(Pontos_gdal, PontosDeControleComResiduosNoGeoPackage) {
+// A GeoPackage holds the limit polygon, its vertices in their marks' order, and the
+// control points with their residuals (computed minus given) beside the points; a
+// format of one layer a file, the points alone.
+TEST_F(Pontos_gdal, CamadasDoTrabalhoNoGeoPackage) {
   Gravar_texto("folha_RESERVA.ENh",
                "carta.jpg\n2\n101 120 460 10 20\n102 130.5 440 15 30\n2\n0\n100\n0\n-2\n500\n"
-               "1\n 1 312062.013 7455244.979 48.80 10 20 -1\n");
+               "4\n 1 312062.013 7455244.979 48.80 10 20 2\n 2 312100 7455244.979 1 10 20 -1\n"
+               " 3 312100 7455300 2 10 20 1\n 4 312062.013 7455300 3 10 20 3\n");
   Opcoes_exportar opcoes;
   opcoes.entrada = Caminho("folha_RESERVA.ENh");
   opcoes.saida = Caminho("p.gpkg");
   opcoes.srs = "EPSG:31983";
   const auto relato = ::Exportar(opcoes);
-  ASSERT_EQ(relato.size(), 2u);
+  ASSERT_EQ(relato.size(), 3u);
   EXPECT_EQ(relato[1],
+            Caminho("p.gpkg") + ": polígono limite de 3 vértices, camada poligono_limite");
+  EXPECT_EQ(relato[2],
             Caminho("p.gpkg") + ": 2 pontos de controle com os resíduos, camada pontos_controle");
   const Dados_gdal dados = Abrir_gdal(Caminho("p.gpkg"), GDAL_OF_VECTOR);
   ASSERT_TRUE(dados);
-  ASSERT_EQ(dados->GetLayerCount(), 2);
+  ASSERT_EQ(dados->GetLayerCount(), 3);
+  const std::unique_ptr<OGRFeature> limite(
+      dados->GetLayerByName("poligono_limite")->GetNextFeature());
+  ASSERT_TRUE(limite);
+  char* wkt = nullptr;
+  limite->GetGeometryRef()->exportToWkt(&wkt);
+  EXPECT_STREQ(wkt,
+               "POLYGON ((312100 7455300,312062.013 7455244.979,312062.013 7455300.0,312100 "
+               "7455300))");
+  CPLFree(wkt);
   OGRLayer* controle = dados->GetLayerByName("pontos_controle");
   ASSERT_NE(controle, nullptr);
   const OGRSpatialReference sirgas = Sistema("EPSG:31983");
