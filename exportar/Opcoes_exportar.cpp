@@ -74,6 +74,7 @@ std::string Texto_ajuda_exportar() {
          "ENTRADA          um arquivo .ENh ou o arquivo _RESERVA.ENh do trabalho\n"
          "  -o SAIDA       grava os pontos (campos ponto, E, N, h) no formato que a extensão\n"
          "                 de SAIDA indica: .gpkg, .geojson, .csv, .shp ou outro que o GDAL grave\n"
+         "                 (.gpkg guarda também o polígono limite e os pontos de controle)\n"
          "  --camada NOME  o nome da camada dos pontos nos formatos que nomeiam camadas\n"
          "                 (.gpkg...); sem ela, pontos\n"
          "  --z            grava h também como a coordenada Z de cada ponto\n"
