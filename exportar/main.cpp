@@ -5,9 +5,9 @@
 
 #include <cstdio>
 
-#include "nucleo/base/Versao.h"
 #include "exportar/Exportacao.h"
 #include "exportar/Falha_exportacao.h"
+#include "nucleo/base/Versao.h"
 
 namespace {
 

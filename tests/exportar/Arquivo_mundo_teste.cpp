@@ -7,8 +7,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "nucleo/base/Registros.h"
 #include "exportar/Arquivo_mundo.h"
+#include "nucleo/base/Registros.h"
 #include "tests/exportar/Apoio_exportar.h"
 
 namespace {
