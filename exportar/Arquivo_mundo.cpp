@@ -27,9 +27,12 @@ std::string Caminho_mundo(const std::string& figura) {
 }
 
 void Conferir_orientacao(const Coeficientes& k) {
-  for (const double valor : {k.a, k.b, k.c, k.d, k.e, k.f})
-    if (!std::isfinite(valor))
+  // The geotransform holds every coefficient; a·e − b·d of finite ones can still be
+  // inf − inf, a NaN, which is unequal to zero.
+  const double determinante = k.a * k.e - k.b * k.d;
+  for (const double valor : Geotransformacao(k))
+    if (!std::isfinite(valor) || !std::isfinite(determinante))
       throw Falha_exportacao("a orientação do arquivo não é um número finito");
-  if (k.a * k.e - k.b * k.d == 0)
+  if (determinante == 0)
     throw Falha_exportacao("a orientação do arquivo leva a imagem toda a uma linha");
 }

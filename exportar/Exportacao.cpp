@@ -1,146 +1,143 @@
 #include "exportar/Exportacao.h"
 
 #include <cpl_conv.h>
-#include <cpl_vsi.h>
 #include <fmt/printf.h>
 #include <gdal_priv.h>
 
-#include <functional>
+#include <memory>
 #include <optional>
 
 #include "exportar/Arquivo_mundo.h"
+#include "exportar/Avisos_gdal.h"
 #include "exportar/Dados_gdal.h"
 #include "exportar/Falha_exportacao.h"
+#include "exportar/Figura_no_mapa.h"
+#include "exportar/Gravacao_conjunta.h"
 #include "exportar/Gravar_pontos.h"
 #include "exportar/Leitura_entrada.h"
 #include "exportar/Sistema_referencia.h"
+#include "exportar/Tabelas_trabalho.h"
+#include "nucleo/base/Arquivo_regular.h"
 
 namespace {
-
-bool Existe(const std::string& caminho) {
-  VSIStatBufL estado;
-  return VSIStatL(caminho.c_str(), &estado) == 0;
-}
-
-// The driver removes a file with its companions (a shapefile's .dbf, .shx, .prj); a file
-// it does not take for one of its own is removed as a plain file.
-void Apagar(GDALDriver& driver, const std::string& caminho) {
-  CPLPushErrorHandler(CPLQuietErrorHandler);
-  driver.Delete(caminho.c_str());
-  CPLPopErrorHandler();
-  if (Existe(caminho)) VSIUnlink(caminho.c_str());
-}
 
 void Recusar_existente(const std::string& caminho, const Opcoes_exportar& opcoes) {
   if (Existe(caminho) && !opcoes.sobrescrever)
     throw Falha_exportacao(caminho + ": já existe (use --sobrescrever para substituí-lo)");
 }
 
-Dados_gdal Abrir_figura(const std::string& figura) {
-  Dados_gdal dados(GDALDataset::Open(figura.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY));
+// Only a regular file goes to GDAL: a named pipe would keep it waiting for a writer.
+void Conferir_figura(const std::string& figura) {
+  errno = 0;
+  if (!Arquivo(Abrir_arquivo_regular(figura, "rb")))
+    throw Falha_exportacao(fmt::sprintf("%s: a imagem escaneada não pode ser lida (%s)", figura,
+                                        Motivo_nao_lido(figura)));
+  const Avisos_gdal avisos;
+  const Dados_gdal dados(
+      GDALDataset::Open(figura.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY | GDAL_OF_VERBOSE_ERROR));
   if (!dados)
     throw Falha_exportacao(fmt::sprintf("%s: a imagem escaneada não pode ser lida pelo GDAL (%s)",
-                                        figura, CPLGetLastErrorMsg()));
-  return dados;
+                                        figura, avisos.Motivo()));
 }
 
 // What the run will write, found and checked before anything is.
 struct Plano {
   Trabalho_lido trabalho;
   std::optional<OGRSpatialReference> sistema;
-  GDALDriver* driver = nullptr;    // with -o
-  std::string figura, mundo, aux;  // with --world; aux only with --srs
+  GDALDriver* driver = nullptr;  // with -o
+  std::string figura;            // with --world
 };
 
+// Formats of one layer a file hold the points alone.
+bool Com_controle(const Plano& plano) {
+  return plano.driver && Varias_camadas(*plano.driver) && !plano.trabalho.controle.empty();
+}
+
 Plano Planejar(const Opcoes_exportar& opcoes) {
-  Plano plano{Ler_entrada(opcoes.entrada), {}, nullptr, {}, {}, {}};
+  Plano plano{Ler_entrada(opcoes.entrada), {}, nullptr, {}};
   if (opcoes.srs) plano.sistema = Ler_sistema_referencia(*opcoes.srs);
   if (opcoes.saida) {
     plano.driver = &Driver_vetorial(*opcoes.saida);
     Recusar_existente(*opcoes.saida, opcoes);
   }
+  if (opcoes.mundo || Com_controle(plano)) Conferir_orientacao(*plano.trabalho.coeficientes);
   if (opcoes.mundo) {
-    Conferir_orientacao(*plano.trabalho.coeficientes);
     // A relative name is taken from the current folder, as the program opens it.
     plano.figura = *plano.trabalho.imagem;
-    Abrir_figura(plano.figura);
-    plano.mundo = Caminho_mundo(plano.figura);
-    Recusar_existente(plano.mundo, opcoes);
-    if (plano.sistema) {
-      plano.aux = plano.figura + ".aux.xml";
-      Recusar_existente(plano.aux, opcoes);
-    }
+    Conferir_figura(plano.figura);
+    Recusar_existente(Caminho_mundo(plano.figura), opcoes);
+    Recusar_existente(plano.figura + ".aux.xml", opcoes);
   }
   return plano;
 }
 
-std::string Descricao_sistema(const Plano& plano) {
-  return plano.sistema ? Nome_sistema(*plano.sistema)
-                       : "sem sistema de referência (use --srs para dar um)";
+std::string Relato_pontos(const Plano& plano, const std::string& saida) {
+  return fmt::sprintf("%s: %d pontos, formato %s, %s", saida, plano.trabalho.pontos.Quantidade(),
+                      plano.driver->GetDescription(),
+                      plano.sistema ? Nome_sistema(*plano.sistema)
+                                    : "sem sistema de referência (use --srs para dar um)");
 }
 
-std::string Gravar_mundo(const Plano& plano) {
-  std::array<double, 6> geo = Geotransformacao(*plano.trabalho.coeficientes);
-  const std::string extensao = CPLGetExtension(plano.mundo.c_str());
-  if (!GDALWriteWorldFile(plano.figura.c_str(), extensao.c_str(), geo.data()))
-    throw Falha_exportacao(
-        fmt::sprintf("%s: não pode ser gravado (%s)", plano.mundo, CPLGetLastErrorMsg()));
-  return fmt::sprintf("%s: arquivo de mundo de %s", plano.mundo, plano.figura);
+// The layers of the points' file: a file of one layer holds the points alone.
+std::vector<Tabela_gdal> Tabelas(const Plano& plano, const Opcoes_exportar& opcoes) {
+  std::vector<Tabela_gdal> tabelas{
+      Tabela_pontos(plano.trabalho.pontos, opcoes.camada, opcoes.h_como_z)};
+  if (!Varias_camadas(*plano.driver)) return tabelas;
+  if (std::optional<Tabela_gdal> poligono = Tabela_poligono(plano.trabalho.pontos))
+    tabelas.push_back(std::move(*poligono));
+  if (Com_controle(plano))
+    tabelas.push_back(Tabela_controle(plano.trabalho.controle, *plano.trabalho.coeficientes));
+  return tabelas;
 }
 
-// GDAL keeps what a read-only picture cannot hold in its .aux.xml, written as the
-// picture is closed.
-std::string Gravar_sistema_da_figura(const Plano& plano) {
-  VSIUnlink(plano.aux.c_str());  // an old one could hold a placement of its own
-  Dados_gdal figura = Abrir_figura(plano.figura);
-  figura->SetSpatialRef(&*plano.sistema);
-  figura.reset();
-  if (!Existe(plano.aux))
-    throw Falha_exportacao(
-        fmt::sprintf("%s: não pode ser gravado (%s)", plano.aux, CPLGetLastErrorMsg()));
-  return fmt::sprintf("%s: %s", plano.aux, Nome_sistema(*plano.sistema));
+std::string Relato_camada(const std::string& saida, const Tabela_gdal& tabela) {
+  if (tabela.poligono)
+    return fmt::sprintf("%s: polígono limite de %d vértices, camada %s", saida,
+                        tabela.feicoes.front().anel.size(), tabela.nome);
+  return fmt::sprintf("%s: %d pontos de controle com os resíduos, camada %s", saida,
+                      tabela.feicoes.size(), tabela.nome);
 }
 
-// The files written so far, removed again if a later one fails.
-class Gravacoes {
- public:
-  ~Gravacoes() {
-    if (!concluidas_)
-      for (const auto& desfazer : desfazer_) desfazer();
-  }
-  void Feita(std::function<void()> desfazer) { desfazer_.push_back(std::move(desfazer)); }
-  void Concluir() { concluidas_ = true; }
-
- private:
-  std::vector<std::function<void()>> desfazer_;
-  bool concluidas_ = false;
-};
+// The points' file with its companions; an old set's companions the new one lacks (a
+// .prj, a .csvt) go with it, or they would be read with the new file.
+std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
+                                                          const std::string& saida,
+                                                          const std::vector<Tabela_gdal>& tabelas) {
+  auto conjunto = std::make_unique<Gravacao_conjunta>(CPLGetPath(saida.c_str()));
+  const std::string nome = CPLGetFilename(saida.c_str());
+  Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
+                plano.sistema ? &*plano.sistema : nullptr, tabelas);
+  if (Existe(saida))
+    for (const std::string& antigo : Arquivos_do_conjunto(*plano.driver, saida))
+      if (!Existe(conjunto->Provisorio(antigo))) conjunto->Remover_ao_publicar(antigo);
+  return conjunto;
+}
 
 }  // namespace
 
 std::vector<std::string> Exportar(const Opcoes_exportar& opcoes) {
+  GDALAllRegister();
   const Plano plano = Planejar(opcoes);
   std::vector<std::string> relato;
-  Gravacoes gravacoes;
-  const OGRSpatialReference* sistema = plano.sistema ? &*plano.sistema : nullptr;
+  std::vector<std::unique_ptr<Gravacao_conjunta>> conjuntos;
   if (opcoes.saida) {
-    const std::string& saida = *opcoes.saida;
-    if (Existe(saida)) Apagar(*plano.driver, saida);
-    Gravar_pontos(*plano.driver, saida, plano.trabalho.pontos, sistema);
-    gravacoes.Feita([driver = plano.driver, saida] { Apagar(*driver, saida); });
-    relato.push_back(fmt::sprintf("%s: %d pontos, formato %s, %s", saida,
-                                  plano.trabalho.pontos.Quantidade(),
-                                  plano.driver->GetDescription(), Descricao_sistema(plano)));
+    const std::vector<Tabela_gdal> tabelas = Tabelas(plano, opcoes);
+    conjuntos.push_back(Gravar_conjunto_pontos(plano, *opcoes.saida, tabelas));
+    relato.push_back(Relato_pontos(plano, *opcoes.saida));
+    for (std::size_t i = 1; i < tabelas.size(); ++i)
+      relato.push_back(Relato_camada(*opcoes.saida, tabelas[i]));
   }
   if (opcoes.mundo) {
-    relato.push_back(Gravar_mundo(plano));
-    gravacoes.Feita([mundo = plano.mundo] { VSIUnlink(mundo.c_str()); });
-    if (sistema) {
-      relato.push_back(Gravar_sistema_da_figura(plano));
-    } else {
-      relato.push_back(plano.figura + ": " + Descricao_sistema(plano));
-    }
+    conjuntos.push_back(std::make_unique<Gravacao_conjunta>(CPLGetPath(plano.figura.c_str())));
+    for (std::string& linha :
+         Gravar_posicao_figura(plano.figura, *plano.trabalho.coeficientes,
+                               plano.sistema ? &*plano.sistema : nullptr, *conjuntos.back()))
+      relato.push_back(std::move(linha));
   }
-  gravacoes.Concluir();
+  // Companions too: a new shapefile must not take an unrelated old .dbf's place unasked.
+  for (const auto& conjunto : conjuntos)
+    for (const std::string& existente : conjunto->Existentes())
+      Recusar_existente(existente, opcoes);
+  for (const auto& conjunto : conjuntos) conjunto->Publicar();
   return relato;
 }

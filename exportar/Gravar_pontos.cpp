@@ -5,8 +5,10 @@
 #include <fmt/printf.h>
 #include <ogrsf_frmts.h>
 
+#include "exportar/Avisos_gdal.h"
 #include "exportar/Dados_gdal.h"
 #include "exportar/Falha_exportacao.h"
+#include "exportar/Releitura_pontos.h"
 
 namespace {
 
@@ -15,9 +17,16 @@ bool Sim(GDALDriver& driver, const char* capacidade) {
   return valor && CPLTestBool(valor);
 }
 
+bool Aceita_opcao(GDALDriver& driver, const char* opcao) {
+  const char* lista = driver.GetMetadataItem(GDAL_DS_LAYER_CREATIONOPTIONLIST);
+  return lista && strstr(lista, (std::string("name='") + opcao + "'").c_str());
+}
+
 // A CSV file keeps the geometry as X and Y columns, with the .prj of the system, and
 // the field types in a .csvt beside it, so that GIS read numbers and not text; numbers
 // go unquoted (GDAL would quote the point numbers), as any other reader expects them.
+// Text formats that write coordinates with a precision of their own (GeoJSON's 15
+// decimals) write the job's: millimetres.
 CPLStringList Opcoes_camada(GDALDriver& driver) {
   CPLStringList opcoes;
   if (EQUAL(driver.GetDescription(), "CSV")) {
@@ -25,75 +34,73 @@ CPLStringList Opcoes_camada(GDALDriver& driver) {
     opcoes.SetNameValue("CREATE_CSVT", "YES");
     opcoes.SetNameValue("STRING_QUOTING", "IF_NEEDED");
   }
+  if (Aceita_opcao(driver, "COORDINATE_PRECISION"))
+    opcoes.SetNameValue("COORDINATE_PRECISION", "3");
   return opcoes;
 }
 
-// GDAL reports some losses only as warnings (a number too wide for a shapefile's column
-// is written cut): the export fails on them as on errors, since a value not written
-// exactly is not written. The first message of either is kept for the failure's line.
-class Avisos_gdal {
- public:
-  Avisos_gdal() { CPLPushErrorHandlerEx(&Registrar, this); }
-  ~Avisos_gdal() { CPLPopErrorHandler(); }
-  Avisos_gdal(const Avisos_gdal&) = delete;
-  Avisos_gdal& operator=(const Avisos_gdal&) = delete;
-
-  // Raises the failure when GDAL has complained during the writing, or when feito is false.
-  void Conferir(bool feito, const std::string& saida, const char* o_que) const {
-    if (feito && primeiro_.empty()) return;
-    throw Falha_exportacao(fmt::sprintf("%s: %s (%s)", saida, o_que,
-                                        primeiro_.empty() ? "sem explicação do GDAL" : primeiro_));
-  }
-
- private:
-  static void CPL_STDCALL Registrar(CPLErr tipo, CPLErrorNum, const char* mensagem) {
-    auto* avisos = static_cast<Avisos_gdal*>(CPLGetErrorHandlerUserData());
-    if (tipo >= CE_Warning && avisos->primeiro_.empty()) avisos->primeiro_ = mensagem;
-  }
-
-  std::string primeiro_;
-};
-
-void Criar_campos(OGRLayer& camada, const Avisos_gdal& avisos, const std::string& saida) {
-  const std::pair<const char*, OGRFieldType> campos[] = {
-      {"ponto", OFTInteger}, {"E", OFTReal}, {"N", OFTReal}, {"h", OFTReal}};
-  for (const auto& [nome, tipo] : campos) {
-    OGRFieldDefn campo(nome, tipo);
-    avisos.Conferir(camada.CreateField(&campo) == OGRERR_NONE, saida, "campo não criado");
+void Criar_campos(OGRLayer& camada, const Tabela_gdal& tabela, const Avisos_gdal& avisos,
+                  const std::string& saida) {
+  for (const Campo_tabela& definicao : tabela.campos) {
+    OGRFieldDefn campo(definicao.nome, definicao.tipo);
+    avisos.Conferir(camada.CreateField(&campo) == OGRERR_NONE, saida,
+                    fmt::sprintf("campo %s não criado", definicao.nome));
   }
 }
 
-void Acrescentar_pontos(OGRLayer& camada, const Lista<Ponto_digitalizado>& pontos,
-                        const Avisos_gdal& avisos, const std::string& saida) {
-  for (const Ponto_digitalizado& p : pontos) {
+OGRGeometry* Geometria(const Tabela_gdal& tabela, const Feicao_tabela& f) {
+  if (!tabela.poligono) return tabela.com_z ? new OGRPoint(f.x, f.y, f.z) : new OGRPoint(f.x, f.y);
+  auto* anel = new OGRLinearRing;
+  for (const auto& [x, y] : f.anel) anel->addPoint(x, y);
+  anel->closeRings();
+  auto* poligono = new OGRPolygon;
+  poligono->addRingDirectly(anel);
+  return poligono;
+}
+
+void Acrescentar_feicoes(OGRLayer& camada, const Tabela_gdal& tabela, const Avisos_gdal& avisos,
+                         const std::string& saida) {
+  for (const Feicao_tabela& f : tabela.feicoes) {
     OGRFeature feicao(camada.GetLayerDefn());
-    feicao.SetField(0, p.Numero);
-    feicao.SetField(1, p.E);
-    feicao.SetField(2, p.N);
-    feicao.SetField(3, p.h);
-    OGRPoint geometria(p.E, p.N);
-    feicao.SetGeometry(&geometria);
+    for (std::size_t i = 0; i < f.valores.size(); ++i)
+      if (tabela.campos[i].tipo == OFTInteger)
+        feicao.SetField(static_cast<int>(i), static_cast<int>(f.valores[i]));
+      else
+        feicao.SetField(static_cast<int>(i), f.valores[i]);
+    feicao.SetGeometryDirectly(Geometria(tabela, f));
     avisos.Conferir(camada.CreateFeature(&feicao) == OGRERR_NONE, saida,
-                    fmt::sprintf("ponto %d não gravado", p.Numero).c_str());
+                    fmt::sprintf("ponto %d da camada %s não gravado", f.numero, tabela.nome));
   }
 }
 
-void Escrever(GDALDriver& driver, const std::string& saida, const Lista<Ponto_digitalizado>& pontos,
-              const OGRSpatialReference* sistema) {
-  const Avisos_gdal avisos;
-  Dados_gdal dados(driver.Create(saida.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
-  avisos.Conferir(dados != nullptr, saida, "não pode ser criado");
+void Escrever_camada(GDALDataset& dados, GDALDriver& driver, const Tabela_gdal& tabela,
+                     const OGRSpatialReference* sistema, const Avisos_gdal& avisos,
+                     const std::string& saida) {
   // GDAL 3.6 takes the system without const; the layer keeps a copy of its own.
-  OGRLayer* camada = dados->CreateLayer("pontos", const_cast<OGRSpatialReference*>(sistema),
-                                        wkbPoint, Opcoes_camada(driver).List());
-  avisos.Conferir(camada != nullptr, saida, "camada não criada");
-  Criar_campos(*camada, avisos, saida);
-  // One transaction for all points where the format has them (GeoPackage): far faster.
-  const bool transacao = dados->StartTransaction() == OGRERR_NONE;
-  Acrescentar_pontos(*camada, pontos, avisos, saida);
+  OGRLayer* camada =
+      dados.CreateLayer(tabela.nome.c_str(), const_cast<OGRSpatialReference*>(sistema),
+                        tabela.poligono ? wkbPolygon
+                        : tabela.com_z  ? wkbPoint25D
+                                        : wkbPoint,
+                        Opcoes_camada(driver).List());
+  avisos.Conferir(camada != nullptr, saida, "camada " + tabela.nome + " não criada");
+  Criar_campos(*camada, tabela, avisos, saida);
+  // One transaction for all features where the format has them (GeoPackage): far faster.
+  const bool transacao = dados.StartTransaction() == OGRERR_NONE;
+  Acrescentar_feicoes(*camada, tabela, avisos, saida);
   if (transacao)
-    avisos.Conferir(dados->CommitTransaction() == OGRERR_NONE, saida, "gravação não concluída");
-  // Most formats write only as the file is closed.
+    avisos.Conferir(dados.CommitTransaction() == OGRERR_NONE, saida, "gravação não concluída");
+}
+
+void Escrever(GDALDriver& driver, const std::string& caminho, const std::string& saida,
+              const OGRSpatialReference* sistema, const std::vector<Tabela_gdal>& tabelas) {
+  const Avisos_gdal avisos;
+  Dados_gdal dados(driver.Create(caminho.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+  avisos.Conferir(dados != nullptr, saida, "não pode ser criado");
+  for (const Tabela_gdal& tabela : tabelas)
+    Escrever_camada(*dados, driver, tabela, sistema, avisos, saida);
+  // Most formats write only as the file is closed; GDAL 3.6 tells its errors then only
+  // through its messages.
   dados.reset();
   avisos.Conferir(true, saida, "gravação não concluída");
 }
@@ -115,14 +122,25 @@ GDALDriver& Driver_vetorial(const std::string& saida) {
                    extensao.empty() ? "sem extensão" : "." + extensao));
 }
 
-void Gravar_pontos(GDALDriver& driver, const std::string& saida,
-                   const Lista<Ponto_digitalizado>& pontos, const OGRSpatialReference* sistema) {
-  try {
-    Escrever(driver, saida, pontos, sistema);
-  } catch (...) {
-    CPLPushErrorHandler(CPLQuietErrorHandler);
-    driver.Delete(saida.c_str());
-    CPLPopErrorHandler();
-    throw;
-  }
+void Gravar_pontos(GDALDriver& driver, const std::string& caminho, const std::string& saida,
+                   const OGRSpatialReference* sistema, const std::vector<Tabela_gdal>& tabelas) {
+  Escrever(driver, caminho, saida, sistema, tabelas);
+  for (const Tabela_gdal& tabela : tabelas)
+    Conferir_pontos_gravados(driver, caminho, saida, sistema, tabela);
+}
+
+bool Varias_camadas(GDALDriver& driver) {
+  return Sim(driver, GDAL_DCAP_MULTIPLE_VECTOR_LAYERS);
+}
+
+std::vector<std::string> Arquivos_do_conjunto(GDALDriver& driver, const std::string& caminho) {
+  const Avisos_gdal quieto;  // an old file this driver cannot read has no companions
+  const Dados_gdal dados = Abrir_com(driver, caminho);
+  std::vector<std::string> nomes;
+  if (!dados) return nomes;
+  const std::string pasta = CPLGetPath(caminho.c_str());
+  const CPLStringList arquivos(dados->GetFileList());
+  for (int i = 0; i < arquivos.size(); ++i)
+    if (pasta == CPLGetPath(arquivos[i])) nomes.push_back(CPLGetFilename(arquivos[i]));
+  return nomes;
 }

@@ -1,19 +1,28 @@
 #pragma once
-// The points as a layer of any vector format GDAL writes: one point feature per point,
-// with the fields ponto, E, N and h, in list order.
+// Layers of points in any vector format GDAL writes, one point feature per row, in
+// order.
 
 #include <gdal_priv.h>
 #include <ogr_spatialref.h>
 
 #include <string>
+#include <vector>
 
-#include "nucleo/base/Lista.h"
-#include "nucleo/base/Registros.h"
+#include "exportar/Tabela_gdal.h"
 
 // The driver that writes vector files with the output's extension (.gpkg, .geojson,
 // .csv, .shp...); Falha_exportacao when there is none.
 GDALDriver& Driver_vetorial(const std::string& saida);
 
-// Writes the file; on a failure it removes what it began and raises Falha_exportacao.
-void Gravar_pontos(GDALDriver& driver, const std::string& saida,
-                   const Lista<Ponto_digitalizado>& pontos, const OGRSpatialReference* sistema);
+// Writes the file at `caminho` and reads it back: Falha_exportacao, naming `saida`, on
+// any error or warning of GDAL and when the file read back is not the points as they
+// are (a value moved, a point missing, another reference system).
+void Gravar_pontos(GDALDriver& driver, const std::string& caminho, const std::string& saida,
+                   const OGRSpatialReference* sistema, const std::vector<Tabela_gdal>& tabelas);
+
+// Whether one file of the driver holds several layers (GeoPackage does).
+bool Varias_camadas(GDALDriver& driver);
+
+// The names of the files (a shapefile's .dbf, .prj...) that make up the dataset at
+// `caminho` as this driver reads it, in its folder; none when it reads none there.
+std::vector<std::string> Arquivos_do_conjunto(GDALDriver& driver, const std::string& caminho);

@@ -1,6 +1,7 @@
 #include "exportar/Leitura_entrada.h"
 
 #include <fmt/printf.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
@@ -19,6 +20,9 @@ class Receptor_exportacao : public Receptor_reserva {
   void Nome_imagem(const std::string& nome) override { trabalho_.imagem = nome; }
   void Coeficientes_lidos(const Coeficientes& ate_agora) override {
     trabalho_.coeficientes = ate_agora;
+  }
+  void Ponto_controle(const Ponto_orientacao& ponto) override {
+    trabalho_.controle.push_back(ponto);
   }
   void Ponto(const Ponto_digitalizado& ponto) override { trabalho_.pontos.Acrescentar(ponto); }
 
@@ -40,17 +44,29 @@ long Linha_da_falha(std::FILE* arquivo) {
 
 }  // namespace
 
+std::string Motivo_nao_lido(const std::string& caminho) {
+  const int erro_abertura = errno;
+  struct stat estado {};
+  if (stat(caminho.c_str(), &estado) != 0) return std::strerror(errno);
+  if (S_ISDIR(estado.st_mode)) return "é uma pasta";
+  if (S_ISFIFO(estado.st_mode)) return "é um pipe nomeado";
+  if (S_ISCHR(estado.st_mode) || S_ISBLK(estado.st_mode)) return "é um dispositivo";
+  if (S_ISSOCK(estado.st_mode)) return "é um soquete";
+  // A regular file that did not open (its permissions): the system's reason.
+  return std::strerror(erro_abertura ? erro_abertura : EACCES);
+}
+
 Trabalho_lido Ler_entrada(const std::string& caminho) {
   errno = 0;
   const Arquivo arquivo = Abrir_leitura(caminho);
   if (!arquivo)
-    throw Falha_exportacao(fmt::sprintf("%s: não pode ser lido (%s)", caminho,
-                                        errno ? std::strerror(errno) : "é uma pasta"));
+    throw Falha_exportacao(
+        fmt::sprintf("%s: não pode ser lido (%s)", caminho, Motivo_nao_lido(caminho)));
   Trabalho_lido trabalho;
   try {
     if (E_arquivo_reserva(caminho)) {
       Receptor_exportacao receptor(trabalho);
-      Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor);
+      Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor, caminho);
     } else {
       trabalho.pontos = Ler_ENh(arquivo.get());
     }

@@ -18,6 +18,7 @@ Pedido_exportar Recusar(const std::string& motivo) {
 Pedido_exportar Conferir(const Opcoes_exportar& opcoes) {
   if (opcoes.entrada.empty()) return Recusar("falta o arquivo de entrada");
   if (!opcoes.saida && !opcoes.mundo) return Recusar("diga o que gravar: -o SAIDA e/ou --world");
+  if (opcoes.camada.empty()) return Recusar("--camada precisa de um nome");
   if (opcoes.mundo && !E_arquivo_reserva(opcoes.entrada))
     return Recusar("--world precisa da orientação, que só o arquivo _RESERVA.ENh guarda");
   return {Acao::Exportar, opcoes, {}};
@@ -49,10 +50,15 @@ Pedido_exportar Ler_opcoes_exportar(const std::vector<std::string>& argumentos) 
       opcoes.mundo = true;
     } else if (argumento == "--sobrescrever") {
       opcoes.sobrescrever = true;
-    } else if (argumento == "-o" || argumento == "--srs") {
+    } else if (argumento == "--z") {
+      opcoes.h_como_z = true;
+    } else if (argumento == "-o" || argumento == "--srs" || argumento == "--camada") {
       const std::string* dado = valor();
       if (dado == nullptr) return Recusar(argumento + " precisa de um valor");
-      (argumento == "-o" ? opcoes.saida : opcoes.srs) = *dado;
+      if (argumento == "--camada")
+        opcoes.camada = *dado;
+      else
+        (argumento == "-o" ? opcoes.saida : opcoes.srs) = *dado;
     } else {
       return Recusar("opção desconhecida: " + argumento);
     }
@@ -61,12 +67,17 @@ Pedido_exportar Ler_opcoes_exportar(const std::vector<std::string>& argumentos) 
 }
 
 std::string Texto_ajuda_exportar() {
-  return "Uso: mapirel-exportar ENTRADA [-o SAIDA] [--world] [--srs SRS] [--sobrescrever]\n"
+  return "Uso: mapirel-exportar ENTRADA [-o SAIDA] [--camada NOME] [--z] [--world] [--srs SRS]\n"
+         "                        [--sobrescrever]\n"
          "Leva os pontos e a orientação de um trabalho do Mapirel para um SIG.\n"
          "\n"
          "ENTRADA          um arquivo .ENh ou o arquivo _RESERVA.ENh do trabalho\n"
          "  -o SAIDA       grava os pontos (campos ponto, E, N, h) no formato que a extensão\n"
          "                 de SAIDA indica: .gpkg, .geojson, .csv, .shp ou outro que o GDAL grave\n"
+         "                 (.gpkg guarda também o polígono limite e os pontos de controle)\n"
+         "  --camada NOME  o nome da camada dos pontos nos formatos que nomeiam camadas\n"
+         "                 (.gpkg...); sem ela, pontos\n"
+         "  --z            grava h também como a coordenada Z de cada ponto\n"
          "  --world        grava ao lado da imagem escaneada que o _RESERVA.ENh nomeia o seu\n"
          "                 arquivo de mundo (.jgw, .bpw...), e com --srs também o .aux.xml\n"
          "  --srs SRS      o sistema de referência das coordenadas, em qualquer forma que o\n"

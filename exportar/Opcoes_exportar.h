@@ -1,6 +1,7 @@
 #pragma once
 // The exporter's command line:
-//   mapirel-exportar ENTRADA [-o SAIDA] [--world] [--srs DEFINICAO] [--sobrescrever]
+//   mapirel-exportar ENTRADA [-o SAIDA] [--camada NOME] [--z] [--world] [--srs DEFINICAO]
+//                    [--sobrescrever]
 
 #include <optional>
 #include <string>
@@ -9,6 +10,8 @@
 struct Opcoes_exportar {
   std::string entrada;               // an ENh file or a _RESERVA.ENh file
   std::optional<std::string> saida;  // the points' file; its extension picks the format
+  std::string camada = "pontos";     // the points' layer, where the format names layers
+  bool h_como_z = false;             // h also as each point's Z
   bool mundo = false;                // the scanned picture's world file
   std::optional<std::string> srs;    // any definition GDAL accepts (EPSG:31983, WKT, PROJ)
   bool sobrescrever = false;

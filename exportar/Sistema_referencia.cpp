@@ -16,3 +16,23 @@ std::string Nome_sistema(const OGRSpatialReference& sistema) {
   const char* nome = sistema.GetName();
   return nome ? nome : "sistema sem nome";
 }
+
+std::string Nome_sistema(const OGRSpatialReference* sistema) {
+  return sistema ? Nome_sistema(*sistema) : "nenhum";
+}
+
+namespace {
+
+// A GeoPackage layer without a system reads back with one of the format's placeholders
+// for none ("Undefined geographic SRS", "Undefined Cartesian SRS").
+bool Indefinido(const OGRSpatialReference* sistema) {
+  return !sistema || STARTS_WITH(Nome_sistema(*sistema).c_str(), "Undefined ");
+}
+
+}  // namespace
+
+bool Mesmo_sistema(const OGRSpatialReference* lido, const OGRSpatialReference* dado) {
+  if (Indefinido(lido) || !dado) return Indefinido(lido) && !dado;
+  const char* const criterios[] = {"IGNORE_DATA_AXIS_TO_SRS_AXIS_MAPPING=YES", nullptr};
+  return lido->IsSame(dado, criterios);
+}

@@ -10,3 +10,9 @@
 OGRSpatialReference Ler_sistema_referencia(const std::string& definicao);
 
 std::string Nome_sistema(const OGRSpatialReference& sistema);
+
+// "nenhum" for none.
+std::string Nome_sistema(const OGRSpatialReference* sistema);
+
+// The same system, or both none, whatever order of axes each reader states.
+bool Mesmo_sistema(const OGRSpatialReference* lido, const OGRSpatialReference* dado);

@@ -90,7 +90,7 @@ void Abrir_reserva(TForm1& janela) {
   }
   {
     Receptor_abertura receptor(janela);
-    Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor);
+    Ler_reserva(arquivo.get(), Leitura_reserva::Completa, receptor, *caminho);
   }  // the markers painted before the closing message
   Liberar_digitalizacao(janela);
 }

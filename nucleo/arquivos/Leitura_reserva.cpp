@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 
 #include "nucleo/arquivos/Interpreta_registro.h"
@@ -69,6 +70,17 @@ void Ler_orientacao(Linhas& linhas, Receptor_reserva& receptor) {
   receptor.Fim_coeficientes();
 }
 
+// A name with a control character (a NUL above all, which every system call cuts at)
+// names some other file than the one written: nothing derived from it may be opened,
+// written or removed.
+const std::string& Nome_imagem(const std::string& linha) {
+  for (const char c : linha) {
+    const auto codigo = static_cast<unsigned char>(c);
+    if (codigo < 32 || codigo == 127) throw Erro::Nome_arquivo_invalido(linha);
+  }
+  return linha;
+}
+
 // Skipping stops at the end of the file: a huge count in a short file then fails at
 // once on the (empty) point count line instead of reading nothing for a long time.
 void Pular_orientacao(Linhas& linhas) {
@@ -76,11 +88,22 @@ void Pular_orientacao(Linhas& linhas) {
   for (int64_t i = 0; i < quantas && !linhas.No_fim(); ++i) linhas.Proxima();
 }
 
+std::string Caminho_imagem(const std::string& nome, const std::string& caminho_reserva) {
+  const std::filesystem::path imagem(nome);
+  if (caminho_reserva.empty() || nome.empty() || imagem.is_absolute()) return nome;
+  std::error_code erro;
+  if (std::filesystem::exists(imagem, erro)) return nome;
+  const std::filesystem::path ao_lado =
+      std::filesystem::path(caminho_reserva).parent_path() / imagem;
+  return std::filesystem::exists(ao_lado, erro) ? ao_lado.string() : nome;
+}
+
 }  // namespace
 
-void Ler_reserva(std::FILE* arquivo, Leitura_reserva leitura, Receptor_reserva& receptor) {
+void Ler_reserva(std::FILE* arquivo, Leitura_reserva leitura, Receptor_reserva& receptor,
+                 const std::string& caminho) {
   Linhas linhas(arquivo);
-  receptor.Nome_imagem(linhas.Proxima());
+  receptor.Nome_imagem(Caminho_imagem(Nome_imagem(linhas.Proxima()), caminho));
   if (leitura == Leitura_reserva::Completa)
     Ler_orientacao(linhas, receptor);
   else

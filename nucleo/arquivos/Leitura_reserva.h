@@ -33,7 +33,12 @@ class Receptor_reserva {
   virtual void Fim_pontos(int /*quantidade*/) {}
 };
 
-void Ler_reserva(std::FILE* arquivo, Leitura_reserva leitura, Receptor_reserva& receptor);
+// `caminho` is the reserve file's path: a relative picture name not found from the
+// current folder is then looked for beside the reserve file, so that a job moved with
+// its picture opens from anywhere, and handed over as found there.
+void Ler_reserva(std::FILE* arquivo, Leitura_reserva leitura, Receptor_reserva& receptor,
+                 const std::string& caminho = {});
+
 
 // Nothing (a null handle) when the file cannot be opened.
 Arquivo Abrir_leitura(const std::string& caminho);

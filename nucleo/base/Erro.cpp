@@ -45,6 +45,10 @@ Erro Erro::Inteiro_invalido(const std::string& texto) {
   return Erro(fmt::sprintf("'%s' is not a valid integer value", Texto_exibivel(texto)));
 }
 
+Erro Erro::Nome_arquivo_invalido(const std::string& texto) {
+  return Erro(fmt::sprintf("'%s' is not a valid file name", Texto_exibivel(texto)));
+}
+
 Erro Erro::Extensao_figura(const std::string& extensao) {
   return Erro(fmt::sprintf("Unknown picture file extension (.%s)", extensao));
 }

@@ -15,6 +15,7 @@ class Erro : public std::runtime_error {
   static Erro Indice_lista(int indice);
   static Erro Real_invalido(const std::string& texto);
   static Erro Inteiro_invalido(const std::string& texto);
+  static Erro Nome_arquivo_invalido(const std::string& texto);
   static Erro Extensao_figura(const std::string& extensao);
   static Erro Divisao_por_zero();
   static Erro Overflow();

@@ -2,9 +2,9 @@
 """Makes the end-to-end run's last saved job the sample job in samples/.
 
 The job is the program's own output; only the image name on the reserve file's first
-line is rewritten, from the absolute path the run used to samples/carta_exemplo.jpg,
-so that "Abrir dados" finds the chart from any checkout when the program is started in
-the repository's root (as scripts/run is, from there).
+line is rewritten, from the absolute path the run used to carta_exemplo.jpg (beside it),
+so that "Abrir dados" finds the chart beside the job from any checkout and any start
+folder.
 
     e2e_amostra.py WORK_FOLDER SAMPLES_FOLDER
 """
@@ -20,7 +20,7 @@ with open(os.path.join(pasta, "execucao.json")) as f:
 shutil.copyfile(ultimo["enh"], os.path.join(amostras, "carta_exemplo.ENh"))
 with open(ultimo["reserva"], "rb") as f:
     linhas = f.read().split(b"\n")
-linhas[0] = b"samples/carta_exemplo.jpg" + (b"\r" if linhas[0].endswith(b"\r") else b"")
+linhas[0] = b"carta_exemplo.jpg" + (b"\r" if linhas[0].endswith(b"\r") else b"")
 with open(os.path.join(amostras, "carta_exemplo_RESERVA.ENh"), "wb") as f:
     f.write(b"\n".join(linhas))
 print("e2e: sample job written: samples/carta_exemplo.ENh and samples/carta_exemplo_RESERVA.ENh")

@@ -143,7 +143,7 @@ def main():
     # The sample job is the run's last save, with the image named from the checkout.
     ultimo = execucao["salvamentos"][-1]
     for origem, destino, primeira in ((ultimo["enh"], "carta_exemplo.ENh", None),
-                                      (ultimo["reserva"], "carta_exemplo_RESERVA.ENh", "samples/carta_exemplo.jpg")):
+                                      (ultimo["reserva"], "carta_exemplo_RESERVA.ENh", "carta_exemplo.jpg")):
         amostra = os.path.join(amostras, destino)
         esperado = linhas_de(origem)
         if primeira:

@@ -1,7 +1,6 @@
 // Every refusal of the exporter: exit status 2, one line saying why, nothing written.
 
 #include <QFile>
-#include <algorithm>
 
 #include "tests/exportar/Apoio_exportar.h"
 
@@ -59,19 +58,6 @@ TEST_F(Falhas_exportar, UmaLinhaSaida2NadaGravado) {
   }
   EXPECT_EQ(Ler_texto("existe.gpkg"), "antigo");
   EXPECT_EQ(Ler_texto("carta.jgw"), "antigo");
-}
-
-// The picture must be one GDAL reads, or no GIS could show it in place.
-TEST_F(Falhas_exportar, FiguraQueOGdalNaoLe) {
-  const Execucao execucao = Exportar("sem_figura_RESERVA.ENh --world");
-  EXPECT_EQ(execucao.status, 2);
-  EXPECT_EQ(execucao.erros.rfind("mapirel-exportar: sumiu.jpg: a imagem escaneada não pode ser "
-                                 "lida pelo GDAL (",
-                                 0),
-            0u)
-      << execucao.erros;
-  EXPECT_EQ(std::count(execucao.erros.begin(), execucao.erros.end(), '\n'), 1);
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(Caminho("sumiu.jgw"))));
 }
 
 TEST_F(Falhas_exportar, SobrescreverSubstitui) {

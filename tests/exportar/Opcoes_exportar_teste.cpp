@@ -37,6 +37,12 @@ TEST(Opcoes_exportar, CadaFormaDeLinha) {
       {{"a.ENh", "-o"}, Acao::Recusar, Recusa("-o precisa de um valor")},
       {{"a.ENh", "--srs"}, Acao::Recusar, Recusa("--srs precisa de um valor")},
       {{"a.ENh", "-f", "GPKG"}, Acao::Recusar, Recusa("opção desconhecida: -f")},
+      {{"a.ENh", "-o", "p.gpkg", "--camada"},
+       Acao::Recusar,
+       Recusa("--camada precisa de um valor")},
+      {{"a.ENh", "-o", "p.gpkg", "--camada", ""},
+       Acao::Recusar,
+       Recusa("--camada precisa de um nome")},
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(::testing::PrintToString(caso.argumentos));
@@ -50,5 +56,11 @@ TEST(Opcoes_exportar, CadaFormaDeLinha) {
   EXPECT_EQ(opcoes.srs, "EPSG:31983");
   EXPECT_TRUE(opcoes.mundo);
   EXPECT_TRUE(opcoes.sobrescrever);
+  EXPECT_EQ(opcoes.camada, "pontos");
+  EXPECT_FALSE(opcoes.h_como_z);
   EXPECT_EQ(Ler_opcoes_exportar(casos[2].argumentos).opcoes.entrada, "-f.ENh");
+  const Opcoes_exportar z =
+      Ler_opcoes_exportar({"a.ENh", "--z", "-o", "p.gpkg", "--camada", "folha 12"}).opcoes;
+  EXPECT_TRUE(z.h_como_z);
+  EXPECT_EQ(z.camada, "folha 12");
 }

@@ -69,7 +69,8 @@ class Pontos_gdal : public Teste_exportar {
 TEST_F(Pontos_gdal, CadaFormatoComOSistemaDado) {
   Gravar_texto("folha.ENh", Texto_ENh);
   const OGRSpatialReference sirgas = Sistema("EPSG:31983");
-  for (const std::string nome : {"p.gpkg", "p.geojson", "p.csv", "p.shp"}) {
+  // A shapefile's .prj would be the CSV's: each set has a name of its own.
+  for (const std::string nome : {"p.gpkg", "p.geojson", "p.csv", "q.shp"}) {
     SCOPED_TRACE(nome);
     Opcoes_exportar opcoes;
     opcoes.entrada = Caminho("folha.ENh");
@@ -128,6 +129,136 @@ TEST_F(Pontos_gdal, OsPontosDoArquivoReserva) {
   ::Exportar(opcoes);
   const OGRSpatialReference sirgas = Sistema("EPSG:4674");
   Conferir(Caminho("p.geojson"), &sirgas);
+}
+
+}  // namespace
+
+namespace {
+
+// A format that does not give the points back as they are (KML takes them for degrees,
+// MapInfo moves them onto its grid, GeoJSON reads as WGS 84) is refused in one line.
+TEST_F(Pontos_gdal, FormatoQueNaoGuardaOsPontosERecusado) {
+  Gravar_texto("folha.ENh", Texto_ENh);
+  const std::tuple<const char*, const char*, const char*> casos[] = {
+      {"p.kml", nullptr,
+       "o formato LIBKML não guarda o sistema de referência (nenhum lido de volta como WGS 84)"},
+      {"p.kml", "EPSG:31983",
+       "o formato LIBKML não guarda o sistema de referência (SIRGAS 2000 / UTM zone 23S lido de "
+       "volta como WGS 84)"},
+      {"p.geojson", nullptr,
+       "o formato GeoJSON não guarda o sistema de referência (nenhum lido de volta como WGS 84)"},
+      {"p.tab", nullptr,
+       "o formato MapInfo File não guarda o sistema de referência (nenhum lido de volta como "
+       "Nonearth)"}};
+  for (const auto& [nome, srs, motivo] : casos) {
+    SCOPED_TRACE(nome);
+    Opcoes_exportar opcoes;
+    opcoes.entrada = Caminho("folha.ENh");
+    opcoes.saida = Caminho(nome);
+    if (srs) opcoes.srs = srs;
+    try {
+      ::Exportar(opcoes);
+      ADD_FAILURE() << "exportado";
+    } catch (const Falha_exportacao& falha) {
+      EXPECT_EQ(falha.what(), Caminho(nome) + ": " + motivo);
+    }
+    EXPECT_EQ(Arquivos(), std::vector<std::string>{"folha.ENh"});
+  }
+}
+
+// Coordinates in a text format to the millimetre, as the job has them.
+TEST_F(Pontos_gdal, GeoJSONComMilimetros) {
+  Gravar_texto("folha.ENh", "     1 312062.013 7455244.979   48.80\n");
+  Opcoes_exportar opcoes;
+  opcoes.entrada = Caminho("folha.ENh");
+  opcoes.saida = Caminho("p.geojson");
+  opcoes.srs = "EPSG:31983";
+  ::Exportar(opcoes);
+  EXPECT_NE(Ler_texto("p.geojson").find("\"coordinates\": [ 312062.013, 7455244.979 ]"),
+            std::string::npos)
+      << Ler_texto("p.geojson");
+}
+
+}  // namespace
+
+namespace {
+
+// h as each point's Z, in a layer named as asked: read back from GDAL, Z and all.
+TEST_F(Pontos_gdal, HComoZNaCamadaDada) {
+  Gravar_texto("folha.ENh", Texto_ENh);
+  for (const std::string nome : {"p.gpkg", "p.shp", "p.geojson"}) {
+    SCOPED_TRACE(nome);
+    Opcoes_exportar opcoes;
+    opcoes.entrada = Caminho("folha.ENh");
+    opcoes.saida = Caminho(nome);
+    opcoes.srs = "EPSG:31983";
+    opcoes.camada = "folha 12";
+    opcoes.h_como_z = true;
+    ::Exportar(opcoes);
+    const Dados_gdal dados = Abrir_gdal(Caminho(nome), GDAL_OF_VECTOR);
+    ASSERT_TRUE(dados);
+    OGRLayer& camada = *dados->GetLayer(0);
+    if (nome == "p.gpkg") {
+      EXPECT_STREQ(camada.GetName(), "folha 12");
+    }
+    EXPECT_EQ(wkbFlatten(camada.GetGeomType()), wkbPoint);
+    EXPECT_TRUE(wkbHasZ(camada.GetGeomType()));
+    for (const Ponto_esperado& esperado : Esperados) {
+      const std::unique_ptr<OGRFeature> feicao(camada.GetNextFeature());
+      ASSERT_TRUE(feicao);
+      EXPECT_EQ(feicao->GetGeometryRef()->toPoint()->getZ(), esperado.h);
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A GeoPackage holds the limit polygon, its vertices in their marks' order, and the
+// control points with their residuals (computed minus given) beside the points; a
+// format of one layer a file, the points alone.
+TEST_F(Pontos_gdal, CamadasDoTrabalhoNoGeoPackage) {
+  Gravar_texto("folha_RESERVA.ENh",
+               "carta.jpg\n2\n101 120 460 10 20\n102 130.5 440 15 30\n2\n0\n100\n0\n-2\n500\n"
+               "4\n 1 312062.013 7455244.979 48.80 10 20 2\n 2 312100 7455244.979 1 10 20 -1\n"
+               " 3 312100 7455300 2 10 20 1\n 4 312062.013 7455300 3 10 20 3\n");
+  Opcoes_exportar opcoes;
+  opcoes.entrada = Caminho("folha_RESERVA.ENh");
+  opcoes.saida = Caminho("p.gpkg");
+  opcoes.srs = "EPSG:31983";
+  const auto relato = ::Exportar(opcoes);
+  ASSERT_EQ(relato.size(), 3u);
+  EXPECT_EQ(relato[1],
+            Caminho("p.gpkg") + ": polígono limite de 3 vértices, camada poligono_limite");
+  EXPECT_EQ(relato[2],
+            Caminho("p.gpkg") + ": 2 pontos de controle com os resíduos, camada pontos_controle");
+  const Dados_gdal dados = Abrir_gdal(Caminho("p.gpkg"), GDAL_OF_VECTOR);
+  ASSERT_TRUE(dados);
+  ASSERT_EQ(dados->GetLayerCount(), 3);
+  const std::unique_ptr<OGRFeature> limite(
+      dados->GetLayerByName("poligono_limite")->GetNextFeature());
+  ASSERT_TRUE(limite);
+  char* wkt = nullptr;
+  limite->GetGeometryRef()->exportToWkt(&wkt);
+  EXPECT_STREQ(wkt,
+               "POLYGON ((312100 7455300,312062.013 7455244.979,312062.013 7455300.0,312100 "
+               "7455300))");
+  CPLFree(wkt);
+  OGRLayer* controle = dados->GetLayerByName("pontos_controle");
+  ASSERT_NE(controle, nullptr);
+  const OGRSpatialReference sirgas = Sistema("EPSG:31983");
+  EXPECT_TRUE(controle->GetSpatialRef()->IsSame(&sirgas));
+  const std::vector<std::vector<double>> esperados = {{101, 120, 460, 10, 20, 0, 0},
+                                                      {102, 130.5, 440, 15, 30, -0.5, 0}};
+  for (const auto& esperado : esperados) {
+    const std::unique_ptr<OGRFeature> feicao(controle->GetNextFeature());
+    ASSERT_TRUE(feicao);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(feicao->GetFieldAsDouble(i), esperado[i]) << i;
+    EXPECT_EQ(feicao->GetGeometryRef()->toPoint()->getX(), esperado[1]);
+  }
+  opcoes.saida = Caminho("p.geojson");
+  EXPECT_EQ(::Exportar(opcoes).size(), 1u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "nucleo/arquivos/Leitura_reserva.h"
 #include "tests/nucleo/arquivos/Apoio_arquivos.h"
@@ -175,6 +176,21 @@ TEST(Leitura_reserva, ArquivoBinarioParaNaContagem) {
   EXPECT_EQ(r.nome, "\x89PNG");
 }
 
+// A name cut at its NUL by every system call would name another file (the picture
+// itself, for "carta.bmp\0.aux.xml"); a tab or an escape is no part of a name either.
+TEST(Leitura_reserva, NomeComCaractereDeControleERecusado) {
+  const std::pair<std::string, std::string> casos[] = {
+      {std::string("carta.bmp\0resto", 15), "'carta.bmp\\x00resto' is not a valid file name"},
+      {"carta\t1.bmp", "'carta\\x091.bmp' is not a valid file name"},
+      {"carta\x1b[2J.bmp", "'carta\\x1B[2J.bmp' is not a valid file name"}};
+  for (const auto& [nome, mensagem] : casos)
+    for (const auto leitura : {Leitura_reserva::Completa, Leitura_reserva::Somente_pontos}) {
+      Receptor_gravador r;
+      EXPECT_EQ(Ler(nome + "\n0\n" + Coef_texto + "0\n", leitura, r), mensagem);
+      EXPECT_TRUE(r.chamadas.empty());
+    }
+}
+
 TEST(Leitura_reserva, ContagensEnormesComTresLinhasAtras) {
   const std::string linha_controle = "101 1 2 3 4\n";
   const std::string linha_ponto = " 1 1 2 3 4 5 -1\n";
@@ -225,3 +241,28 @@ TEST(Abrir_leitura, ArquivoQueNaoAbrePastaETuboDaoNada) {
   Gravar_conteudo(base + "/a_RESERVA.ENh", "x\n");
   EXPECT_NE(Abrir_leitura(base + "/a_RESERVA.ENh"), nullptr);
 }
+
+namespace {
+
+// A job moved with its picture: the relative name is found beside the reserve file
+// when the start folder does not have it; a name the start folder has is kept.
+TEST(Leitura_reserva, NomeRelativoProcuradoAoLadoDaReserva) {
+  const std::filesystem::path pasta = std::filesystem::path(testing::TempDir()) / "ao_lado";
+  std::filesystem::create_directories(pasta / "trabalho");
+  std::ofstream(pasta / "trabalho" / "carta.jpg") << "x";
+  const std::string reserva = (pasta / "trabalho" / "c_RESERVA.ENh").string();
+  const std::pair<std::string, std::string> casos[] = {
+      {"carta.jpg", (pasta / "trabalho" / "carta.jpg").string()},
+      {"sumiu.jpg", "sumiu.jpg"},
+      {"/abs/carta.jpg", "/abs/carta.jpg"},
+      {".", "."}};  // the start folder has "."
+  for (const auto& [nome, esperado] : casos) {
+    Receptor_gravador r;
+    const Arquivo fluxo = Fluxo_de_texto(nome + "\n0\n" + Coef_texto + "0\n");
+    Ler_reserva(fluxo.get(), Leitura_reserva::Completa, r, reserva);
+    EXPECT_EQ(r.nome, esperado);
+  }
+  std::filesystem::remove_all(pasta);
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include "exportar/Gravacao_conjunta.h"
+
+#include <cpl_conv.h>
+#include <cpl_string.h>
+#include <cpl_vsi.h>
+#include <fcntl.h>
+#include <fmt/format.h>
+#include <fmt/printf.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "exportar/Falha_exportacao.h"
+
+namespace {
+
+// What GDAL wrote reaches the disk before it takes the old file's name, so that a
+// power cut leaves the old file or the whole new one. Paths GDAL keeps in memory
+// (/vsimem) do not open here and need nothing.
+void Sincronizar(const std::string& caminho) {
+  const int descritor = open(caminho.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descritor < 0) return;
+  fsync(descritor);
+  close(descritor);
+}
+
+}  // namespace
+
+bool Existe(const std::string& caminho) {
+  VSIStatBufL estado;
+  return VSIStatExL(caminho.c_str(), &estado, VSI_STAT_EXISTS_FLAG) == 0;
+}
+
+Gravacao_conjunta::Gravacao_conjunta(const std::string& pasta) : pasta_(pasta) {
+  static int serie = 0;
+  // mkdir fails on a name that exists: the folder is this run's own.
+  for (int tentativa = 0; tentativa < 100; ++tentativa) {
+    provisoria_ = Destino(fmt::format(".mapirel-exportar-{}-{}", getpid(), ++serie));
+    if (VSIMkdir(provisoria_.c_str(), 0700) == 0) return;
+    if (errno != EEXIST) break;
+  }
+  throw Falha_exportacao(fmt::sprintf("%s: não pode ser gravada (%s)", pasta.empty() ? "." : pasta,
+                                      std::strerror(errno)));
+}
+
+Gravacao_conjunta::~Gravacao_conjunta() {
+  VSIRmdirRecursive(provisoria_.c_str());
+}
+
+std::string Gravacao_conjunta::Provisorio(const std::string& nome) const {
+  return CPLFormFilename(provisoria_.c_str(), nome.c_str(), nullptr);
+}
+
+std::string Gravacao_conjunta::Destino(const std::string& nome) const {
+  return CPLFormFilename(pasta_.c_str(), nome.c_str(), nullptr);
+}
+
+void Gravacao_conjunta::Remover_ao_publicar(const std::string& nome) {
+  remover_.push_back(nome);
+}
+
+std::vector<std::string> Gravacao_conjunta::Novos() const {
+  const CPLStringList nomes(VSIReadDir(provisoria_.c_str()));
+  std::vector<std::string> novos;
+  for (int i = 0; i < nomes.size(); ++i)
+    if (strcmp(nomes[i], ".") != 0 && strcmp(nomes[i], "..") != 0) novos.push_back(nomes[i]);
+  return novos;
+}
+
+std::vector<std::string> Gravacao_conjunta::Existentes() const {
+  std::vector<std::string> nomes = Novos(), existentes;
+  nomes.insert(nomes.end(), remover_.begin(), remover_.end());
+  for (const std::string& nome : nomes)
+    if (Existe(Destino(nome))) existentes.push_back(Destino(nome));
+  return existentes;
+}
+
+void Gravacao_conjunta::Publicar() {
+  for (const std::string& nome : Novos()) {
+    Sincronizar(Provisorio(nome));
+    if (VSIRename(Provisorio(nome).c_str(), Destino(nome).c_str()) != 0)
+      throw Falha_exportacao(
+          fmt::sprintf("%s: não pode ser gravado (%s)", Destino(nome), std::strerror(errno)));
+  }
+  for (const std::string& nome : remover_) VSIUnlink(Destino(nome).c_str());
+  Sincronizar(pasta_.empty() ? "." : pasta_);
+}
