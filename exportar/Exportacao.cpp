@@ -22,7 +22,7 @@
 namespace {
 
 void Recusar_existente(const std::string& caminho, const Opcoes_exportar& opcoes) {
-  if (Existe(caminho) && !opcoes.sobrescrever)
+  if (Existe_no_gdal(caminho) && !opcoes.sobrescrever)
     throw Falha_exportacao(caminho + ": já existe (use --sobrescrever para substituí-lo)");
 }
 
@@ -53,8 +53,8 @@ bool Com_controle(const Plano& plano) {
   return plano.driver && Varias_camadas(*plano.driver) && !plano.trabalho.controle.empty();
 }
 
-Plano Planejar(const Opcoes_exportar& opcoes) {
-  Plano plano{Ler_entrada(opcoes.entrada), {}, nullptr, {}};
+Plano Planejar(Trabalho_lido trabalho, const Opcoes_exportar& opcoes) {
+  Plano plano{std::move(trabalho), {}, nullptr, {}};
   if (opcoes.srs) plano.sistema = Ler_sistema_referencia(*opcoes.srs);
   if (opcoes.saida) {
     plano.driver = &Driver_vetorial(*opcoes.saida);
@@ -107,17 +107,21 @@ std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
   const std::string nome = CPLGetFilename(saida.c_str());
   Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
                 plano.sistema ? &*plano.sistema : nullptr, tabelas);
-  if (Existe(saida))
+  if (Existe_no_gdal(saida))
     for (const std::string& antigo : Arquivos_do_conjunto(*plano.driver, saida))
-      if (!Existe(conjunto->Provisorio(antigo))) conjunto->Remover_ao_publicar(antigo);
+      if (!Existe_no_gdal(conjunto->Provisorio(antigo))) conjunto->Remover_ao_publicar(antigo);
   return conjunto;
 }
 
 }  // namespace
 
 std::vector<std::string> Exportar(const Opcoes_exportar& opcoes) {
+  return Exportar_trabalho(Ler_entrada(opcoes.entrada), opcoes);
+}
+
+std::vector<std::string> Exportar_trabalho(Trabalho_lido trabalho, const Opcoes_exportar& opcoes) {
   GDALAllRegister();
-  const Plano plano = Planejar(opcoes);
+  const Plano plano = Planejar(std::move(trabalho), opcoes);
   std::vector<std::string> relato;
   std::vector<std::unique_ptr<Gravacao_conjunta>> conjuntos;
   if (opcoes.saida) {

@@ -7,8 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "exportar/Leitura_entrada.h"
 #include "exportar/Opcoes_exportar.h"
 
 // The lines that report what was written; prints nothing. Raises Falha_exportacao,
-// whose one line says why nothing was written.
+// whose one line says why nothing was written. The job is read from opcoes.entrada.
 std::vector<std::string> Exportar(const Opcoes_exportar& opcoes);
+
+// The same for a job already in memory (the window's); opcoes.entrada is not read.
+std::vector<std::string> Exportar_trabalho(Trabalho_lido trabalho, const Opcoes_exportar& opcoes);

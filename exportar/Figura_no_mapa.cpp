@@ -75,7 +75,7 @@ void Gravar_sistema(const Figura_vista& vista, const std::string& aux,
   avisos.Conferir(dados != nullptr, aux, "não pode ser gravado");
   dados->SetSpatialRef(&sistema);
   dados.reset();
-  avisos.Conferir(Existe(conjunto.Provisorio(CPLGetFilename(aux.c_str()))), aux,
+  avisos.Conferir(Existe_no_gdal(conjunto.Provisorio(CPLGetFilename(aux.c_str()))), aux,
                   "não pode ser gravado");
 }
 
@@ -102,7 +102,7 @@ std::vector<std::string> Gravar_posicao_figura(const std::string& figura,
     relato.push_back(fmt::sprintf("%s: %s", aux, Nome_sistema(*sistema)));
   } else {
     relato.push_back(figura + ": sem sistema de referência (use --srs para dar um)");
-    if (Existe(aux)) {
+    if (Existe_no_gdal(aux)) {
       conjunto.Remover_ao_publicar(nome + ".aux.xml");
       relato.push_back(aux + ": removido, para que o GDAL não leia dele outra posição ou sistema");
     }

@@ -27,7 +27,7 @@ void Sincronizar(const std::string& caminho) {
 
 }  // namespace
 
-bool Existe(const std::string& caminho) {
+bool Existe_no_gdal(const std::string& caminho) {
   VSIStatBufL estado;
   return VSIStatExL(caminho.c_str(), &estado, VSI_STAT_EXISTS_FLAG) == 0;
 }
@@ -72,7 +72,7 @@ std::vector<std::string> Gravacao_conjunta::Existentes() const {
   std::vector<std::string> nomes = Novos(), existentes;
   nomes.insert(nomes.end(), remover_.begin(), remover_.end());
   for (const std::string& nome : nomes)
-    if (Existe(Destino(nome))) existentes.push_back(Destino(nome));
+    if (Existe_no_gdal(Destino(nome))) existentes.push_back(Destino(nome));
   return existentes;
 }
 

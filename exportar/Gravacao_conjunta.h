@@ -34,4 +34,5 @@ class Gravacao_conjunta {
   std::vector<std::string> remover_;
 };
 
-bool Existe(const std::string& caminho);
+// Whether a path names anything, as GDAL sees it (/vsimem paths too).
+bool Existe_no_gdal(const std::string& caminho);

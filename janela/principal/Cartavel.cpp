@@ -78,6 +78,10 @@ void TForm1::Criar_menus() {
   arquivo->setToolTipsVisible(true);
   Novadigit1 = Comando(arquivo, "Nova digitalização", &TForm1::Novadigit1Click, Arquivo1);
   Salvar1 = Comando(arquivo, "Salvar", &TForm1::Salvar1Click, Arquivo1);
+  Exportar1 = Comando(arquivo, "Exportar para SIG...", &TForm1::Exportar1Click, Arquivo1);
+  connect(arquivo, &QMenu::aboutToShow, this, [this] {
+    Exportar1->setEnabled(Orientacao_em_vigor(trabalho) && !trabalho.Lista_pontos.Vazia());
+  });
   Sair1 = Comando(arquivo, "Sair", &TForm1::Sair1Click, Arquivo1);
 
   QMenu* orientacao = barra->addMenu(Q("Orientação"));
@@ -148,6 +152,7 @@ void TForm1::Estado_inicial() {
   Imagem_aberta = false;
   Funcao_corrente("NENHUMA ");
   Salvar1->setEnabled(false);
+  Exportar1->setEnabled(false);
   Definir_cursor(Cursor_imagem::Padrao);
   for (QAction* item : {Operacoes1, Dados1, Parardigit1}) item->setEnabled(false);
   Tamanho_inicial = Tamanhos_iniciais{};

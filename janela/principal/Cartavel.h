@@ -34,6 +34,7 @@ class TOKBottomDlg;
 class TOKRightDlg1;
 class TOKRightDlg;
 class TForm2;
+class TDlgExportar;
 
 // The window holds the job: a bare field name in a window file is the view's own state
 // (Raio_marca, Imagem_aberta), the job's fields are reached through `trabalho`.
@@ -56,6 +57,7 @@ class TForm1 : public QMainWindow {
   QAction* Homogeneizar1 = nullptr;
   QAction* Novadigit1 = nullptr;
   QAction* Salvar1 = nullptr;
+  QAction* Exportar1 = nullptr;  // available once the job has an orientation and points
   QAction* Sair1 = nullptr;
   QAction* Orientacao1 = nullptr;
   QAction* Coord_de_carta = nullptr;
@@ -81,6 +83,7 @@ class TForm1 : public QMainWindow {
   TOKRightDlg1* OKRightDlg1 = nullptr;
   TOKRightDlg* OKRightDlg = nullptr;
   TForm2* Form2 = nullptr;
+  TDlgExportar* DlgExportar = nullptr;
 
   Trabalho trabalho;
 
@@ -103,6 +106,7 @@ class TForm1 : public QMainWindow {
   void Coord_de_imagemClick();
   void Pontos1Click();
   void Salvar1Click();
+  void Exportar1Click();
   void Abrirdados1Click();
   void Altitudes1Click();
   void Profundidades1Click();

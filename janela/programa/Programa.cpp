@@ -8,11 +8,13 @@ Programa::Programa(Interacao_janela& ui_base)
       OKBottomDlg(ui_base, &Form1),
       OKRightDlg1(ui_base, &Form1),
       OKRightDlg(ui_base, &Form1),
-      Form2(ui_base, &Form1) {
+      Form2(ui_base, &Form1),
+      DlgExportar(ui_base, &Form1) {
   Form1.OKBottomDlg = &OKBottomDlg;
   Form1.OKRightDlg1 = &OKRightDlg1;
   Form1.OKRightDlg = &OKRightDlg;
   Form1.Form2 = &Form2;
+  Form1.DlgExportar = &DlgExportar;
 }
 
 void Programa::Abrir(const Arquivo_inicial& arquivo) {

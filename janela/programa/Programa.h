@@ -3,6 +3,7 @@
 // then the control point dialog, the value dialog, the removal dialog and the inspection
 // window, all hidden. The program and the tests build the same set.
 
+#include "janela/arquivos/DlgExportar.h"
 #include "janela/comum/Interacao_janela.h"
 #include "janela/digitalizacao/DlgRemocao.h"
 #include "janela/digitalizacao/Dlg_Alt_Prof.h"
@@ -28,4 +29,5 @@ struct Programa {
   TOKRightDlg1 OKRightDlg1;
   TOKRightDlg OKRightDlg;
   TForm2 Form2;
+  TDlgExportar DlgExportar;
 };

@@ -30,7 +30,7 @@ TEST_F(JanelaPrincipal, BarraDeMenusComLegendasEOrdemExatas) {
                                           "Dados", "Ajuda", "          v.1.45"}));
   EXPECT_EQ(Legendas(barra[0]->menu()->actions()),
             QStringList({"Abrir imagem", "Abrir dados", "Concatenar dados", "Nova digitalização",
-                         "Salvar", "Sair"}));
+                         "Salvar", "Exportar para SIG...", "Sair"}));
   EXPECT_EQ(Legendas(barra[1]->menu()->actions()),
             QStringList({"Ler coord. de  carta", "Digit. coord. imagem", "Calcular orientação"}));
   EXPECT_EQ(Legendas(barra[2]->menu()->actions()),

@@ -1,0 +1,80 @@
+// "Exportar para SIG...": the job in the window written through the exporter's core and
+// read back with GDAL.
+
+#include <gdal_priv.h>
+#include <ogrsf_frmts.h>
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "exportar/Dados_gdal.h"
+#include "janela/arquivos/DlgExportar.h"
+#include "tests/janela/arquivos/Comandos_arquivos.h"
+
+namespace {
+
+class Exportar_sig : public Comandos_arquivos {
+ protected:
+  // The export dialog answered with this reference system.
+  void Exportar(const std::string& saida, const std::string& sistema) {
+    ui.Escolher_arquivo(saida);
+    ui.No_modal([sistema](QDialog& janela) {
+      auto& dialogo = static_cast<TDlgExportar&>(janela);
+      dialogo.Sistema->setText(QString::fromStdString(sistema));
+      dialogo.OKBtn->click();
+    });
+    Form1.Exportar1->setEnabled(true);
+    Form1.Exportar1->trigger();
+  }
+};
+
+}  // namespace
+
+TEST_F(Exportar_sig, GeoPackageLidoDeVoltaComOSistema) {
+  // Offered when the "Arquivo" menu opens on an oriented job with points.
+  QMenu* arquivo = Form1.Arquivo1->menu();
+  Orientar_exemplo();
+  emit arquivo->aboutToShow();
+  EXPECT_FALSE(Form1.Exportar1->isEnabled());
+  Digitalizar_pontos(3);
+  emit arquivo->aboutToShow();
+  EXPECT_TRUE(Form1.Exportar1->isEnabled());
+
+  const std::string saida = Caminho("trabalho.gpkg");
+  Exportar(saida, "EPSG:31983");
+  ASSERT_TRUE(ui.Erros().empty()) << ui.Erros().front();
+
+  GDALAllRegister();
+  const Dados_gdal dados(GDALDataset::Open(saida.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+  ASSERT_TRUE(dados);
+  OGRLayer* pontos = dados->GetLayerByName("pontos");
+  ASSERT_NE(pontos, nullptr);
+  EXPECT_EQ(pontos->GetFeatureCount(), 3);
+  ASSERT_NE(pontos->GetSpatialRef(), nullptr);
+  EXPECT_STREQ(pontos->GetSpatialRef()->GetAuthorityCode(nullptr), "31983");
+  const Ponto_digitalizado& primeiro = Form1.trabalho.Lista_pontos.Item(0);
+  const auto feicao = std::unique_ptr<OGRFeature>(pontos->GetNextFeature());
+  const auto* ponto = feicao->GetGeometryRef()->toPoint();
+  EXPECT_EQ(ponto->getX(), primeiro.E);
+  EXPECT_EQ(ponto->getY(), primeiro.N);
+}
+
+TEST_F(Exportar_sig, SistemaRecusadoNaoGravaNada) {
+  Orientar_exemplo();
+  Digitalizar_pontos(2);
+  const std::string saida = Caminho("trabalho.gpkg");
+  Exportar(saida, "EPSG:nada");
+  ASSERT_EQ(ui.Erros().size(), 1u);
+  EXPECT_NE(ui.Erros()[0].find("EPSG:nada"), std::string::npos) << ui.Erros()[0];
+  EXPECT_FALSE(Existe(saida));
+}
+
+TEST_F(Exportar_sig, SemOrientacaoOuSemPontosNaoHaOQueExportar) {
+  Form1.Exportar1->setEnabled(true);
+  Form1.Exportar1->trigger();
+  ASSERT_EQ(ui.caixas.size(), 1u);
+  EXPECT_EQ(ui.caixas[0].texto,
+            " Para exportar é preciso uma orientação aceita e pontos digitalizados.");
+  EXPECT_TRUE(ui.dialogos_arquivo.empty());
+}
