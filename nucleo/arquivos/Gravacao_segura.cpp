@@ -17,14 +17,16 @@
 #include "nucleo/arquivos/Temporario_gravacao.h"
 #include "nucleo/arquivos/Trava_gravacao.h"
 
+ssize_t (*Escrever_em_posicao)(int, const void*, std::size_t, off_t) = pwrite;
+
 namespace {
 
 bool Escrever_tudo(int descritor, const std::string& conteudo, bool do_inicio) {
   std::size_t feito = 0;
   while (feito < conteudo.size()) {
     const ssize_t escritos =
-        do_inicio ? pwrite(descritor, conteudo.data() + feito, conteudo.size() - feito,
-                           static_cast<off_t>(feito))
+        do_inicio ? Escrever_em_posicao(descritor, conteudo.data() + feito, conteudo.size() - feito,
+                                        static_cast<off_t>(feito))
                   : write(descritor, conteudo.data() + feito, conteudo.size() - feito);
     if (escritos < 0 && errno == EINTR) continue;
     if (escritos <= 0) return false;

@@ -13,6 +13,8 @@
 // back when the writing fails, so that a failure leaves the old file or says that it
 // could not.
 
+#include <sys/types.h>
+
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -78,6 +80,11 @@ class Gravacao_preparada {
   bool em_lugar_ = false;
   std::string temporario_;  // the new file's name; empty while it has none (O_TMPFILE)
 };
+
+// The writing at a position that a file written in place goes through: tests replace it
+// with one that stops part-way, as a disk that fills up while it is written does.
+extern ssize_t (*Escrever_em_posicao)(int descritor, const void* dados, std::size_t bytes,
+                                      off_t posicao);
 
 // One file alone: prepared and put in place at once.
 Resultado_gravacao Gravar_arquivo(const std::string& caminho,
