@@ -36,6 +36,9 @@ bool Mesmo_arquivo(int descritor, const std::string& caminho) {
 Trava_gravacao::Tentativa Trava_gravacao::Tentar_arquivo_trava(const std::string& nome) {
   descritor_ = open(nome.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (descritor_ < 0) return Tentativa::Sem_arquivo;
+  // Left behind by a killed save, it must still open for the others in a shared folder.
+  struct stat estado {};
+  if (fstat(descritor_, &estado) == 0 && estado.st_uid == geteuid()) fchmod(descritor_, 0666);
   // The file may have been removed by the save that held it, between our opening and
   // our lock: then it is no longer the job's lock file.
   const Tentativa tentativa = Travar(nome);
