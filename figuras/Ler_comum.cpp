@@ -13,8 +13,8 @@
 #include <emmintrin.h>
 #endif
 
-#include "nucleo/base/Arquivo_regular.h"
 #include "figuras/Ler_formatos.h"
+#include "nucleo/base/Arquivo_regular.h"
 
 void Falhar_leitura(const std::string& caminho, const std::string& problema) {
   throw Erro(fmt::sprintf("Não foi possível ler a imagem \"%s\": %s", caminho, problema));

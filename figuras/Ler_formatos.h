@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include "figuras/Raster_em_faixas.h"
 #include "nucleo/base/Arquivo_regular.h"
 #include "nucleo/base/Erro.h"
-#include "figuras/Raster_em_faixas.h"
 
 // The bytes the system can still give this process now: its available memory, within
 // its control group's limit. A damaged or hostile header may claim tens of gigabytes,

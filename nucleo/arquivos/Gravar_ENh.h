@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
+#include "nucleo/arquivos/Gravacao_segura.h"
 #include "nucleo/base/Interacao.h"
 #include "nucleo/base/Lista.h"
 #include "nucleo/base/Registros.h"
-#include "nucleo/arquivos/Gravacao_segura.h"
 
 // The boxes that report a file that could not be created or could not be written (and
 // is as it was), and the first line of the box of a file left damaged.

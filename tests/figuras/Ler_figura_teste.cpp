@@ -22,8 +22,8 @@
 #include <jpeglib.h>
 // clang-format on
 
-#include "nucleo/base/Erro.h"
 #include "figuras/Ler_figura.h"
+#include "nucleo/base/Erro.h"
 #include "tests/apoio/Memoria_simulada.h"
 #include "tests/apoio/Mensagem_de_erro.h"
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "nucleo/arquivos/Gravacao_segura.h"  // Conteudo_escrito: what a writer puts into a stream
 #include "nucleo/base/Arquivo_regular.h"
 #include "nucleo/base/Lista.h"
 #include "nucleo/base/Registros.h"
-#include "nucleo/arquivos/Gravacao_segura.h"  // Conteudo_escrito: what a writer puts into a stream
 #include "tests/apoio/Mensagem_de_erro.h"
 
 // While this lives, a file cannot grow past the given size: a write beyond it fails
