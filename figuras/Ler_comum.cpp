@@ -43,16 +43,46 @@ int64_t Numero_do_sistema(const char* arquivo, const char* campo) {
 
 }  // namespace
 
+std::vector<std::pair<std::string, std::string>> Arquivos_de_memoria(const std::string& grupos) {
+  struct Versao {
+    std::string marca, raiz, limite, uso;
+  };
+  const Versao versoes[] = {
+      {"0::", "/sys/fs/cgroup", "/memory.max", "/memory.current"},
+      {":memory:", "/sys/fs/cgroup/memory", "/memory.limit_in_bytes", "/memory.usage_in_bytes"}};
+  std::vector<std::pair<std::string, std::string>> arquivos;
+  std::size_t inicio = 0;
+  for (std::size_t fim; inicio < grupos.size(); inicio = fim + 1) {
+    fim = std::min(grupos.find('\n', inicio), grupos.size());
+    const std::string linha = grupos.substr(inicio, fim - inicio);
+    for (const Versao& v : versoes) {
+      const std::size_t marca = linha.find(v.marca);
+      if (marca == std::string::npos || (v.marca == "0::" && marca != 0)) continue;
+      // From the group itself up to the root ("/" becomes "").
+      std::string grupo = linha.substr(marca + v.marca.size());
+      for (;;) {
+        if (grupo.ends_with('/')) grupo.pop_back();
+        arquivos.push_back({v.raiz + grupo + v.limite, v.raiz + grupo + v.uso});
+        if (grupo.empty()) break;
+        grupo.erase(grupo.rfind('/'));
+      }
+    }
+  }
+  return arquivos;
+}
+
 int64_t Memoria_livre_do_sistema() {
   const int64_t kib = Numero_do_sistema("/proc/meminfo", "MemAvailable:");
   int64_t livre = kib >= 0 ? kib * 1024 : std::numeric_limits<int64_t>::max();
-  // A control group's limit (version 2, then 1) binds before the machine's memory does.
-  const std::pair<const char*, const char*> grupos[] = {
-      {"/sys/fs/cgroup/memory.max", "/sys/fs/cgroup/memory.current"},
-      {"/sys/fs/cgroup/memory/memory.limit_in_bytes",
-       "/sys/fs/cgroup/memory/memory.usage_in_bytes"}};
-  for (const auto& [limite, uso] : grupos) {
-    const int64_t l = Numero_do_sistema(limite, ""), u = Numero_do_sistema(uso, "");
+  // The process's control group's limits bind before the machine's memory does.
+  std::string grupos;
+  if (std::FILE* f = std::fopen("/proc/self/cgroup", "r")) {
+    char linha[4096];
+    while (std::fgets(linha, sizeof linha, f)) grupos += linha;
+    std::fclose(f);
+  }
+  for (const auto& [limite, uso] : Arquivos_de_memoria(grupos)) {
+    const int64_t l = Numero_do_sistema(limite.c_str(), ""), u = Numero_do_sistema(uso.c_str(), "");
     if (l >= 0 && u >= 0) livre = std::min(livre, std::max<int64_t>(0, l - u));
   }
   return livre;

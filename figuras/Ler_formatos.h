@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "figuras/Raster_em_faixas.h"
@@ -21,6 +22,10 @@
 // the machine. A variable, so that tests can stand in for a machine of a given size.
 extern int64_t (*Memoria_disponivel)();
 int64_t Memoria_livre_do_sistema();
+// The limit and usage files of the control group that /proc/self/cgroup (`grupos`) names
+// and of every group above it, whose limits bind the process too: version 2's, and
+// version 1's memory controller.
+std::vector<std::pair<std::string, std::string>> Arquivos_de_memoria(const std::string& grupos);
 
 // Raises Erro for a raster size that is not positive (a reading error of the file) or
 // that does not fit in the available memory, before anything is allocated ("Imagem

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -58,8 +59,8 @@ void Antecipar(std::stop_token parar, const std::vector<Faixa>& faixas, int altu
                int linhas_banda, bool de_baixo) {
   const auto pagina = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
   Pedidos pedidos(std::move(parar));
-  for (int feitas = 0; feitas < altura; feitas += linhas_banda) {
-    const int linhas = std::min(linhas_banda, altura - feitas);
+  for (int64_t feitas = 0; feitas < altura; feitas += linhas_banda) {
+    const int64_t linhas = std::min<int64_t>(linhas_banda, altura - feitas);
     const auto de = static_cast<uintptr_t>(de_baixo ? altura - feitas - linhas : feitas);
     for (const Faixa& f : faixas) {
       // Rounded out to whole pages: the raster is one mapping of whole pages, and a page
@@ -81,6 +82,10 @@ Paginas_antecipadas::Paginas_antecipadas(const Raster_em_faixas& raster, Ordem o
                       static_cast<uintptr_t>(raster.Largura_da_faixa(f)) * 4});
   const int linhas_banda = static_cast<int>(
       std::max<int64_t>(Minimo_linhas_banda, Banda_bytes / (int64_t{4} * raster.Largura())));
-  tarefa_ = std::jthread(Antecipar, std::move(faixas), raster.Altura(), linhas_banda,
-                         ordem == Ordem::De_baixo);
+  try {
+    tarefa_ = std::jthread(Antecipar, std::move(faixas), raster.Altura(), linhas_banda,
+                           ordem == Ordem::De_baixo);
+  } catch (const std::system_error&) {
+    // No thread to be had (a process at its limit): the decoder pays the faults itself.
+  }
 }

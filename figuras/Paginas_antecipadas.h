@@ -6,7 +6,7 @@
 // rows, on the other core, so the decoder writes into memory that is already there. Asking
 // does not touch the contents (MADV_POPULATE_WRITE), so the two never race on a byte: a
 // page the decoder reached first is simply passed over. Where the system cannot do it (an
-// old kernel) nothing happens and the decoder pays the faults as before.
+// old kernel, no thread to be had) nothing happens and the decoder pays the faults as before.
 //
 // The thread runs ahead as fast as it can: kept just ahead of the decoder, it measured
 // slower, the waiting costing more than the cache it would have saved.

@@ -14,6 +14,18 @@ void Avisar_cancelamento(Interacao& ui) {
                     Botoes::OK_Cancelar);
 }
 
+// A file written in place that could not be put back as it was.
+void Avisar_danificado(Interacao& ui, const std::string& primeira_linha, const std::string& caminho,
+                       const std::string& resgate) {
+  const std::string novos = resgate.empty()
+                                ? " Os dados NOVOS NAO puderam ser gravados em outro arquivo."
+                                : fmt::sprintf(" Os dados NOVOS foram gravados em:\n %s", resgate);
+  ui.Caixa_mensagem(fmt::sprintf("%s\n\n O arquivo NAO pode ser restaurado e esta DANIFICADO:"
+                                 "\n %s\n\n%s",
+                                 primeira_linha, caminho, novos),
+                    Titulo_erro_escrita, Botoes::OK_Cancelar);
+}
+
 }  // namespace
 
 bool Preparar_com_aviso(Interacao& ui, Gravacao_preparada& arquivo, std::string conteudo,
@@ -27,14 +39,30 @@ bool Preparar_com_aviso(Interacao& ui, Gravacao_preparada& arquivo, std::string 
     case Resultado_gravacao::Falha_escrita:
       ui.Caixa_mensagem(avisos.escrita, Titulo_erro_escrita, Botoes::OK_Cancelar);
       return false;
+    case Resultado_gravacao::Link_de_outro:
+      ui.Caixa_mensagem(fmt::sprintf(avisos.link_de_outro, arquivo.Caminho()), Titulo_erro_abertura,
+                        Botoes::OK_Cancelar);
+      return false;
   }
   return false;
 }
 
 bool Efetivar_com_aviso(Interacao& ui, Gravacao_preparada& arquivo, const Avisos_gravacao& avisos) {
-  if (arquivo.Efetivar()) return true;
-  ui.Caixa_mensagem(avisos.escrita, Titulo_erro_escrita, Botoes::OK_Cancelar);
+  const Efetivacao efetivacao = arquivo.Efetivar();
+  if (efetivacao.feita) return true;
+  if (efetivacao.intacto)
+    ui.Caixa_mensagem(avisos.escrita, Titulo_erro_escrita, Botoes::OK_Cancelar);
+  else
+    Avisar_danificado(ui, avisos.danificado, arquivo.Caminho(), efetivacao.resgate);
   return false;
+}
+
+void Avisar_gravacao_em_curso(Interacao& ui, const std::string& caminho) {
+  ui.Caixa_mensagem(fmt::sprintf(" O trabalho esta sendo gravado por outra janela:\n %s\n\n"
+                                 " Os dados NAO foram gravados. Espere essa gravacao\n"
+                                 " terminar e salve de novo.",
+                                 caminho),
+                    Titulo_erro_escrita, Botoes::OK_Cancelar);
 }
 
 Gravacao_ENh Preparar_ENh_com_dialogo(Interacao& ui, const Lista<Ponto_digitalizado>& pontos) {

@@ -1,6 +1,7 @@
 #include "nucleo/trabalho/Concatenar.h"
 
 #include "nucleo/arquivos/Gravar_ENh.h"
+#include "nucleo/arquivos/Trava_gravacao.h"
 #include "nucleo/trabalho/Reserva_trabalho.h"
 
 namespace {
@@ -51,6 +52,11 @@ bool Concatenar_dados(Interacao& ui, Trabalho& trabalho) {
   Gravacao_ENh ENh = Preparar_ENh_com_dialogo(ui, trabalho.Lista_pontos);
   if (ENh.fim == Gravacao_ENh::Fim::Falhou) return false;
   if (ENh.fim != Gravacao_ENh::Fim::Preparada) return true;
+  const Trava_gravacao trava(ENh.caminho);
+  if (!trava.Obtida()) {
+    Avisar_gravacao_em_curso(ui, ENh.caminho);
+    return false;
+  }
   if (!Efetivar_com_aviso(ui, *ENh.arquivo, Avisos_ENh)) return false;
   ENh.arquivo->Sincronizar_pasta();
   return true;

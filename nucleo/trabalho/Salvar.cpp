@@ -1,6 +1,7 @@
 // The two files are one job: both are complete on the disk, beside their targets,
-// before either target changes, and the reserve file replaces its target right after
-// the ENh file, so that only a kill between those two renames can leave them apart.
+// before either target changes. The reserve file replaces its target first, so that an
+// interruption before the ENh file follows leaves a job that reopens with every point;
+// one save of the job at a time, so that two windows never mix their files.
 
 #include "nucleo/trabalho/Salvar.h"
 
@@ -8,18 +9,30 @@
 
 #include "nucleo/arquivos/Formato_reserva.h"
 #include "nucleo/arquivos/Gravar_ENh.h"
+#include "nucleo/arquivos/Trava_gravacao.h"
 #include "nucleo/trabalho/Reserva_trabalho.h"
 
 namespace {
 
-void Avisar_par_desencontrado(Interacao& ui, const std::string& ENh, const std::string& reserva) {
-  ui.Caixa_mensagem(
-      fmt::sprintf(
-          "Erro ao gravar arquivo RESERVA !!!! \n\n O arquivo (n E N h) foi gravado com os "
-          "dados NOVOS:\n %s\n\n O arquivo RESERVA NAO foi gravado e nao corresponde a "
-          "ele:\n %s\n\n Salve de novo.",
-          ENh, reserva),
-      "Erro ao gravar!!!", Botoes::OK_Cancelar);
+// The reserve file holds the new job; the ENh file, still the old one, does not match it.
+Avisos_gravacao Avisos_ENh_depois_da_reserva(const std::string& ENh, const std::string& reserva) {
+  Avisos_gravacao avisos = Avisos_ENh;
+  avisos.escrita = fmt::sprintf(
+      "%s\n\n O arquivo RESERVA foi gravado com os dados NOVOS:\n %s\n\n O arquivo (n E N h) NAO "
+      "foi gravado e nao corresponde a ele:\n %s\n\n Salve de novo.",
+      Erro_gravar_ENh, reserva, ENh);
+  return avisos;
+}
+
+void Avisar_gravado(Interacao& ui, bool pastas_sincronizadas, const std::string& ENh) {
+  if (pastas_sincronizadas)
+    ui.Caixa_mensagem(" Dados gravados em arquivo ", " DAdos gravadaos", Botoes::OK);
+  else
+    ui.Caixa_mensagem(fmt::sprintf(" Dados gravados em arquivo \n\n A pasta nao confirmou a "
+                                   "gravacao no disco:\n %s\n\n Uma queda de energia agora "
+                                   "pode desfazer a gravacao.",
+                                   ENh),
+                      " DAdos gravadaos", Botoes::OK);
 }
 
 }  // namespace
@@ -39,18 +52,20 @@ bool Salvar_trabalho(Interacao& ui, Trabalho& trabalho) {
   }
   if (ENh.fim != Gravacao_ENh::Fim::Preparada) return false;
 
-  Gravacao_preparada arquivo_reserva(Caminho_reserva(ENh.caminho));
+  Gravacao_preparada arquivo_reserva(Caminho_reserva(ENh.caminho), Origem_nome::Derivado);
   ui.Caixa_mensagem(arquivo_reserva.Caminho(), " NOme do arquivo Reserva", Botoes::OK_Cancelar);
-  if (!Preparar_com_aviso(ui, arquivo_reserva, std::move(reserva), Avisos_reserva)) return false;
-  if (!Efetivar_com_aviso(ui, *ENh.arquivo, Avisos_ENh)) return false;
-  if (!arquivo_reserva.Efetivar()) {
-    Avisar_par_desencontrado(ui, ENh.caminho, arquivo_reserva.Caminho());
+  const Trava_gravacao trava(ENh.caminho);
+  if (!trava.Obtida()) {
+    Avisar_gravacao_em_curso(ui, ENh.caminho);
     return false;
   }
-  ENh.arquivo->Sincronizar_pasta();
-  arquivo_reserva.Sincronizar_pasta();
-
-  ui.Caixa_mensagem(" Dados gravados em arquivo ", " DAdos gravadaos", Botoes::OK);
+  if (!Preparar_com_aviso(ui, arquivo_reserva, std::move(reserva), Avisos_reserva)) return false;
+  if (!Efetivar_com_aviso(ui, arquivo_reserva, Avisos_reserva)) return false;
+  if (!Efetivar_com_aviso(ui, *ENh.arquivo,
+                          Avisos_ENh_depois_da_reserva(ENh.caminho, arquivo_reserva.Caminho())))
+    return false;
+  const bool reserva_sincronizada = arquivo_reserva.Sincronizar_pasta();
+  Avisar_gravado(ui, ENh.arquivo->Sincronizar_pasta() && reserva_sincronizada, ENh.caminho);
   trabalho.Modo_clique = 0;
   return true;
 }

@@ -566,3 +566,22 @@ TEST_F(Ler_figura_teste, MetafilesDanificadosOuCortados) {
 }
 
 }  // namespace
+
+// The process's own group and those above it, not only the root group.
+TEST(Memoria_disponivel, LeOGrupoDoProcessoEOsDeCima) {
+  using Arquivos = std::vector<std::pair<std::string, std::string>>;
+  EXPECT_EQ(Arquivos_de_memoria("0::/user.slice/app.scope\n"),
+            (Arquivos{{"/sys/fs/cgroup/user.slice/app.scope/memory.max",
+                       "/sys/fs/cgroup/user.slice/app.scope/memory.current"},
+                      {"/sys/fs/cgroup/user.slice/memory.max",
+                       "/sys/fs/cgroup/user.slice/memory.current"},
+                      {"/sys/fs/cgroup/memory.max", "/sys/fs/cgroup/memory.current"}}));
+  EXPECT_EQ(Arquivos_de_memoria("5:cpu:/x\n4:memory:/docker/c1\n0::/\n"),
+            (Arquivos{{"/sys/fs/cgroup/memory/docker/c1/memory.limit_in_bytes",
+                       "/sys/fs/cgroup/memory/docker/c1/memory.usage_in_bytes"},
+                      {"/sys/fs/cgroup/memory/docker/memory.limit_in_bytes",
+                       "/sys/fs/cgroup/memory/docker/memory.usage_in_bytes"},
+                      {"/sys/fs/cgroup/memory/memory.limit_in_bytes",
+                       "/sys/fs/cgroup/memory/memory.usage_in_bytes"},
+                      {"/sys/fs/cgroup/memory.max", "/sys/fs/cgroup/memory.current"}}));
+}

@@ -5,6 +5,7 @@
 
 #include "nucleo/arquivos/Formato_ENh.h"
 #include "nucleo/arquivos/Formato_reserva.h"
+#include "nucleo/arquivos/Trava_gravacao.h"
 #include "tests/janela/arquivos/Comandos_arquivos.h"
 
 namespace {
@@ -187,22 +188,83 @@ TEST_F(Salvar, ReservaQueFalhaNaoDeixaNenhumDosDoisGravado) {
   EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
 }
 
-// Only the second replacement failing leaves the pair apart; the box says which is which.
-TEST_F(Salvar, ReservaQueNaoSubstituiDizQualArquivoENovo) {
+// Only the second replacement failing leaves the pair apart: the reserve file, put in
+// place first, holds the new job; the box says which is which.
+TEST_F(Salvar, ENhQueNaoSubstituiDizQualArquivoENovo) {
   Digitalizar_pontos(2);
-  std::filesystem::create_symlink("/dev/full", Caminho("a_RESERVA.ENh"));
+  std::filesystem::create_symlink("/dev/full", Caminho("a.ENh"));
   Roteiro_completo(Caminho("a.ENh"));
   ui.Responder(Resposta::OK);
   Form1.Salvar1->trigger();
   EXPECT_EQ(Caixas().back(),
-            Caixa("Erro ao gravar arquivo RESERVA !!!! \n\n O arquivo (n E N h) foi gravado com "
-                  "os dados NOVOS:\n " +
-                      Caminho("a.ENh") +
-                      "\n\n O arquivo RESERVA NAO foi gravado e nao corresponde a ele:\n " +
-                      Caminho("a_RESERVA.ENh") + "\n\n Salve de novo.",
+            Caixa("Erro ao gravar arquivo (n E N h) \n\n O arquivo RESERVA foi gravado com os "
+                  "dados NOVOS:\n " +
+                      Caminho("a_RESERVA.ENh") +
+                      "\n\n O arquivo (n E N h) NAO foi gravado e nao corresponde a ele:\n " +
+                      Caminho("a.ENh") + "\n\n Salve de novo.",
                   "Erro ao gravar!!!"));
-  EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), Texto_ENh());
+  EXPECT_EQ(Ler_conteudo(Caminho("a_RESERVA.ENh")), Texto_reserva());
   EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
+}
+
+TEST_F(Salvar, OutraJanelaGravandoOMesmoTrabalhoNadaEGravado) {
+  Digitalizar_pontos(2);
+  Roteiro_completo(Caminho("a.ENh"));
+  ui.Responder(Resposta::OK);
+  {
+    const Trava_gravacao outra_janela(Caminho("a.ENh"));
+    Form1.Salvar1->trigger();
+  }
+  EXPECT_EQ(Caixas().back(),
+            Caixa(" O trabalho esta sendo gravado por outra janela:\n " + Caminho("a.ENh") +
+                      "\n\n Os dados NAO foram gravados. Espere essa gravacao\n terminar e "
+                      "salve de novo.",
+                  "Erro ao gravar!!!"));
+  EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()), std::vector<std::string>{"mapa.bmp"});
+  EXPECT_EQ(Form1.trabalho.Modo_clique, 1);
+}
+
+TEST_F(Salvar, ReservaQueELinkDeOutroUsuarioNaoESeguida) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root, to give a link to another user";
+  Digitalizar_pontos(2);
+  Gravar_conteudo(Caminho("precioso.txt"), "precioso\n");
+  std::filesystem::create_symlink(Caminho("precioso.txt"), Caminho("a_RESERVA.ENh"));
+  ASSERT_EQ(::lchown(Caminho("a_RESERVA.ENh").c_str(), 65534, 65534), 0);
+  Roteiro_completo(Caminho("a.ENh"));
+  ui.Responder(Resposta::OK);
+  Form1.Salvar1->trigger();
+  EXPECT_EQ(Caixas().back(),
+            Caixa("Erro ao abrir arquivo RESERVA !!!! \n\n O arquivo RESERVA e um link simbolico "
+                  "de outro\n usuario, que nao sera seguido:\n " +
+                      Caminho("a_RESERVA.ENh") +
+                      "\n\n Os dados NAO foram gravados: nem o arquivo RESERVA nem o arquivo\n"
+                      " (n E N h). Arquivos anteriores com os mesmos nomes continuam como estavam.",
+                  "Erro ao execuar fopen!!!"));
+  EXPECT_EQ(Ler_conteudo(Caminho("precioso.txt")), "precioso\n");
+  EXPECT_FALSE(Existe(Caminho("a.ENh")));
+}
+
+// An ENh file with a second name is written in place; when neither the new content nor
+// the old one can be written whole, the box says the file is damaged and where the new
+// content is.
+TEST_F(Salvar, ENhDanificadoDizOndeEstaoOsDadosNovos) {
+  Digitalizar_pontos(37);
+  Gravar_conteudo(Caminho("a.ENh"), "antigo\n");
+  std::filesystem::create_hard_link(Caminho("a.ENh"), Caminho("outro_nome.ENh"));
+  Roteiro_completo(Caminho("a.ENh"));
+  ui.Responder(Resposta::OK);
+  {
+    const Escrita_que_falha disco(2);
+    Form1.Salvar1->trigger();
+  }
+  EXPECT_EQ(Caixas().back(),
+            Caixa("Erro ao gravar arquivo (n E N h) \n\n O arquivo NAO pode ser restaurado e esta "
+                  "DANIFICADO:\n " +
+                      Caminho("a.ENh") + "\n\n Os dados NOVOS foram gravados em:\n " +
+                      Caminho("a_NOVO.ENh"),
+                  "Erro ao gravar!!!"));
+  EXPECT_EQ(Ler_conteudo(Caminho("a_NOVO.ENh")), Texto_ENh());
+  EXPECT_EQ(Ler_conteudo(Caminho("a_RESERVA.ENh")), Texto_reserva());
 }
 
 // A value that the files cannot hold ends the command with its error before any box.

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -70,6 +71,36 @@ std::vector<std::string> Conteudo_pasta(const std::string& pasta) {
     nomes.push_back(entrada.path().filename().string());
   std::sort(nomes.begin(), nomes.end());
   return nomes;
+}
+
+namespace {
+
+int falhas_restantes = 0;
+bool metade_escrita = false;
+
+ssize_t Escrever_pela_metade(int descritor, const void* dados, std::size_t bytes, off_t posicao) {
+  if (falhas_restantes == 0) return pwrite(descritor, dados, bytes, posicao);
+  if (!metade_escrita) {
+    metade_escrita = true;
+    return pwrite(descritor, dados, std::max<std::size_t>(1, bytes / 2), posicao);
+  }
+  metade_escrita = false;
+  --falhas_restantes;
+  errno = ENOSPC;
+  return -1;
+}
+
+}  // namespace
+
+Escrita_que_falha::Escrita_que_falha(int falhas) {
+  falhas_restantes = falhas;
+  metade_escrita = false;
+  Escrever_em_posicao = Escrever_pela_metade;
+}
+
+Escrita_que_falha::~Escrita_que_falha() {
+  falhas_restantes = 0;
+  Escrever_em_posicao = pwrite;
 }
 
 Como_usuario_comum::Como_usuario_comum() : trocou_(geteuid() == 0) {

@@ -30,6 +30,16 @@ class Limite_de_tamanho {
   sighandler_t sinal_anterior_ = SIG_DFL;
 };
 
+// While this lives, each of the next `falhas` writings of a whole file in place stops
+// part-way: half its first piece reaches the file, then the disk is full (ENOSPC).
+class Escrita_que_falha {
+ public:
+  explicit Escrita_que_falha(int falhas);
+  ~Escrita_que_falha();
+  Escrita_que_falha(const Escrita_que_falha&) = delete;
+  Escrita_que_falha& operator=(const Escrita_que_falha&) = delete;
+};
+
 // A fresh folder in the system's temporary folder, removed with all it holds at the end.
 class Pasta_temporaria {
  public:

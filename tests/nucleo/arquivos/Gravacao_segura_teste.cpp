@@ -3,12 +3,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <thread>
 
 #include "nucleo/arquivos/Gravacao_segura.h"
+#include "nucleo/arquivos/Temporario_gravacao.h"
 #include "tests/nucleo/arquivos/Apoio_arquivos.h"
 
 namespace {
@@ -128,15 +130,18 @@ TEST_F(Gravacao_segura, DiscoCheioGuardaOArquivoAntigo) {
   Gravar_conteudo(Caminho("a.ENh"), "antigo\n");
   Gravar_conteudo(Caminho("b.ENh"), "antigo\n");
   std::filesystem::create_hard_link(Caminho("b.ENh"), Caminho("b2.ENh"));
+  // A dangling link: nothing may appear where it points.
+  std::filesystem::create_symlink(Caminho("ainda_nao.ENh"), Caminho("solto.ENh"));
   {
     Limite_de_tamanho disco_cheio(1000);
-    for (const char* nome : {"a.ENh", "b.ENh", "novo.ENh"})
+    for (const char* nome : {"a.ENh", "b.ENh", "novo.ENh", "solto.ENh"})
       EXPECT_EQ(Gravar(Caminho(nome), std::string(100000, 'x')), Resultado_gravacao::Falha_escrita)
           << nome;
   }
   EXPECT_EQ(Ler_conteudo(Caminho("a.ENh")), "antigo\n");
   EXPECT_EQ(Ler_conteudo(Caminho("b2.ENh")), "antigo\n");
-  EXPECT_EQ(Conteudo_pasta(Pasta()), (std::vector<std::string>{"a.ENh", "b.ENh", "b2.ENh"}));
+  EXPECT_EQ(Conteudo_pasta(Pasta()),
+            (std::vector<std::string>{"a.ENh", "b.ENh", "b2.ENh", "solto.ENh"}));
 }
 
 TEST_F(Gravacao_segura, ExcecaoAoFazerOConteudoNaoTocaNenhumArquivo) {
@@ -163,14 +168,69 @@ TEST_F(Gravacao_segura, PreparadaENaoEfetivadaNaoDeixaNada) {
   EXPECT_EQ(Conteudo_pasta(Pasta()), std::vector<std::string>{"a.ENh"});
 }
 
-TEST_F(Gravacao_segura, RemoveOsTemporariosDeProcessosQueJaAcabaram) {
-  // No process has a number above the kernel's maximum (4194304); process 1 always runs.
+// Only a file this machine's saves name, that no open file holds locked, is abandoned.
+TEST_F(Gravacao_segura, RemoveSoOsTemporariosAbandonadosDestaMaquina) {
+  std::string abandonado, vivo;
+  ::close(Criar_temporario(Pasta() + "/", abandonado));
+  const int aberto = Criar_temporario(Pasta() + "/", vivo);
+  ASSERT_GE(aberto, 0);
+  std::string de_outra_maquina = abandonado.substr(Pasta().size() + 1);
+  de_outra_maquina[9] = de_outra_maquina[9] == '0' ? '1' : '0';
+  Gravar_conteudo(Caminho(de_outra_maquina), "de outra maquina\n");
+  // Names of earlier versions of this program, and a user's own file.
   Gravar_conteudo(Caminho(".mapirel-99999999-3.tmp"), "de um processo morto\n");
-  Gravar_conteudo(Caminho(".mapirel-1-3.tmp"), "de um processo vivo\n");
-  Gravar_conteudo(Caminho(".mapirel-x.tmp"), "de outro programa\n");
+  Gravar_conteudo(Caminho(".mapirel-999999-notas.tmp"), "notas\n");
   EXPECT_EQ(Gravar(Caminho("a.ENh"), "novo\n"), Resultado_gravacao::Gravado);
-  EXPECT_EQ(Conteudo_pasta(Pasta()),
-            (std::vector<std::string>{".mapirel-1-3.tmp", ".mapirel-x.tmp", "a.ENh"}));
+  std::vector<std::string> esperados = {".mapirel-99999999-3.tmp", ".mapirel-999999-notas.tmp",
+                                        de_outra_maquina, vivo.substr(Pasta().size() + 1), "a.ENh"};
+  std::sort(esperados.begin(), esperados.end());
+  EXPECT_EQ(Conteudo_pasta(Pasta()), esperados);
+  ::close(aberto);
+}
+
+// A write that stops part-way: the old content is put back and read back, and only
+// then called intact; when it cannot be put back, the new content is saved beside it.
+TEST_F(Gravacao_segura, EscritaNoLugarInterrompidaVoltaAoAntigoOuSalvaONovoAoLado) {
+  struct Caso {
+    int falhas;
+    bool intacto;
+    std::string conteudo, resgate;
+  };
+  const std::string antigo = "antigo e mais longo do que\n",
+                    novo = "novo conteudo, o maior de todos\n";
+  for (const Caso& caso : {Caso{1, true, antigo, ""}, Caso{2, false, "", "b_NOVO.ENh"}}) {
+    Gravar_conteudo(Caminho("b.ENh"), antigo);
+    std::filesystem::create_hard_link(Caminho("b.ENh"), Caminho("b2.ENh"));
+    Gravacao_preparada gravacao(Caminho("b.ENh"));
+    ASSERT_EQ(gravacao.Preparar(novo), Resultado_gravacao::Gravado);
+    const Escrita_que_falha disco(caso.falhas);
+    const Efetivacao efetivacao = gravacao.Efetivar();
+    EXPECT_FALSE(efetivacao.feita);
+    EXPECT_EQ(efetivacao.intacto, caso.intacto) << caso.falhas;
+    EXPECT_EQ(efetivacao.resgate, caso.resgate.empty() ? "" : Caminho(caso.resgate));
+    if (caso.intacto)
+      EXPECT_EQ(Ler_conteudo(Caminho("b2.ENh")), antigo);
+    else
+      EXPECT_EQ(Ler_conteudo(Caminho(caso.resgate)), novo);
+    std::filesystem::remove(Caminho("b2.ENh"));
+  }
+}
+
+TEST_F(Gravacao_segura, NomeDerivadoNaoSegueLinkDeOutroUsuario) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root, to give a link to another user";
+  Gravar_conteudo(Caminho("precioso.txt"), "precioso\n");
+  for (const char* link : {"de_outro.ENh", "de_root.ENh"})
+    std::filesystem::create_symlink(Caminho("precioso.txt"), Caminho(link));
+  ASSERT_EQ(::lchown(Caminho("de_outro.ENh").c_str(), 65534, 65534), 0);
+  Gravacao_preparada derivado(Caminho("de_outro.ENh"), Origem_nome::Derivado);
+  EXPECT_EQ(derivado.Preparar("novo\n"), Resultado_gravacao::Link_de_outro);
+  Gravacao_preparada escolhido(Caminho("de_outro.ENh"), Origem_nome::Escolhido);
+  EXPECT_EQ(escolhido.Preparar("novo\n"), Resultado_gravacao::Gravado);
+  EXPECT_EQ(Ler_conteudo(Caminho("precioso.txt")), "precioso\n");
+  Gravacao_preparada de_root(Caminho("de_root.ENh"), Origem_nome::Derivado);
+  ASSERT_EQ(de_root.Preparar("novo\n"), Resultado_gravacao::Gravado);
+  EXPECT_TRUE(de_root.Efetivar().feita);
+  EXPECT_EQ(Ler_conteudo(Caminho("precioso.txt")), "novo\n");
 }
 
 TEST_F(Gravacao_segura, CaminhoLongoEGravado) {
