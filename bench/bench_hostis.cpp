@@ -112,6 +112,8 @@ const Caso Casos[] = {
     {"ico_png_23170.ico", 23170, [] { return hostis::Ico_de(hostis::Png_liso(23170, 23170)); }},
     {"ico_65535_entradas.ico", 16, [] { return hostis::Ico_de(hostis::Png_liso(16, 16), 65535); }},
     {"wmf_registro_de_8_GB.wmf", 96, [] { return hostis::Wmf_com_maior_registro(0xFFFFFFFF); }},
+    {"wmf_16384.wmf", 16384, [] { return hostis::Wmf_com_maior_registro(3, 16384); }},
+    {"emf_16384.emf", 16384, [] { return hostis::Emf_vazio(16384); }},
 };
 
 void Arquivo(benchmark::State& estado, const Caso& caso) {

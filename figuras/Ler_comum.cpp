@@ -130,13 +130,6 @@ Raster_em_faixas Criar_raster(const std::string& caminho, int64_t largura, int64
   }
 }
 
-QImage Criar_imagem_intermediaria(const std::string& caminho, int64_t largura, int64_t altura) {
-  Conferir_tamanho_raster(caminho, largura, altura, 2);
-  QImage imagem(static_cast<int>(largura), static_cast<int>(altura), QImage::Format_RGB32);
-  if (imagem.isNull()) throw Erro_copias(largura, altura, 2);
-  return imagem;
-}
-
 Raster_em_faixas Em_faixas(const QImage& imagem) {
   try {
     return Raster_em_faixas::De_imagem(imagem);

@@ -30,8 +30,8 @@ std::vector<std::pair<std::string, std::string>> Arquivos_de_memoria(const std::
 // Raises Erro for a raster size that is not positive (a reading error of the file) or
 // that does not fit in the available memory, before anything is allocated ("Imagem
 // grande demais para a memória disponível (%d x %d pixels, %d MiB)"). `copias` is how
-// many rasters of that size reading holds at once: a picture that Qt renders or decodes
-// into one image is then copied into strips.
+// many rasters of that size reading holds at once: a picture that Qt decodes into one
+// image is then copied into strips (an icon's bitmap entry).
 void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_t altura,
                              int copias = 1);
 // `bytes` is what reading the picture needs, when that is more than its raster.
@@ -40,10 +40,8 @@ Erro Erro_grande_demais(int64_t largura, int64_t altura, double bytes = -1);
 // A raster of the given size, its pixels not yet written: the size is checked first,
 // and a failed allocation raises the same error as a size too large.
 Raster_em_faixas Criar_raster(const std::string& caminho, int64_t largura, int64_t altura);
-// An image for Qt to draw or decode into, to be copied into strips by Em_faixas: the
-// memory of both copies is checked before either is allocated, and a failed allocation
-// of either raises the same error as a size too large.
-QImage Criar_imagem_intermediaria(const std::string& caminho, int64_t largura, int64_t altura);
+// A picture decoded by Qt copied into strips, the memory of both checked before by
+// Conferir_tamanho_raster; a failed allocation raises the same error as a size too large.
 Raster_em_faixas Em_faixas(const QImage& imagem);
 
 // A decoder's pixels into the raster: `quantos` pixels from (x, y), x on a strip's edge;
@@ -73,7 +71,7 @@ QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
                        double altura_polegadas, double pontos_por_polegada);
 
 // Renders the part `janela` of an SVG drawing (in its user units) onto a white raster
-// of the given size. Returns an empty raster when Qt cannot parse the SVG.
+// of the given size, strip by strip. Returns an empty raster when Qt cannot parse the SVG.
 Raster_em_faixas Rasterizar_svg(const std::string& caminho, const QByteArray& svg,
                                 const QRectF& janela, QSize tamanho);
 

@@ -1,26 +1,26 @@
-// Icons: the entry to show is chosen from the headers of the entries, and Qt's reader
-// decodes that one only. An icon may list up to 65535 entries, and an entry may be a
-// PNG of any size whatever its directory says: decoding every entry, or trusting the
-// directory, would let a small file take minutes or gigabytes.
+// Icons: the entry to show is chosen from the headers of the entries, and only that one
+// is decoded. An icon may list up to 65535 entries, and an entry may be a PNG of any size
+// whatever its directory says: decoding every entry, or trusting the directory, would let
+// a small file take minutes or gigabytes. A PNG entry is decoded here (Ico_png.cpp),
+// straight into the raster; a bitmap entry by Qt's reader, which takes none larger than
+// 256 x 256.
 
 #include <fmt/printf.h>
 
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
+#include "figuras/Ico.h"
 #include "figuras/Ler_formatos.h"
 
 namespace {
 
-struct Ico_invalido {
-  std::string detalhe;
-};
+using ico::Ico_invalido;
 
 uint32_t U16(const unsigned char* p) {
   return p[0] | p[1] << 8;
@@ -37,6 +37,8 @@ struct Entrada_ico {
   int indice = 0;
   int64_t largura = 0, altura = 0;
   int bits = 0;  // per pixel, to prefer the deeper of two entries of one size
+  bool png = false;
+  int64_t inicio = 0, bytes = 0;  // where it lies in the file
 };
 
 void Ler_em(std::FILE* arquivo, int64_t posicao, unsigned char* destino, size_t quantos) {
@@ -61,7 +63,10 @@ Entrada_ico Ler_entrada(std::FILE* arquivo, const unsigned char* diretorio, int 
   Ler_em(arquivo, inicio, cabecalho, sizeof cabecalho);
   static constexpr unsigned char assinatura_png[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   Entrada_ico entrada{indice};
-  if (std::memcmp(cabecalho, assinatura_png, 8) == 0) {
+  entrada.inicio = inicio;
+  entrada.bytes = bytes;
+  entrada.png = std::memcmp(cabecalho, assinatura_png, 8) == 0;
+  if (entrada.png) {
     entrada.largura = U32_be(cabecalho + 16);
     entrada.altura = U32_be(cabecalho + 20);
     entrada.bits = Bits_png(cabecalho[24], cabecalho[25]);
@@ -106,25 +111,8 @@ Entrada_ico Escolher_entrada(std::FILE* arquivo) {
   return melhor;
 }
 
-// Qt's reader refuses pictures over its allocation limit (128 MB by default), which is
-// process-wide: it is raised to what this one entry needs, and only while it is read.
-class Limite_alocacao {
- public:
-  explicit Limite_alocacao(int64_t bytes) : anterior_(QImageReader::allocationLimit()) {
-    const int64_t megabytes = (bytes + (1 << 20) - 1) >> 20;
-    QImageReader::setAllocationLimit(std::max(anterior_, static_cast<int>(megabytes)));
-  }
-  ~Limite_alocacao() { QImageReader::setAllocationLimit(anterior_); }
-  Limite_alocacao(const Limite_alocacao&) = delete;
-  Limite_alocacao& operator=(const Limite_alocacao&) = delete;
-
- private:
-  const int anterior_;
-};
-
-// Transparent parts of an icon show white, as on a sheet of paper. A 32-bit picture is
-// composed in place and copied into strips; others (palette, grey, 16 bits a channel)
-// are drawn by Qt onto white strips.
+// A bitmap's transparent parts show white too. A 32-bit picture is composed in place and
+// copied into strips; others (palette, grey) are drawn by Qt onto white strips.
 Raster_em_faixas Em_rgb32(const std::string& caminho, QImage figura) {
   if (figura.format() == QImage::Format_ARGB32 ||
       figura.format() == QImage::Format_ARGB32_Premultiplied) {
@@ -134,10 +122,8 @@ Raster_em_faixas Em_rgb32(const std::string& caminho, QImage figura) {
       for (int x = 0; x < figura.width(); ++x) {
         const QRgb p = linha[x];
         const int a = qAlpha(p);
-        const auto compor = [a, pre](int c) {
-          return pre ? c + 255 - a : 255 - ((255 - c) * a + 127) / 255;
-        };
-        linha[x] = qRgb(compor(qRed(p)), compor(qGreen(p)), compor(qBlue(p)));
+        linha[x] = pre ? qRgb(qRed(p) + 255 - a, qGreen(p) + 255 - a, qBlue(p) + 255 - a)
+                       : ico::Sobre_branco(p);
       }
     }
     figura.reinterpretAsFormat(QImage::Format_RGB32);
@@ -149,8 +135,8 @@ Raster_em_faixas Em_rgb32(const std::string& caminho, QImage figura) {
   return raster;
 }
 
-Raster_em_faixas Decodificar(const std::string& caminho, std::FILE* arquivo) {
-  const Entrada_ico entrada = Escolher_entrada(arquivo);
+Raster_em_faixas Ler_bitmap(const std::string& caminho, std::FILE* arquivo,
+                            const Entrada_ico& entrada) {
   // Qt's decoded picture and its copy in strips are held together for a moment.
   Conferir_tamanho_raster(caminho, entrada.largura, entrada.altura, 2);
   std::rewind(arquivo);
@@ -159,14 +145,18 @@ Raster_em_faixas Decodificar(const std::string& caminho, std::FILE* arquivo) {
     throw Ico_invalido{"erro de leitura do arquivo"};
   QImageReader leitor(&dispositivo, "ico");
   QImage figura;
-  {
-    const Limite_alocacao limite(entrada.largura * entrada.altura * 4);
-    if (entrada.indice == 0 || leitor.jumpToImage(entrada.indice)) figura = leitor.read();
-  }
+  if (entrada.indice == 0 || leitor.jumpToImage(entrada.indice)) figura = leitor.read();
   if (figura.isNull()) throw Ico_invalido{leitor.errorString().toStdString()};
   if (figura.width() != entrada.largura || figura.height() != entrada.altura)
     throw Ico_invalido{"tamanho da entrada diferente do seu cabeçalho"};
   return Em_rgb32(caminho, std::move(figura));
+}
+
+Raster_em_faixas Decodificar(const std::string& caminho, std::FILE* arquivo) {
+  const Entrada_ico entrada = Escolher_entrada(arquivo);
+  if (!entrada.png) return Ler_bitmap(caminho, arquivo, entrada);
+  return ico::Ler_png(caminho, arquivo,
+                      {entrada.inicio, entrada.bytes, entrada.largura, entrada.altura});
 }
 
 }  // namespace

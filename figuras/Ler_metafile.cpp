@@ -22,18 +22,19 @@ QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
   return QSize(static_cast<int>(largura), static_cast<int>(altura));
 }
 
-// Qt renders into one image, which is then copied into strips: rendering strip by strip
-// would walk the whole drawing once for every strip.
+// Drawn strip by strip, each strip a QImage over the raster's own memory, so that no
+// second picture of the raster's size is held: the drawing is walked once a strip. Only
+// what the strip shows is rasterised, but Qt antialiases the edges of a shape cut by a
+// strip's side from there on its own: a few edge pixels may differ by one level from one
+// image drawn whole.
 Raster_em_faixas Rasterizar_svg(const std::string& caminho, const QByteArray& svg,
                                 const QRectF& janela, QSize tamanho) {
   QSvgRenderer desenho(svg);
   if (!desenho.isValid()) return {};
-  QImage imagem = Criar_imagem_intermediaria(caminho, tamanho.width(), tamanho.height());
-  imagem.fill(Qt::white);  // a metafile paints only what it draws, as on paper
   desenho.setViewBox(janela);
-  {
-    QPainter pintor(&imagem);
-    desenho.render(&pintor, QRectF(QPointF(0, 0), tamanho));
-  }
-  return Em_faixas(imagem);
+  Raster_em_faixas raster = Criar_raster(caminho, tamanho.width(), tamanho.height());
+  raster.Preencher(qRgb(255, 255, 255));  // a metafile paints only what it draws, as on paper
+  raster.Pintar(raster.Retangulo(),
+                [&](QPainter& pintor) { desenho.render(&pintor, QRectF(QPointF(0, 0), tamanho)); });
+  return raster;
 }

@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 
 namespace hostis {
@@ -212,10 +213,10 @@ Bytes Ico_de(const Bytes& imagem, int entradas, int largura_diretorio, int altur
   return b;
 }
 
-Bytes Wmf_com_maior_registro(uint32_t maior_registro) {
+Bytes Wmf_com_maior_registro(uint32_t maior_registro, int lado) {
   Bytes b;
   Le32(b, 0x9AC6CDD7);
-  Le16(b, 0), Le16(b, 0), Le16(b, 0), Le16(b, 1440), Le16(b, 1440), Le16(b, 1440), Le32(b, 0);
+  Le16(b, 0), Le16(b, 0), Le16(b, 0), Le16(b, lado), Le16(b, lado), Le16(b, 96), Le32(b, 0);
   uint32_t soma = 0;
   for (size_t i = 0; i < 20; i += 2) soma ^= b[i] | b[i + 1] << 8;
   Le16(b, soma);
@@ -225,6 +226,19 @@ Bytes Wmf_com_maior_registro(uint32_t maior_registro) {
   Le32(b, maior_registro);
   Le16(b, 0);
   Le32(b, 3), Le16(b, 0);  // the end record
+  return b;
+}
+
+Bytes Emf_vazio(int lado) {
+  const auto moldura = static_cast<uint32_t>(std::lround(lado * 2540.0 / 96));  // 0.01 mm
+  Bytes b;
+  Le32(b, 1), Le32(b, 88);                                          // EMR_HEADER
+  Le32(b, 0), Le32(b, 0), Le32(b, lado - 1), Le32(b, lado - 1);     // rclBounds
+  Le32(b, 0), Le32(b, 0), Le32(b, moldura), Le32(b, moldura);       // rclFrame
+  Le32(b, 0x464D4520), Le32(b, 0x10000), Le32(b, 108), Le32(b, 2);  // signature, version, sizes
+  Le16(b, 1), Le16(b, 0), Le32(b, 0), Le32(b, 0), Le32(b, 0);       // handles, description, palette
+  Le32(b, 960), Le32(b, 960), Le32(b, 254), Le32(b, 254);           // a 96-dpi reference device
+  Le32(b, 14), Le32(b, 20), Le32(b, 0), Le32(b, 16), Le32(b, 20);   // EMR_EOF
   return b;
 }
 

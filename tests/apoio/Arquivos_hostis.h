@@ -38,9 +38,13 @@ Bytes Png_so_cabecalho(int64_t largura, int64_t altura);
 Bytes Ico_de(const Bytes& imagem, int entradas = 1, int largura_diretorio = 16,
              int altura_diretorio = 16);
 
-// A placeable metafile of one inch whose header claims its largest record is
-// `maior_registro` words long, followed only by the end record (46 bytes in all).
-Bytes Wmf_com_maior_registro(uint32_t maior_registro);
+// A placeable metafile of lado x lado pixels at 96 dpi whose header claims its largest
+// record is `maior_registro` words long, followed only by the end record (46 bytes).
+Bytes Wmf_com_maior_registro(uint32_t maior_registro, int lado = 96);
+
+// An enhanced metafile of lado x lado pixels at 96 dpi that draws nothing: its header
+// and the end record (108 bytes).
+Bytes Emf_vazio(int lado);
 
 void Gravar(const std::string& caminho, const Bytes& conteudo);
 

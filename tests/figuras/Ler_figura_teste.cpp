@@ -24,6 +24,7 @@
 
 #include "figuras/Ler_figura.h"
 #include "nucleo/base/Erro.h"
+#include "tests/apoio/Arquivos_hostis.h"
 #include "tests/apoio/Memoria_simulada.h"
 #include "tests/apoio/Mensagem_de_erro.h"
 
@@ -451,19 +452,20 @@ TEST_F(Ler_figura_teste, TamanhoAlemDaMemoriaRecusadoAntesDeAlocar) {
     EXPECT_EQ(Mensagem_do_erro(Caminho("pequeno.jpg")),
               "Imagem grande demais para a memória disponível (64 x 48 pixels, 1 MiB)");
   }
-  // A metafile or an icon is drawn by Qt into one image, then copied into strips: the
-  // two must fit at once.
+  // A metafile is drawn and an icon's PNG entry decoded straight into the raster; an
+  // icon's bitmap entry is decoded by Qt into one image, then copied into strips.
   Gravar(Caminho("a.emf"), Emf_com_retangulo());
-  Gravar(Caminho("a.ico"),
+  Gravar(Caminho("bitmap.ico"),
          Icone_de_uma_entrada(Figura_de_quadrantes(96, 48, QImage::Format_RGB32)));
-  for (const char* nome : {"a.emf", "a.ico"}) {
+  Gravar(Caminho("png.ico"), hostis::Ico_de(hostis::Png_liso(96, 48)));
+  for (const auto& [nome, copias] : {std::pair{"a.emf", 1}, {"png.ico", 1}, {"bitmap.ico", 2}}) {
     SCOPED_TRACE(nome);
-    const int64_t duas_copias = 2 * 96 * 48 * 4;
+    const int64_t bytes = copias * 96 * 48 * 4;
     {
-      const Memoria_simulada justa(duas_copias);
+      const Memoria_simulada justa(bytes);
       EXPECT_EQ(Ler_figura(Caminho(nome), 96).Tamanho(), QSize(96, 48));
     }
-    const Memoria_simulada falta_um(duas_copias - 1);
+    const Memoria_simulada falta_um(bytes - 1);
     EXPECT_EQ(Mensagem_do_erro(Caminho(nome)),
               "Imagem grande demais para a memória disponível (96 x 48 pixels, 1 MiB)");
   }
