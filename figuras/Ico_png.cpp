@@ -159,19 +159,24 @@ class Composicao {
                                                                          : QImage::Format_RGBX64) {
     if (modo_ == Modo::Indices) tabela_ = Tabela_sobre_branco(leitura, f);
   }
-  void Compor(const unsigned char* linha, int quantos, uint32_t* cores) const {
+  // The row's pixels: in `cores`, or libpng's row itself when it is all opaque.
+  const uint32_t* Compor(const uint32_t* linha, int quantos, uint32_t* cores) const {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(linha);
     if (modo_ == Modo::Indices) {
-      for (int i = 0; i < quantos; ++i) cores[i] = tabela_[linha[i]];
+      for (int i = 0; i < quantos; ++i) cores[i] = tabela_[bytes[i]];
     } else if (modo_ == Modo::Bits_8) {
-      std::memcpy(cores, linha, size_t{4} * static_cast<size_t>(quantos));
-      for (int i = 0; i < quantos; ++i) cores[i] = Sobre_branco(cores[i]);
+      uint32_t opacos = 0xFF000000;
+      for (int i = 0; i < quantos; ++i) opacos &= linha[i];
+      if (opacos == 0xFF000000) return linha;
+      for (int i = 0; i < quantos; ++i) cores[i] = Sobre_branco(linha[i]);
     } else {
-      const QImage origem(linha, quantos, 1, qsizetype{8} * quantos, formato_16_);
+      const QImage origem(bytes, quantos, 1, qsizetype{8} * quantos, formato_16_);
       QImage destino(reinterpret_cast<uchar*>(cores), quantos, 1, qsizetype{4} * quantos,
                      QImage::Format_RGB32);
       destino.fill(Branco);
       QPainter(&destino).drawImage(0, 0, origem);
     }
+    return cores;
   }
 
  private:
@@ -183,7 +188,8 @@ class Composicao {
 // The rows of each pass (one pass when not interlaced), each pixel where it lies.
 void Decodificar(Png_em_leitura& leitura, const Formato_png& f, const Composicao& composicao,
                  Raster_em_faixas& raster) {
-  std::vector<unsigned char> linha(png_get_rowbytes(leitura.png, leitura.info));
+  // Of whole pixels, so that an opaque row can be written from there.
+  std::vector<uint32_t> linha((png_get_rowbytes(leitura.png, leitura.info) + 3) / 4);
   std::vector<uint32_t> cores(f.largura);
   const int passes = f.entrelacado ? PNG_INTERLACE_ADAM7_PASSES : 1;
   for (int passe = 0; passe < passes; ++passe) {
@@ -191,15 +197,17 @@ void Decodificar(Png_em_leitura& leitura, const Formato_png& f, const Composicao
     const png_uint_32 linhas = f.entrelacado ? PNG_PASS_ROWS(f.altura, passe) : f.altura;
     if (colunas == 0) continue;  // libpng passes over a pass without pixels
     for (png_uint_32 i = 0; i < linhas; ++i) {
-      Chamar(leitura, [&] { png_read_row(leitura.png, linha.data(), nullptr); });
-      composicao.Compor(linha.data(), static_cast<int>(colunas), cores.data());
+      auto* bytes = reinterpret_cast<unsigned char*>(linha.data());
+      Chamar(leitura, [&] { png_read_row(leitura.png, bytes, nullptr); });
+      const uint32_t* pixels =
+          composicao.Compor(linha.data(), static_cast<int>(colunas), cores.data());
       const int y = static_cast<int>(f.entrelacado ? PNG_ROW_FROM_PASS_ROW(i, passe) : i);
       if (colunas == f.largura) {
-        Escrever_sem_cache(raster, 0, y, cores.data(), raster.Largura());
+        Escrever_sem_cache(raster, 0, y, pixels, raster.Largura());
         continue;
       }
       for (png_uint_32 c = 0; c < colunas; ++c)
-        raster.Escrever(static_cast<int>(PNG_COL_FROM_PASS_COL(c, passe)), y, &cores[c], 1);
+        raster.Escrever(static_cast<int>(PNG_COL_FROM_PASS_COL(c, passe)), y, pixels + c, 1);
     }
   }
 }
