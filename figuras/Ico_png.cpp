@@ -55,6 +55,8 @@ void Ler_bytes(png_structp png, png_bytep destino, size_t quantos) {
 // A warning leaves a whole picture (a damaged ancillary chunk and the like).
 void Ignorar(png_structp, png_const_charp) {}
 
+// Runs `passo`, calls into libpng; false when libpng failed. Never inlined (it calls
+// setjmp), so the jump lands in this frame.
 template <typename Passo>
 bool Sem_erro(Png_em_leitura& leitura, const Passo& passo) {
   if (setjmp(png_jmpbuf(leitura.png))) return false;

@@ -5,9 +5,11 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cmath>
 
 #include "figuras/Ler_formatos.h"
+#include "figuras/Paginas_antecipadas.h"
 
 QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
                        double altura_polegadas, double pontos_por_polegada) {
@@ -22,19 +24,39 @@ QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
   return QSize(static_cast<int>(largura), static_cast<int>(altura));
 }
 
-// Drawn strip by strip, each strip a QImage over the raster's own memory, so that no
-// second picture of the raster's size is held: the drawing is walked once a strip. Only
-// what the strip shows is rasterised, but Qt antialiases the edges of a shape cut by a
-// strip's side from there on its own: a few edge pixels may differ by one level from one
-// image drawn whole.
+namespace {
+
+// At most this much of the picture is drawn at a time, in a band of whole rows then
+// copied into the strips. A picture of up to this size is drawn in one pass, as one
+// image; a larger one walks the drawing once a band, and Qt antialiases the edges of a
+// shape cut by a band's side on its own: a few pixels there may be one level off.
+constexpr int64_t Bytes_por_faixa = int64_t{32} << 20;
+
+}  // namespace
+
 Raster_em_faixas Rasterizar_svg(const std::string& caminho, const QByteArray& svg,
                                 const QRectF& janela, QSize tamanho) {
   QSvgRenderer desenho(svg);
   if (!desenho.isValid()) return {};
   desenho.setViewBox(janela);
-  Raster_em_faixas raster = Criar_raster(caminho, tamanho.width(), tamanho.height());
-  raster.Preencher(qRgb(255, 255, 255));  // a metafile paints only what it draws, as on paper
-  raster.Pintar(raster.Retangulo(),
-                [&](QPainter& pintor) { desenho.render(&pintor, QRectF(QPointF(0, 0), tamanho)); });
+  const int largura = tamanho.width(), altura = tamanho.height();
+  Raster_em_faixas raster = Criar_raster(caminho, largura, altura);
+  const auto linhas =
+      static_cast<int>(std::clamp<int64_t>(Bytes_por_faixa / (int64_t{4} * largura), 1, altura));
+  QImage faixa(largura, linhas, QImage::Format_RGB32);
+  if (faixa.isNull())
+    throw Erro_grande_demais(largura, altura, raster.Bytes() + 4.0 * largura * linhas);
+  const Paginas_antecipadas antecipadas(raster);
+  for (int y0 = 0; y0 < altura; y0 += linhas) {
+    faixa.fill(Qt::white);  // a metafile paints only what it draws, as on paper
+    {
+      QPainter pintor(&faixa);
+      pintor.translate(0, -y0);
+      desenho.render(&pintor, QRectF(QPointF(0, 0), tamanho));
+    }
+    for (int y = y0; y < std::min(altura, y0 + linhas); ++y)
+      Escrever_sem_cache(raster, 0, y,
+                         reinterpret_cast<const uint32_t*>(faixa.constScanLine(y - y0)), largura);
+  }
   return raster;
 }
