@@ -106,4 +106,14 @@ TEST_F(Arquivos_hostis, WmfComRegistroMaiorQueOArquivo) {
             QSize(96, 96));
 }
 
+// The empty metafiles that bench_hostis opens at the 16384-pixel cap, here at 300 pixels:
+// a white picture of the size they claim.
+TEST_F(Arquivos_hostis, MetafilesVaziosNoTamanhoPedido) {
+  QImage branca(300, 300, QImage::Format_RGB32);
+  branca.fill(Qt::white);
+  EXPECT_EQ(Ler_figura(Gravar("vazia.wmf", hostis::Wmf_com_maior_registro(3, 300)), 96).Imagem(),
+            branca);
+  EXPECT_EQ(Ler_figura(Gravar("vazia.emf", hostis::Emf_vazio(300)), 96).Imagem(), branca);
+}
+
 }  // namespace
