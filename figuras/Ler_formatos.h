@@ -71,7 +71,8 @@ QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
                        double altura_polegadas, double pontos_por_polegada);
 
 // Renders the part `janela` of an SVG drawing (in its user units) onto a white raster
-// of the given size, a band of rows at a time. Returns an empty raster when Qt cannot parse the SVG.
+// of the given size, a band of rows at a time. Returns an empty raster when Qt cannot
+// parse the SVG.
 Raster_em_faixas Rasterizar_svg(const std::string& caminho, const QByteArray& svg,
                                 const QRectF& janela, QSize tamanho);
 
