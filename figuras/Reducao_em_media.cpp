@@ -8,25 +8,36 @@ Reducao_em_media::Reducao_em_media(int largura, int altura, int fator)
       fator_(fator),
       colunas_((largura + fator - 1) / fator),
       linhas_((altura + fator - 1) / fator),
-      somas_(size_t{3} * colunas_ * linhas_) {}
+      somas_(size_t{3} * colunas_ * linhas_),
+      faixa_(size_t{4} * largura) {}
 
 void Reducao_em_media::Somar(int x, int y, const uint32_t* pixels, int quantos) {
-  uint32_t* soma = somas_.data() + size_t{3} * (size_t(y / fator_) * colunas_ + x / fator_);
-  somados_ += quantos;
-  // Block by block: the three sums of a block stay in registers across its pixels.
-  for (int fim = x + quantos; x < fim; soma += 3) {
-    const int ate = std::min(fim, (x / fator_ + 1) * fator_);
-    uint32_t azul = 0, verde = 0, vermelho = 0;
-    for (; x < ate; ++x, ++pixels) {
-      azul += *pixels & 0xFF;
-      verde += (*pixels >> 8) & 0xFF;
-      vermelho += (*pixels >> 16) & 0xFF;
-    }
-    soma[0] += azul, soma[1] += verde, soma[2] += vermelho;
+  // A column of the band can take 257 rows of 255 in 16 bits; a row may come in pieces.
+  if (y / fator_ != faixa_atual_ || (x == 0 && linhas_na_faixa_ == 257)) {
+    Descarregar();
+    faixa_atual_ = y / fator_;
   }
+  if (x == 0) ++linhas_na_faixa_;
+  const auto* __restrict bytes = reinterpret_cast<const uint8_t*>(pixels);
+  uint16_t* __restrict soma = faixa_.data() + size_t{4} * x;
+  for (size_t i = 0; i < size_t{4} * quantos; ++i) soma[i] = uint16_t(soma[i] + bytes[i]);
+  somados_ += quantos;
 }
 
-QImage Reducao_em_media::Imagem() const {
+void Reducao_em_media::Descarregar() {
+  if (faixa_atual_ < 0) return;
+  uint32_t* destino = somas_.data() + size_t{3} * colunas_ * faixa_atual_;
+  for (int x = 0; x < largura_; ++x) {
+    uint32_t* celula = destino + size_t{3} * (x / fator_);
+    for (int c = 0; c < 3; ++c) celula[c] += faixa_[size_t{4} * x + c];
+  }
+  std::fill(faixa_.begin(), faixa_.end(), 0);
+  faixa_atual_ = -1;
+  linhas_na_faixa_ = 0;
+}
+
+QImage Reducao_em_media::Imagem() {
+  Descarregar();
   QImage imagem(colunas_, linhas_, QImage::Format_RGB32);
   const uint32_t* soma = somas_.data();
   for (int j = 0; j < linhas_; ++j) {

@@ -16,13 +16,21 @@ class Reducao_em_media {
   void Somar(int x, int y, const uint32_t* pixels, int quantos);
   // Every pixel of the picture was summed exactly once (as far as a count can tell).
   bool Completa() const { return somados_ == int64_t{largura_} * altura_; }
-  int Fator() const { return fator_; }
   // The means, rounded, as Format_RGB32.
-  QImage Imagem() const;
+  QImage Imagem();
 
  private:
+  void Descarregar();
+
   int largura_, altura_, fator_, colunas_, linhas_;
   std::vector<uint32_t> somas_;  // blue, green, red of each reduced pixel
+  // The sums of the band of `fator_` rows being written, by column and byte: adding a
+  // row to them is one widening add a byte, which the compiler does 16 bytes at a time.
+  // They are folded into somas_ when a row of another band comes (once a band for a
+  // decoder writing top-down or bottom-up), or before 16 bits could overflow.
+  std::vector<uint16_t> faixa_;
+  int faixa_atual_ = -1;
+  int linhas_na_faixa_ = 0;
   int64_t somados_ = 0;
 };
 

@@ -31,5 +31,5 @@ void TForm1::Atualizar_vista_geral(bool nova_figura) {
   if (nova_figura)
     Vista_geral->Trocar_figura(Image1->Raster.Reduzida(), Image1->Raster.Tamanho());
   else
-    Vista_geral->update();
+    Vista_geral->Redesenhar_trabalho();
 }

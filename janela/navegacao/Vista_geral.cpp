@@ -34,7 +34,6 @@ void TVista_geral::Trocar_figura(const QImage& reduzida, QSize folha) {
   reduzida_ = reduzida;
   folha_ = folha;
   Escalar();
-  update();
 }
 
 // Qt's smooth scaling averages areas when it reduces: the reduced copy is already an
@@ -45,22 +44,35 @@ void TVista_geral::Escalar() {
   const QSize tamanho(std::max(1, int(std::lround(folha_.width() * mapa.Escala()))),
                       std::max(1, int(std::lround(folha_.height() * mapa.Escala()))));
   escalada_ = reduzida_.scaled(tamanho, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  Redesenhar_trabalho();
 }
 
 void TVista_geral::resizeEvent(QResizeEvent*) {
   Escalar();
 }
 
+// The job is drawn once over a copy of the picture, so that a scroll repaints only that
+// copy and the rectangle.
+void TVista_geral::Redesenhar_trabalho() {
+  composta_ = escalada_.copy();
+  exagero_ = 0;
+  if (!composta_.isNull()) {
+    const Mapa_vista_geral mapa(folha_.width(), folha_.height(), width(), height());
+    QPainter pintor(&composta_);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    Desenhar_pontos(pintor, mapa.Escala());
+    Desenhar_residuos(pintor, mapa.Escala());
+  }
+  update();
+}
+
 void TVista_geral::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
-  pintor.fillRect(rect(), palette().color(QPalette::Window));
-  exagero_ = 0;
-  if (escalada_.isNull()) return;
-  pintor.drawImage(0, 0, escalada_);
+  pintor.drawImage(0, 0, composta_);
+  const QRegion fora = QRegion(rect()).subtracted(QRegion(composta_.rect()));
+  for (const QRect& r : fora) pintor.fillRect(r, palette().color(QPalette::Window));
+  if (composta_.isNull()) return;
   const Mapa_vista_geral mapa(folha_.width(), folha_.height(), width(), height());
-  pintor.setRenderHint(QPainter::Antialiasing);
-  Desenhar_pontos(pintor, mapa.Escala());
-  Desenhar_residuos(pintor, mapa.Escala());
   const QWidget* vista = form_.ScrollBox1->viewport();
   const Retangulo_vista r =
       mapa.Visivel(form_.ScrollBox1->horizontalScrollBar()->value(),
@@ -72,12 +84,12 @@ void TVista_geral::paintEvent(QPaintEvent*) {
 
 // Digitized points red, the limit polygon black in its vertices' order, control points blue.
 void TVista_geral::Desenhar_pontos(QPainter& pintor, double escala) {
-  const auto disco = [&](double x, double y, QColor cor) {
+  const auto discos = [&](const auto& lista, QColor cor) {
     pintor.setPen(Qt::NoPen);
     pintor.setBrush(cor);
-    pintor.drawEllipse(QPointF(x * escala, y * escala), 2.5, 2.5);
+    for (const auto& p : lista) pintor.drawEllipse(QPointF(p.x * escala, p.y * escala), 2.5, 2.5);
   };
-  for (const Ponto_digitalizado& p : form_.Lista_pontos) disco(p.x, p.y, Qt::red);
+  discos(form_.Lista_pontos, Qt::red);
   QPolygonF poligono;
   for (const Vertice_pconv& v : form_.Lista_pconv)
     if (v.Indice >= 0 && v.Indice < form_.Lista_pontos.Quantidade()) {
@@ -89,7 +101,7 @@ void TVista_geral::Desenhar_pontos(QPainter& pintor, double escala) {
     pintor.setBrush(Qt::NoBrush);
     pintor.drawPolygon(poligono);
   }
-  for (const Ponto_orientacao& p : *form_.OLista_coord) disco(p.x, p.y, Qt::blue);
+  discos(*form_.OLista_coord, Qt::blue);
 }
 
 // Once the orientation is computed, each control point's residual, exaggerated so that
@@ -111,7 +123,8 @@ void TVista_geral::Desenhar_residuos(QPainter& pintor, double escala) {
         QLineF(v.inicio.x * escala, v.inicio.y * escala, v.fim.x * escala, v.fim.y * escala));
   const QString legenda = Q("resíduos × %1").arg(exagero_);
   const QRect caixa = pintor.fontMetrics().boundingRect(legenda).adjusted(-3, -2, 3, 2);
-  const QRect lugar = caixa.translated(4 - caixa.left(), height() - 4 - caixa.bottom());
+  const QRect lugar =
+      caixa.translated(4 - caixa.left(), pintor.device()->height() - 4 - caixa.bottom());
   pintor.fillRect(lugar, QColor(255, 255, 255, 220));
   pintor.setPen(Qt::blue);
   pintor.drawText(lugar, Qt::AlignCenter, legenda);

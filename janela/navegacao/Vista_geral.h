@@ -17,6 +17,8 @@ class TVista_geral : public QWidget {
 
   // The picture now in the main view, reduced (Raster_em_faixas::Reduzida), and its size.
   void Trocar_figura(const QImage& reduzida, QSize folha);
+  // Draws the job's points, residuals and polygon anew (after a command or a click).
+  void Redesenhar_trabalho();
   // The overview scaled to the window's size, as painted (tests compare its pixels).
   const QImage& Escalada() const { return escalada_; }
   // The exaggeration of the residuals last drawn, 0 when none were.
@@ -36,7 +38,7 @@ class TVista_geral : public QWidget {
   void Desenhar_residuos(QPainter& pintor, double escala);
 
   TForm1& form_;
-  QImage reduzida_, escalada_;
+  QImage reduzida_, escalada_, composta_;  // composta_: escalada_ with the job drawn
   QSize folha_;
   int exagero_ = 0;
 };

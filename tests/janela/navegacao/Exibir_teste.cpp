@@ -103,7 +103,6 @@ TEST_F(Exibir, NaoMudaNadaDaJanelaPrincipal) {
   const Trabalho antes = Form1;
   const QImage figura = Form1.Image1->Raster.Imagem();
   TVista_geral& vista = Abrir_vista_geral();
-  vista.repaint();
   EXPECT_GT(vista.Exagero(), 1);
   QTest::mouseClick(&vista, Qt::LeftButton, {}, QPoint(100, 100));
   EXPECT_EQ(static_cast<const Trabalho&>(Form1), antes);
