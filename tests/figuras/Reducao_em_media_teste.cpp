@@ -63,6 +63,16 @@ TEST(Reducao_em_media, LinhasEmQualquerOrdemETrechosCortados) {
   Conferir_media(reducao.Imagem(), figura, 4);
 }
 
+// Blocks taller than 16-bit column sums can hold (257 rows of 255).
+TEST(Reducao_em_media, BlocosDeMaisDe257Linhas) {
+  QImage figura = Carta(700, 600);
+  figura.fill(Qt::white);
+  Reducao_em_media reducao(700, 600, 300);
+  for (int y = 0; y < 600; ++y)
+    reducao.Somar(0, y, reinterpret_cast<const uint32_t*>(figura.constScanLine(y)), 700);
+  Conferir_media(reducao.Imagem(), figura, 300);
+}
+
 TEST(Reducao_em_media, FatorPeloLadoMaior) {
   EXPECT_EQ(Fator_reducao(1024, 700), 1);
   EXPECT_EQ(Fator_reducao(700, 1025), 2);
