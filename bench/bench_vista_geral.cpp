@@ -37,13 +37,13 @@ struct Janela_a0 {
     form.show();
     const int cantos[][2] = {{500, 500}, {19000, 600}, {19200, 27500}, {700, 27000}};
     for (int i = 0; i < 4; ++i)
-      form.OLista_coord->Acrescentar({101 + i, 300000.0 + cantos[i][0] + i,
-                                      7000000.0 - cantos[i][1], double(cantos[i][0]),
-                                      double(cantos[i][1])});
-    form.Pontos_associados = 4;
-    form.Coef_orientacao = Coeficientes{1, 0, 300000, 0, -1, 7000000};
+      form.trabalho.OLista_coord->Acrescentar({101 + i, 300000.0 + cantos[i][0] + i,
+                                               7000000.0 - cantos[i][1], double(cantos[i][0]),
+                                               double(cantos[i][1])});
+    form.trabalho.Pontos_associados = 4;
+    form.trabalho.Coef_orientacao = Coeficientes{1, 0, 300000, 0, -1, 7000000};
     for (int i = 0; i < 2000; ++i)
-      form.Lista_pontos.Acrescentar(
+      form.trabalho.Lista_pontos.Acrescentar(
           {i + 1, -1, 0, 0, double(i * 37 % Largura_a0), double(i * 53 % Altura_a0), 1.0});
     QCoreApplication::processEvents();
   }
@@ -74,7 +74,7 @@ void Redesenho_apos_rolagem(benchmark::State& estado) {
 
 void Movimento_com_lupa(benchmark::State& estado) {
   Janela_a0 com_lupa, sem_lupa;
-  for (Janela_a0* janela : {&com_lupa, &sem_lupa}) janela->form.Orientada = true;
+  for (Janela_a0* janela : {&com_lupa, &sem_lupa}) janela->form.trabalho.Orientada = true;
   com_lupa.form.Lupa1->trigger();
   TLupa& lupa = *com_lupa.form.Lupa;
   QCoreApplication::processEvents();

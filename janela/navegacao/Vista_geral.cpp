@@ -89,11 +89,11 @@ void TVista_geral::Desenhar_pontos(QPainter& pintor, double escala) {
     pintor.setBrush(cor);
     for (const auto& p : lista) pintor.drawEllipse(QPointF(p.x * escala, p.y * escala), 2.5, 2.5);
   };
-  discos(form_.Lista_pontos, Qt::red);
+  discos(form_.trabalho.Lista_pontos, Qt::red);
   QPolygonF poligono;
-  for (const Vertice_pconv& v : form_.Lista_pconv)
-    if (v.Indice >= 0 && v.Indice < form_.Lista_pontos.Quantidade()) {
-      const Ponto_digitalizado& p = form_.Lista_pontos.Item(v.Indice);
+  for (const Vertice_pconv& v : form_.trabalho.Lista_pconv)
+    if (v.Indice >= 0 && v.Indice < form_.trabalho.Lista_pontos.Quantidade()) {
+      const Ponto_digitalizado& p = form_.trabalho.Lista_pontos.Item(v.Indice);
       poligono << QPointF(p.x * escala, p.y * escala);
     }
   if (poligono.size() >= 2) {
@@ -101,18 +101,18 @@ void TVista_geral::Desenhar_pontos(QPainter& pintor, double escala) {
     pintor.setBrush(Qt::NoBrush);
     pintor.drawPolygon(poligono);
   }
-  discos(*form_.OLista_coord, Qt::blue);
+  discos(*form_.trabalho.OLista_coord, Qt::blue);
 }
 
 // Once the orientation is computed, each control point's residual, exaggerated so that
 // the longest is a twentieth of the sheet, and the factor written in a corner.
 void TVista_geral::Desenhar_residuos(QPainter& pintor, double escala) {
-  const Lista<Ponto_orientacao>& lista = *form_.OLista_coord;
-  if (!form_.Coef_orientacao || lista.Quantidade() < 3 ||
-      form_.Pontos_associados < lista.Quantidade())
+  const Lista<Ponto_orientacao>& lista = *form_.trabalho.OLista_coord;
+  if (!form_.trabalho.Coef_orientacao || lista.Quantidade() < 3 ||
+      form_.trabalho.Pontos_associados < lista.Quantidade())
     return;
   const std::vector<Ponto_orientacao> pontos(lista.begin(), lista.end());
-  const Coeficientes& coef = *form_.Coef_orientacao;
+  const Coeficientes& coef = *form_.trabalho.Coef_orientacao;
   double maior = 0;
   for (const Vetor_residuo& v : Vetores_residuos(pontos, coef, 1))
     maior = std::max(maior, std::hypot(v.fim.x - v.inicio.x, v.fim.y - v.inicio.y));

@@ -51,7 +51,7 @@ TEST_F(Exibir_sem_figura, DisponivelDepoisDeAbrirUmaFigura) {
   QImage figura(40, 30, QImage::Format_RGB32);
   figura.fill(Qt::white);
   ASSERT_TRUE(figura.save(caminho));
-  Form1.Nome_arquivo = caminho.toStdString();
+  Form1.trabalho.Nome_arquivo = caminho.toStdString();
   Form1.Carregar_imagem();
   EXPECT_TRUE(Form1.Exibir1->isEnabled());
 }
@@ -94,18 +94,18 @@ TEST_F(Exibir, PixelsEmMediaDeAreaERedimensiona) {
 // Points, residuals and the rectangle are drawn over a copy: the job, the raster and the
 // view stay as they were.
 TEST_F(Exibir, NaoMudaNadaDaJanelaPrincipal) {
-  Form1.OLista_coord->Acrescentar({101, 300000, 7000000, 100, 100});
-  Form1.OLista_coord->Acrescentar({102, 302900, 7000003, 3000, 100});
-  Form1.OLista_coord->Acrescentar({103, 302900, 6996000, 3000, 4000});
-  Form1.Pontos_associados = 3;
-  Form1.Coef_orientacao = Coeficientes{1, 0, 299900, 0, -1, 7000100};
-  Form1.Lista_pontos.Acrescentar({1, -1, 300500, 6999500, 600, 600, 12.5});
-  const Trabalho antes = Form1;
+  Form1.trabalho.OLista_coord->Acrescentar({101, 300000, 7000000, 100, 100});
+  Form1.trabalho.OLista_coord->Acrescentar({102, 302900, 7000003, 3000, 100});
+  Form1.trabalho.OLista_coord->Acrescentar({103, 302900, 6996000, 3000, 4000});
+  Form1.trabalho.Pontos_associados = 3;
+  Form1.trabalho.Coef_orientacao = Coeficientes{1, 0, 299900, 0, -1, 7000100};
+  Form1.trabalho.Lista_pontos.Acrescentar({1, -1, 300500, 6999500, 600, 600, 12.5});
+  const Trabalho antes = Estado;
   const QImage figura = Form1.Image1->Raster.Imagem();
   TVista_geral& vista = Abrir_vista_geral();
   EXPECT_GT(vista.Exagero(), 1);
   QTest::mouseClick(&vista, Qt::LeftButton, {}, QPoint(100, 100));
-  EXPECT_EQ(static_cast<const Trabalho&>(Form1), antes);
+  EXPECT_EQ(Estado, antes);
   EXPECT_EQ(Form1.Image1->Raster.Imagem(), figura);
 }
 
