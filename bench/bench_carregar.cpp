@@ -4,6 +4,11 @@
 //    decode of the same file into a plain buffer, measured alternately in the same run;
 //    the counter "razao" is the ratio of the two median times (target: at most 1.15),
 //    "razao_cpu" the same for the CPU time the process spent.
+//  - Abertura_com_vista_geral: the reduced copy that the overview shows is summed while
+//    the file is decoded. Its share: the sums of the same rows, from a row buffer in the
+//    cache as the decoder's are, timed alternately with Ler_figura; "razao" is the
+//    opening against the opening without them, Ler_figura / (Ler_figura - sums)
+//    (target: at most 1.05).
 //  - Memoria_pico: the peak resident memory that loading the file adds to a fresh child
 //    process; "pico_MiB" against "limite_MiB" = width x height x 4 bytes + 64 MiB.
 
@@ -21,6 +26,7 @@
 #include "bench/apoio/Carta_sintetica.h"
 #include "bench/apoio/Medicao.h"
 #include "figuras/Ler_figura.h"
+#include "figuras/Reducao_em_media.h"
 
 namespace {
 
@@ -90,6 +96,37 @@ void Carregar_jpeg(benchmark::State& estado) {
   comparacao.Registrar(estado, "ms_Ler_figura", "ms_libjpeg");
 }
 
+void Abertura_com_vista_geral(benchmark::State& estado) {
+  const Raster_em_faixas figura = Ler_figura(Arquivo_jpeg, 96);
+  std::vector<uint32_t> linha(Lado);
+  for (int x = 0; x < Lado; ++x) linha[x] = figura.Pixel(x, Lado / 2);
+  std::vector<medicao::Tempo> abertura, somas;
+  for (auto _ : estado) {
+    abertura.push_back(medicao::Medir([] {
+      const Raster_em_faixas raster = Ler_figura(Arquivo_jpeg, 96);
+      benchmark::DoNotOptimize(raster.Linha(0, 0));
+    }));
+    Reducao_em_media reducao(Lado, Lado, Fator_reducao(Lado, Lado));
+    somas.push_back(medicao::Medir([&] {
+      for (int y = 0; y < Lado; ++y) reducao.Somar(0, y, linha.data(), Lado);
+      benchmark::DoNotOptimize(reducao.Imagem().constBits());
+    }));
+  }
+  const auto mediana = [](const std::vector<medicao::Tempo>& tempos, double medicao::Tempo::*t) {
+    std::vector<double> valores;
+    for (const medicao::Tempo& tempo : tempos) valores.push_back(tempo.*t);
+    return medicao::Mediana(valores);
+  };
+  const double a = mediana(abertura, &medicao::Tempo::relogio);
+  const double s = mediana(somas, &medicao::Tempo::relogio);
+  const double a_cpu = mediana(abertura, &medicao::Tempo::cpu);
+  const double s_cpu = mediana(somas, &medicao::Tempo::cpu);
+  estado.counters["ms_Ler_figura"] = 1e3 * a;
+  estado.counters["ms_reducao"] = 1e3 * s;
+  estado.counters["razao"] = a / (a - s);
+  estado.counters["razao_cpu"] = a_cpu / (a_cpu - s_cpu);
+}
+
 void Memoria_pico(benchmark::State& estado) {
   long kib = -1;
   for (auto _ : estado)
@@ -101,6 +138,7 @@ void Memoria_pico(benchmark::State& estado) {
 }
 
 BENCHMARK(Carregar_jpeg)->Iterations(15)->Unit(benchmark::kMillisecond);
+BENCHMARK(Abertura_com_vista_geral)->Iterations(7)->Unit(benchmark::kMillisecond);
 BENCHMARK(Memoria_pico)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

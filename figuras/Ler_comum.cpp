@@ -124,7 +124,9 @@ void Conferir_tamanho_raster(const std::string& caminho, int64_t largura, int64_
 Raster_em_faixas Criar_raster(const std::string& caminho, int64_t largura, int64_t altura) {
   Conferir_tamanho_raster(caminho, largura, altura);
   try {
-    return Raster_em_faixas(static_cast<int>(largura), static_cast<int>(altura));
+    Raster_em_faixas raster(static_cast<int>(largura), static_cast<int>(altura));
+    raster.Reduzir_ao_escrever();
+    return raster;
   } catch (const std::bad_alloc&) {
     throw Erro_copias(largura, altura, 1);
   }
@@ -141,6 +143,7 @@ Raster_em_faixas Em_faixas(const QImage& imagem) {
 void Escrever_sem_cache(Raster_em_faixas& raster, int x, int y, const uint32_t* pixels,
                         int quantos) {
   constexpr int Largura = Raster_em_faixas::Largura_faixa;
+  raster.Acumular(x, y, pixels, quantos);  // the pixels are in the cache now
   const bool fim_da_linha = x + quantos == raster.Largura();
   for (int f = x / Largura; quantos > 0; ++f) {
     const int n = std::min(quantos, raster.Largura_da_faixa(f));

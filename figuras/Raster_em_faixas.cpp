@@ -26,8 +26,12 @@ void Raster_em_faixas::Devolver::operator()(uint32_t* dados) const {
 Raster_em_faixas Raster_em_faixas::De_imagem(const QImage& imagem) {
   const QImage rgb = imagem.convertToFormat(QImage::Format_RGB32);
   Raster_em_faixas raster(rgb.width(), rgb.height());
-  for (int y = 0; y < raster.Altura(); ++y)
-    raster.Escrever_linha(y, reinterpret_cast<const uint32_t*>(rgb.constScanLine(y)));
+  raster.Reduzir_ao_escrever();
+  for (int y = 0; y < raster.Altura(); ++y) {
+    const auto* linha = reinterpret_cast<const uint32_t*>(rgb.constScanLine(y));
+    raster.Escrever_linha(y, linha);
+    raster.Acumular(0, y, linha, raster.Largura());
+  }
   return raster;
 }
 
@@ -40,6 +44,16 @@ QImage Raster_em_faixas::Imagem() const {
       std::copy_n(Linha(f, y), Largura_da_faixa(f), linha + f * Largura_faixa);
   }
   return imagem;
+}
+
+QImage Raster_em_faixas::Reduzida() const {
+  if (Vazio()) return {};
+  if (reducao_ && reducao_->Completa()) return reducao_->Imagem();
+  Reducao_em_media reducao(largura_, altura_, Fator_reducao(largura_, altura_));
+  for (int f = 0; f < Faixas(); ++f)
+    for (int y = 0; y < altura_; ++y)
+      reducao.Somar(f * Largura_faixa, y, Linha(f, y), Largura_da_faixa(f));
+  return reducao.Imagem();
 }
 
 void Raster_em_faixas::Escrever_por_faixas(int x, int y, const uint32_t* pixels, int quantos) {

@@ -19,6 +19,8 @@
 #include <memory>
 #include <utility>
 
+#include "figuras/Reducao_em_media.h"
+
 class Raster_em_faixas {
  public:
   static constexpr int Largura_faixa = 128;
@@ -32,6 +34,7 @@ class Raster_em_faixas {
     dados_ = std::move(outro.dados_);
     largura_ = std::exchange(outro.largura_, 0);
     altura_ = std::exchange(outro.altura_, 0);
+    reducao_ = std::move(outro.reducao_);
     return *this;
   }
   // A copy of any QImage, converted to Format_RGB32.
@@ -71,6 +74,20 @@ class Raster_em_faixas {
   void Escrever_linha(int y, const uint32_t* pixels) { Escrever(0, y, pixels, largura_); }
   void Preencher(QRgb cor);
 
+  // The decoders keep a reduced copy of the picture as they write its rows: started
+  // before the first row, then fed every row's pixels as they are written.
+  void Reduzir_ao_escrever() {
+    reducao_ = std::make_unique<Reducao_em_media>(largura_, altura_,
+                                                  Fator_reducao(largura_, altura_));
+  }
+  void Acumular(int x, int y, const uint32_t* pixels, int quantos) {
+    if (reducao_) reducao_->Somar(x, y, pixels, quantos);
+  }
+  // The picture reduced by Fator_reducao, by area averaging: the decoder's copy when it
+  // saw every pixel, otherwise computed from the pixels now. Markers painted into the
+  // raster since are not in the decoder's copy.
+  QImage Reduzida() const;
+
   // Paints the part `parte` of the raster with its top-left corner at `destino`.
   void Desenhar(QPainter& pintor, QPoint destino, const QRect& parte) const;
   // Lets `desenho` paint into the raster, in the raster's coordinates, as into one
@@ -92,4 +109,5 @@ class Raster_em_faixas {
 
   std::unique_ptr<uint32_t, Devolver> dados_{nullptr, Devolver{0}};
   int largura_ = 0, altura_ = 0;
+  std::unique_ptr<Reducao_em_media> reducao_;
 };

@@ -10,14 +10,14 @@
 set(PISOS
   nucleo/base 0 0
   nucleo/orientacao 0 1  nucleo/poligono 0 1  nucleo/digitalizacao 0 1  nucleo/inspecao 0 1
-  nucleo/arquivos 0 2
+  nucleo/arquivos 0 2  nucleo/navegacao 0 2
   nucleo/trabalho 0 3
   figuras 1 0
   exportar 2 0
   janela/comum 3 0
   janela/principal 3 1
   janela/orientacao 3 2  janela/digitalizacao 3 2  janela/arquivos 3 2  janela/poligono 3 2
-  janela/inspecao 3 2
+  janela/inspecao 3 2  janela/navegacao 3 2
   janela/programa 3 3)
 # The layers each layer may include from.
 set(ALCANCE_0 0)

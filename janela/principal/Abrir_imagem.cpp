@@ -47,6 +47,8 @@ void TForm1::Carregar_imagem() {
   ScrollBox1->verticalScrollBar()->setValue(0);
   Orientacao1->setEnabled(true);
   Coord_de_carta->setEnabled(true);
+  Exibir1->setEnabled(true);
+  Atualizar_vista_geral(true);
   // Only a request to the window manager, on the window as it stands (nothing happens
   // when it is maximised already). Resizing the window to the picture and hiding it
   // before showing it maximised races with the manager's asynchronous handling of the

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,6 +39,7 @@ void TForm1::Criar_componentes() {
 
   Image1->Ao_pressionar = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
     Executar([&] { Clique_imagem(b, m, x, y); });
+    Atualizar_vista_geral();
   };
   Image1->Ao_mover = [this](Qt::MouseButton, Qt::KeyboardModifiers m, int x, int y) {
     Executar([&] { Image1MouseMove(m, x, y); });
@@ -45,9 +47,9 @@ void TForm1::Criar_componentes() {
   Image1->Ao_soltar = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
     Executar([&] { Image1MouseUp(b, m, x, y); });
   };
-  // The window's wheel handler replaces the scroll area's own wheel scrolling, over
-  // the picture and over the scroll bars alike; elsewhere in the window the wheel
-  // reaches wheelEvent.
+  // The window's wheel and key handlers replace the scroll area's own wheel and key
+  // scrolling, over the picture and over the scroll bars alike; elsewhere in the window
+  // the wheel reaches wheelEvent and the keys keyPressEvent.
   const QList<QWidget*> partes{ScrollBox1, ScrollBox1->viewport(),
                                ScrollBox1->horizontalScrollBar(), ScrollBox1->verticalScrollBar()};
   for (QWidget* parte : partes) parte->installEventFilter(this);
@@ -62,6 +64,7 @@ QAction* TForm1::Comando(QMenu* menu, const char* texto, void (TForm1::*handler)
     // A shortcut must not reach an item whose menu is unavailable.
     if (!item->isEnabled() || (menu_topo && !menu_topo->isEnabled())) return;
     Executar([&] { (this->*handler)(); });
+    Atualizar_vista_geral();
   });
   return item;
 }
@@ -115,6 +118,11 @@ void TForm1::Criar_menus() {
   Dados1 = dados->menuAction();
   Inspecionar1 = Comando(dados, "Inspecionar", &TForm1::Inspecionar1Click, Dados1);
 
+  QMenu* exibir = barra->addMenu(Q("Exibir"));
+  Exibir1 = exibir->menuAction();
+  Vista_geral1 = Comando(exibir, "Vista geral", &TForm1::Vista_geral1Click, Exibir1);
+  Lupa1 = Comando(exibir, "Lupa", &TForm1::Lupa1Click, Exibir1);
+
   // "Ajuda" is a command on the bar itself; the version label does nothing.
   Ajuda1 = barra->addAction(Q("Ajuda"));
   connect(Ajuda1, &QAction::triggered, this, [this] { Executar([this] { Ajuda1Click(); }); });
@@ -123,7 +131,7 @@ void TForm1::Criar_menus() {
   // Only the items that commands ever check carry a check mark's place: the style draws
   // an empty box before every checkable item.
   for (QAction* item : {Abririmagem, Abrirdados1, Coord_de_carta, Coord_de_imagem, Ajustar,
-                        Altitudes1, Profundidades1})
+                        Altitudes1, Profundidades1, Vista_geral1, Lupa1})
     item->setCheckable(true);
 }
 
@@ -154,7 +162,7 @@ void TForm1::Estado_inicial() {
   Salvar1->setEnabled(false);
   Exportar1->setEnabled(false);
   Definir_cursor(Cursor_imagem::Padrao);
-  for (QAction* item : {Operacoes1, Dados1, Parardigit1}) item->setEnabled(false);
+  for (QAction* item : {Operacoes1, Dados1, Parardigit1, Exibir1}) item->setEnabled(false);
   Tamanho_inicial = Tamanhos_iniciais{};
 }
 
@@ -197,15 +205,29 @@ bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
     wheelEvent(static_cast<QWheelEvent*>(evento));
     return true;
   }
+  if (evento->type() == QEvent::KeyPress) {
+    bool rolou = false;
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    Executar([&] { rolou = Rolar_por_tecla(tecla); });
+    return rolou;
+  }
   return QMainWindow::eventFilter(objeto, evento);
 }
 
 void TForm1::wheelEvent(QWheelEvent* roda) {
   roda->accept();
   // Only the sign of the vertical turn counts. A horizontal wheel, or the zero-delta
-  // event that ends a touchpad gesture, does not scroll at all.
-  const int delta = roda->angleDelta().y();
-  if (delta == 0) return;
+  // event that ends a touchpad gesture, does not scroll at all. Some platforms turn a
+  // vertical wheel held with Shift into a horizontal one: that is still Shift + wheel.
   const Qt::KeyboardModifiers modificadores = roda->modifiers();
+  const QPoint giro = roda->angleDelta();
+  const int delta = giro.y() != 0 || !(modificadores & Qt::ShiftModifier) ? giro.y() : giro.x();
+  if (delta == 0) return;
   Executar([&] { Rolar_imagem(modificadores, delta); });
+}
+
+void TForm1::keyPressEvent(QKeyEvent* tecla) {
+  bool rolou = false;
+  Executar([&] { rolou = Rolar_por_tecla(tecla->key()); });
+  if (!rolou) QMainWindow::keyPressEvent(tecla);
 }

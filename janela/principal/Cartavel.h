@@ -30,6 +30,8 @@ class QLabel;
 class QMenu;
 class QScrollArea;
 class TImagem;
+class TLupa;
+class TVista_geral;
 class TOKBottomDlg;
 class TOKRightDlg1;
 class TOKRightDlg;
@@ -75,6 +77,9 @@ class TForm1 : public QMainWindow {
   QAction* Represpolconv1 = nullptr;
   QAction* Dados1 = nullptr;
   QAction* Inspecionar1 = nullptr;
+  QAction* Exibir1 = nullptr;
+  QAction* Vista_geral1 = nullptr;
+  QAction* Lupa1 = nullptr;
   QAction* Ajuda1 = nullptr;
   QAction* v1 = nullptr;
 
@@ -84,6 +89,10 @@ class TForm1 : public QMainWindow {
   TOKRightDlg* OKRightDlg = nullptr;
   TForm2* Form2 = nullptr;
   TDlgExportar* DlgExportar = nullptr;
+
+  // The tool windows of "Exibir", created when first shown.
+  TVista_geral* Vista_geral = nullptr;
+  TLupa* Lupa = nullptr;
 
   Trabalho trabalho;
 
@@ -113,6 +122,7 @@ class TForm1 : public QMainWindow {
   void Homogeneizar1Click();
   void Ajuda1Click();
   void Desfazer1Click();
+  // With Shift held the wheel scrolls sideways, by 5 % of the window's outer width.
   void Rolar_imagem(Qt::KeyboardModifiers shift, int delta);
   void Image1MouseUp(Qt::MouseButton botao, Qt::KeyboardModifiers shift, int X, int Y);
   void Polig_convex1Click();
@@ -120,6 +130,8 @@ class TForm1 : public QMainWindow {
   void Inspecionar1Click();
   void Novadigit1Click();
   void Parardigit1Click();
+  void Vista_geral1Click();
+  void Lupa1Click();
 
   // ---- Routines shared between commands ---------------------------------------
   // janela/principal/
@@ -135,6 +147,13 @@ class TForm1 : public QMainWindow {
   void Marcar_ponto(double x, double y, uint32_t cor_rgb);  // the Raio_marca rectangle
   // Runs a handler as every entry from Qt does: an Erro ends it with the error box.
   void Executar(const std::function<void()>& comando);
+  // Arrows, Page Up/Down, Home and End scroll the view as in every viewer; false for
+  // any other key.
+  bool Rolar_por_tecla(int tecla);
+
+  // janela/navegacao/
+  // After a command, a click or a new picture: the overview, if shown, draws the job anew.
+  void Atualizar_vista_geral(bool nova_figura = false);
 
   // janela/orientacao/
   void Mostrar_escala(const Escala_aprox& escala);  // the scale panel
@@ -149,6 +168,7 @@ class TForm1 : public QMainWindow {
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;
   void wheelEvent(QWheelEvent* roda) override;
+  void keyPressEvent(QKeyEvent* tecla) override;
 
  private:
   void Criar_componentes();

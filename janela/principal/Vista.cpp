@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "janela/comum/Imagem.h"
+#include "janela/comum/Lupa.h"
 #include "janela/comum/Marcacao.h"
 #include "janela/comum/Passo_rolagem.h"
 #include "janela/principal/Cartavel.h"
@@ -21,14 +22,41 @@ void TForm1::Image1MouseMove(Qt::KeyboardModifiers, int X, int Y) {
     Escrever_painel(2, fmt::sprintf(" E= %11.3f m", coef->Este(x, y)));
     Escrever_painel(3, fmt::sprintf(" N= %12.3f m", coef->Norte(x, y)));
   }
+  if (Lupa && Lupa->isVisible()) Lupa->Mostrar_em(X, Y);
 }
 
-void TForm1::Rolar_imagem(Qt::KeyboardModifiers, int delta) {
+void TForm1::Rolar_imagem(Qt::KeyboardModifiers shift, int delta) {
   Funcao_corrente("rolar imagem");
-  const int passo = Passo_rolagem(frameGeometry().height());
-  QScrollBar* barra = ScrollBox1->verticalScrollBar();
+  const bool de_lado = shift & Qt::ShiftModifier;
+  const int passo = Passo_rolagem(de_lado ? frameGeometry().width() : frameGeometry().height());
+  QScrollBar* barra = de_lado ? ScrollBox1->horizontalScrollBar() : ScrollBox1->verticalScrollBar();
   barra->setValue(delta > 0 ? barra->value() - passo : barra->value() + passo);
   Funcao_corrente("Nenhuma");
+}
+
+// An arrow moves by a wheel's step, a page by the visible part of the picture.
+bool TForm1::Rolar_por_tecla(int tecla) {
+  QScrollBar* v = ScrollBox1->verticalScrollBar();
+  QScrollBar* h = ScrollBox1->horizontalScrollBar();
+  const int passo_v = Passo_rolagem(frameGeometry().height());
+  const int passo_h = Passo_rolagem(frameGeometry().width());
+  const int pagina = ScrollBox1->viewport()->height();
+  struct Movimento {
+    int tecla;
+    QScrollBar* barra;
+    int destino;
+  };
+  const Movimento movimentos[] = {
+      {Qt::Key_Up, v, v->value() - passo_v},    {Qt::Key_Down, v, v->value() + passo_v},
+      {Qt::Key_Left, h, h->value() - passo_h},  {Qt::Key_Right, h, h->value() + passo_h},
+      {Qt::Key_PageUp, v, v->value() - pagina}, {Qt::Key_PageDown, v, v->value() + pagina},
+      {Qt::Key_Home, v, v->minimum()},          {Qt::Key_End, v, v->maximum()}};
+  for (const Movimento& m : movimentos)
+    if (m.tecla == tecla) {
+      m.barra->setValue(m.destino);
+      return true;
+    }
+  return false;
 }
 
 void TForm1::Clique_imagem(Qt::MouseButton botao, Qt::KeyboardModifiers, int X, int Y) {

@@ -27,7 +27,7 @@ using JanelaPrincipal = Programa_teste;
 TEST_F(JanelaPrincipal, BarraDeMenusComLegendasEOrdemExatas) {
   const QList<QAction*> barra = Form1.menuBar()->actions();
   EXPECT_EQ(Legendas(barra), QStringList({"Arquivo", "Orientação", "Digitalizar", "Operacoes",
-                                          "Dados", "Ajuda", "          v.1.45"}));
+                                          "Dados", "Exibir", "Ajuda", "          v.1.45"}));
   EXPECT_EQ(Legendas(barra[0]->menu()->actions()),
             QStringList({"Abrir imagem", "Abrir dados", "Concatenar dados", "Nova digitalização",
                          "Salvar", "Exportar para SIG...", "Sair"}));
@@ -40,6 +40,7 @@ TEST_F(JanelaPrincipal, BarraDeMenusComLegendasEOrdemExatas) {
   EXPECT_EQ(Legendas(barra[3]->menu()->actions()),
             QStringList({"Polig. convexo", "Rep. p convexo"}));
   EXPECT_EQ(Legendas(barra[4]->menu()->actions()), QStringList({"Inspecionar"}));
+  EXPECT_EQ(Legendas(barra[5]->menu()->actions()), QStringList({"Vista geral", "Lupa"}));
 
   EXPECT_EQ(Form1.Homogeneizar1->toolTip(), "Concatenar arquivos de uma mesma carta");
   EXPECT_EQ(Form1.Desfazer1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -189,7 +190,7 @@ TEST_F(JanelaPrincipal, SoItensQueOsComandosMarcamTemLugarDeMarca) {
   // The style draws an empty check box before every checkable item, "Sair" included.
   const std::set<QAction*> marcaveis{Form1.Abririmagem,     Form1.Abrirdados1, Form1.Coord_de_carta,
                                      Form1.Coord_de_imagem, Form1.Ajustar,     Form1.Altitudes1,
-                                     Form1.Profundidades1};
+                                     Form1.Profundidades1,  Form1.Vista_geral1, Form1.Lupa1};
   QList<QAction*> itens = Form1.menuBar()->actions();
   for (qsizetype i = 0; i < itens.size(); ++i) {  // the menus' items join the walk
     EXPECT_EQ(itens[i]->isCheckable(), marcaveis.count(itens[i]) == 1)
