@@ -44,7 +44,9 @@ Faixa Faixa_aleatoria(std::mt19937_64& g) {
   const auto [cosseno, seno] = Giro_aleatorio(g);
   const Coeficientes t =
       Transformacao(pixel, cosseno, seno, u(g) < 0.5, 3e5 + 4e5 * u(g), 7e6 + 3e6 * u(g));
-  const auto [cos_faixa, sen_faixa] = Giro_aleatorio(g);
+  // Plain names, not a structured binding: the lambda below captures them.
+  const std::pair<double, double> giro_faixa = Giro_aleatorio(g);
+  const double cos_faixa = giro_faixa.first, sen_faixa = giro_faixa.second;
 
   const double L = comprimento / pixel;
   const double fina = f.razao * L, larga = 0.3 * L;
