@@ -71,21 +71,7 @@ QAction* TForm1::Comando(QMenu* menu, const char* texto, void (TForm1::*handler)
 
 void TForm1::Criar_menus() {
   QMenuBar* barra = menuBar();
-
-  QMenu* arquivo = barra->addMenu(Q("Arquivo"));
-  Arquivo1 = arquivo->menuAction();
-  Abririmagem = Comando(arquivo, "Abrir imagem", &TForm1::AbririmagemClick, Arquivo1);
-  Abrirdados1 = Comando(arquivo, "Abrir dados", &TForm1::Abrirdados1Click, Arquivo1);
-  Homogeneizar1 = Comando(arquivo, "Concatenar dados", &TForm1::Homogeneizar1Click, Arquivo1);
-  Homogeneizar1->setToolTip(Q("Concatenar arquivos de uma mesma carta"));
-  arquivo->setToolTipsVisible(true);
-  Novadigit1 = Comando(arquivo, "Nova digitalização", &TForm1::Novadigit1Click, Arquivo1);
-  Salvar1 = Comando(arquivo, "Salvar", &TForm1::Salvar1Click, Arquivo1);
-  Exportar1 = Comando(arquivo, "Exportar para SIG...", &TForm1::Exportar1Click, Arquivo1);
-  connect(arquivo, &QMenu::aboutToShow, this, [this] {
-    Exportar1->setEnabled(Orientacao_em_vigor(trabalho) && !trabalho.Lista_pontos.Vazia());
-  });
-  Sair1 = Comando(arquivo, "Sair", &TForm1::Sair1Click, Arquivo1);
+  Criar_menu_arquivo(barra->addMenu(Q("Arquivo")));
 
   QMenu* orientacao = barra->addMenu(Q("Orientação"));
   Orientacao1 = orientacao->menuAction();
@@ -95,19 +81,7 @@ void TForm1::Criar_menus() {
       Comando(orientacao, "Digit. coord. imagem", &TForm1::Coord_de_imagemClick, Orientacao1);
   Ajustar = Comando(orientacao, "Calcular orientação", &TForm1::AjustarClick, Orientacao1);
 
-  QMenu* digitalizar = barra->addMenu(Q("Digitalizar"));
-  Digitalizar2 = digitalizar->menuAction();
-  QMenu* pontos = digitalizar->addMenu(Q("Pontos"));
-  Pontos1 = pontos->menuAction();
-  connect(pontos, &QMenu::aboutToShow, this, [this] { Executar([this] { Pontos1Click(); }); });
-  Altitudes1 = Comando(pontos, "Altitudes", &TForm1::Altitudes1Click, Digitalizar2);
-  Profundidades1 = Comando(pontos, "Profundidades", &TForm1::Profundidades1Click, Digitalizar2);
-  Linhas1 = digitalizar->addAction(Q("Linhas"));
-  Linhas1->setVisible(false);
-  Desfazer1 = Comando(digitalizar, "Desfazer", &TForm1::Desfazer1Click, Digitalizar2);
-  Desfazer1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  Parardigit1 =
-      Comando(digitalizar, "Parar digitalização", &TForm1::Parardigit1Click, Digitalizar2);
+  Criar_menu_digitalizar(barra->addMenu(Q("Digitalizar")));
 
   QMenu* operacoes = barra->addMenu(Q("Operacoes"));
   Operacoes1 = operacoes->menuAction();
@@ -133,6 +107,37 @@ void TForm1::Criar_menus() {
   for (QAction* item : {Abririmagem, Abrirdados1, Coord_de_carta, Coord_de_imagem, Ajustar,
                         Altitudes1, Profundidades1, Vista_geral1, Lupa1})
     item->setCheckable(true);
+}
+
+void TForm1::Criar_menu_arquivo(QMenu* arquivo) {
+  Arquivo1 = arquivo->menuAction();
+  Abririmagem = Comando(arquivo, "Abrir imagem", &TForm1::AbririmagemClick, Arquivo1);
+  Abrirdados1 = Comando(arquivo, "Abrir dados", &TForm1::Abrirdados1Click, Arquivo1);
+  Homogeneizar1 = Comando(arquivo, "Concatenar dados", &TForm1::Homogeneizar1Click, Arquivo1);
+  Homogeneizar1->setToolTip(Q("Concatenar arquivos de uma mesma carta"));
+  arquivo->setToolTipsVisible(true);
+  Novadigit1 = Comando(arquivo, "Nova digitalização", &TForm1::Novadigit1Click, Arquivo1);
+  Salvar1 = Comando(arquivo, "Salvar", &TForm1::Salvar1Click, Arquivo1);
+  Exportar1 = Comando(arquivo, "Exportar para SIG...", &TForm1::Exportar1Click, Arquivo1);
+  connect(arquivo, &QMenu::aboutToShow, this, [this] {
+    Exportar1->setEnabled(Orientacao_em_vigor(trabalho) && !trabalho.Lista_pontos.Vazia());
+  });
+  Sair1 = Comando(arquivo, "Sair", &TForm1::Sair1Click, Arquivo1);
+}
+
+void TForm1::Criar_menu_digitalizar(QMenu* digitalizar) {
+  Digitalizar2 = digitalizar->menuAction();
+  QMenu* pontos = digitalizar->addMenu(Q("Pontos"));
+  Pontos1 = pontos->menuAction();
+  connect(pontos, &QMenu::aboutToShow, this, [this] { Executar([this] { Pontos1Click(); }); });
+  Altitudes1 = Comando(pontos, "Altitudes", &TForm1::Altitudes1Click, Digitalizar2);
+  Profundidades1 = Comando(pontos, "Profundidades", &TForm1::Profundidades1Click, Digitalizar2);
+  Linhas1 = digitalizar->addAction(Q("Linhas"));
+  Linhas1->setVisible(false);
+  Desfazer1 = Comando(digitalizar, "Desfazer", &TForm1::Desfazer1Click, Digitalizar2);
+  Desfazer1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  Parardigit1 =
+      Comando(digitalizar, "Parar digitalização", &TForm1::Parardigit1Click, Digitalizar2);
 }
 
 void TForm1::Criar_barra_de_estado() {

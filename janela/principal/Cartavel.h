@@ -173,6 +173,8 @@ class TForm1 : public QMainWindow {
  private:
   void Criar_componentes();
   void Criar_menus();
+  void Criar_menu_arquivo(QMenu* arquivo);
+  void Criar_menu_digitalizar(QMenu* digitalizar);
   void Criar_barra_de_estado();
   void Estado_inicial();
   QAction* Comando(QMenu* menu, const char* texto, void (TForm1::*handler)(), QAction* menu_topo);
