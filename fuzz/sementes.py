@@ -179,6 +179,11 @@ def main():
         gravar(os.path.join(saida, "reserva"), nome, texto)
     for nome, texto in reservas("mapa.bmp").items():
         gravar(os.path.join(saida, "comandos"), nome, texto)
+    # The exporter's target: a first byte that picks the reader (odd: a reserve file),
+    # then the file; the ENh seeds are the reserve files' point lines.
+    for nome, texto in reservas("mapa.bmp").items():
+        gravar(os.path.join(saida, "exportar"), nome, "\x01" + texto)
+        gravar(os.path.join(saida, "exportar"), nome + "_enh", "\x00" + texto.split("\n", 13)[-1])
     for nome, texto in numeros().items():
         gravar(os.path.join(saida, "conversao"), nome, texto)
     for nome, dados in bmps().items():
