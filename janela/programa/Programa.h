@@ -1,7 +1,7 @@
 #pragma once
 // The program's windows, created in the order the program starts them: the main window,
-// then the control point dialog, the value dialog, the removal dialog and the inspection
-// window, all hidden. The program and the tests build the same set.
+// then the control point dialog, the value dialog, the removal dialog, the inspection
+// window and the export dialog, all hidden. The program and the tests build the same set.
 
 #include "janela/arquivos/DlgExportar.h"
 #include "janela/comum/Interacao_janela.h"
