@@ -6,7 +6,8 @@ from the clicked pixels and the typed control points: the printed three decimals
 differ from the exactly rounded value by at most one unit. Everything else must be
 exactly what the formats say: numbers, widths, pixel positions, vertical values and
 signs, polygon marks, control point lines, the image name, nothing after the last line.
-Also checks that the sample job in samples/ is the job this run saved.
+Also checks that the sample job in samples/ is the job this run saved, and that the
+GeoPackage exported from the window holds it (e2e_geopackage.py).
 
     e2e_conferir.py WORK_FOLDER SAMPLES_FOLDER
 """
@@ -18,6 +19,7 @@ import sys
 from fractions import Fraction
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_geopackage import conferir_exportacao  # noqa: E402
 from e2e_orientacao import orientacao, para_carta  # noqa: E402
 
 MILIMETRO = Fraction(1, 1000)
@@ -151,6 +153,8 @@ def main():
         if not os.path.isfile(amostra) or linhas_de(amostra) != esperado:
             erro(amostra, "is not the job this run saved (refresh it with scripts/e2e --amostra)")
 
+    erros.extend(conferir_exportacao(execucao["exportacao"]))
+
     if erros:
         print("e2e: the files written do not hold what the job entered:")
         for e in erros:
@@ -158,7 +162,8 @@ def main():
         sys.exit(1)
     pontos = sum(len(s["pontos"]) for s in execucao["salvamentos"])
     print(f"e2e: files checked line by line: {len(execucao['salvamentos'])} saves, {pontos} point lines "
-          f"in each format, E and N within a millimetre of the exact values")
+          f"in each format, E and N within a millimetre of the exact values; the GeoPackage exported "
+          f"holds the sample job's points, polygon and control points, every coordinate as saved")
 
 
 if __name__ == "__main__":

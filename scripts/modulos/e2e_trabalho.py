@@ -25,6 +25,7 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e_janela import (Falha, Programa, clicar, digitar, esperar, foto, habilitado,  # noqa: E402
                         marcado, papel, tecla, texto, valor, xdotool)
+from e2e_exportar import exportar  # noqa: E402
 from e2e_orientacao import escala, orientacao, para_carta, residuos  # noqa: E402
 
 TITULO_APLICACAO = "mapirel"  # simple messages carry the program file's name
@@ -117,6 +118,7 @@ class Trabalho:
         self.controle = []      # (E, N, x, y) as typed and clicked
         self.pontos = []        # the job's points: n, E, N (exact), x, y, h, text typed
         self.salvamentos = []
+        self.exportacao = None  # the GeoPackage written from the window, for its check
 
     def iniciar(self, *argumentos):
         ambiente = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -511,6 +513,10 @@ class Trabalho:
         self.inspecionar(mostrar=False)
         passo("Abrir dados: the sample job in samples/ reopens on the chart, points and marks as saved")
 
+    def exportar_amostra(self):
+        self.exportacao = exportar(self, TITULO_APLICACAO)
+        passo(f"Exportar para SIG: the sample job written to {os.path.basename(self.exportacao['gpkg'])}")
+
     def abrir_pela_linha_de_comando(self):
         """Started again as `mapirel samples/carta_exemplo_RESERVA.ENh`, the program opens
         the sample job by itself, as Abrir dados would: the same box, chart, scale and
@@ -554,6 +560,7 @@ class Trabalho:
             self.inspecionar()
             self.salvar("folha_e2e_continuada.ENh", "folha_e2e_continuada")
             self.abrir_amostra()
+            self.exportar_amostra()
             self.sair()
             self.abrir_pela_linha_de_comando()
             self.sair()
@@ -565,7 +572,8 @@ class Trabalho:
                 self.processo.kill()
             if self.p.vigia:
                 self.p.vigia.parar()
-            execucao = dict(imagem=self.imagem, controle=self.controle, salvamentos=self.salvamentos)
+            execucao = dict(imagem=self.imagem, controle=self.controle, salvamentos=self.salvamentos,
+                            exportacao=self.exportacao)
             with open(os.path.join(self.pasta, "execucao.json"), "w") as f:
                 json.dump(execucao, f, indent=1)
 
