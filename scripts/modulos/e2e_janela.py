@@ -274,12 +274,15 @@ class Programa:
         clicar(self.rotulo_painel(5))
 
     def id_x(self):
-        """The main window's X window id."""
-        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.processo.pid),
-                              "--name", "^Mapirel$"], capture_output=True, text=True).stdout.split()
-        if len(ids) != 1:
-            raise Falha(f"expected one main window on the display, found {ids}")
-        return int(ids[0])
+        """The main window's X window id. The accessibility bus can report the window
+        shown a moment before the X server has it viewable: wait for it there."""
+        def ids():
+            return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.processo.pid),
+                                   "--name", "^Mapirel$"], capture_output=True, text=True).stdout.split()
+        def um():
+            achados = ids()
+            return achados if len(achados) == 1 else None
+        return int(esperar(um, "one main window viewable on the display", diagnostico=lambda: f"found {ids()}")[0])
 
     def vigiar_tamanho(self):
         """Starts recording every size the X server gives the main window, to check
