@@ -11,6 +11,7 @@ from e2e_janela import Falha, clicar, digitar, esperar, foto, marcado, texto
 SISTEMA = "EPSG:31983"  # the sample chart's UTM zone 23 S, on SIRGAS 2000
 NOME_SISTEMA = "SIRGAS 2000 / UTM zone 23S"
 MUNDO = "Arquivo de mundo da imagem escaneada"
+TIPO_OFERECIDO = "GeoPackage (*.gpkg)"
 
 
 def relato(caminho, pontos, vertices, controle):
@@ -18,6 +19,14 @@ def relato(caminho, pontos, vertices, controle):
     return (f" {caminho}: {pontos} pontos, formato GPKG, {NOME_SISTEMA}\n"
             f" {caminho}: polígono limite de {vertices} vértices, camada poligono_limite\n"
             f" {caminho}: {controle} pontos de controle com os resíduos, camada pontos_controle\n")
+
+
+def conferir_tipo_oferecido(p, dialogo):
+    """The save dialog offers GeoPackage first: the file type list, the dialog's lowest
+    combo box, shows it."""
+    tipo = p.de_papel(dialogo, "combo box")[-1].get_name()
+    if tipo != TIPO_OFERECIDO:
+        raise Falha(f"the save dialog offers the file type {tipo!r}, expected {TIPO_OFERECIDO!r}")
 
 
 def preencher_dialogo(p, fotos):
@@ -45,6 +54,7 @@ def exportar(trabalho, titulo_aplicacao):
     amostras = os.path.join(trabalho.args.raiz, "samples")
     p.menu("Arquivo", "Exportar para SIG...")
     p.esperar_painel(6, " Função corrente: Exportar para SIG")
+    conferir_tipo_oferecido(p, trabalho.esperar_dialogo_arquivo()[0])
     trabalho.dialogo_arquivo(caminho)
     preencher_dialogo(p, trabalho.fotos)
     vertices = sum(1 for ponto in trabalho.pontos if ponto.get("marca", -1) != -1)

@@ -136,15 +136,19 @@ class Trabalho:
         self.p.vigiar_tamanho()
         passo("the program is up")
 
-    def dialogo_arquivo(self, caminho):
-        """Types the full path into Qt's file dialog and accepts it with Return."""
+    def esperar_dialogo_arquivo(self):
+        """Qt's file dialog, once on the screen, and its file name field."""
         def achar():
             for j in self.p.janelas():
                 campos = [d for d in self.p.de_papel(j, "text") if d.get_name() == "Nome do arquivo:"]
                 if campos:
                     return j, campos[0]
             return None
-        dialogo, campo = esperar(achar, "a file dialog", diagnostico=self.p.resumo)
+        return esperar(achar, "a file dialog", diagnostico=self.p.resumo)
+
+    def dialogo_arquivo(self, caminho):
+        """Types the full path into Qt's file dialog and accepts it with Return."""
+        dialogo, campo = self.esperar_dialogo_arquivo()
         clicar(campo)
         tecla("ctrl+a")
         digitar(caminho)
