@@ -103,7 +103,9 @@ def tecla(nome):
 
 
 def foto(caminho):
-    subprocess.run(["import", "-window", "root", caminho], check=True)
+    # zlib's fastest level, still lossless: the default one spent about two seconds on
+    # each screenshot of the chart here.
+    subprocess.run(["import", "-window", "root", "-define", "png:compression-level=1", caminho], check=True)
 
 
 def area_de_trabalho():
