@@ -46,9 +46,9 @@ def ler_trabalho(enh, reserva):
     with open(reserva, encoding="latin-1") as f:
         linhas = f.read().splitlines()
     nc = int(linhas[1])
-    controle = [(int(c[0]), *map(float, c[1:5])) for c in (l.split() for l in linhas[2:2 + nc])]
-    coeficientes = [Fraction(l.strip()) for l in linhas[2 + nc:8 + nc]]
-    marcas = [int(l.split()[6]) for l in linhas[9 + nc:]]
+    controle = [(int(c[0]), *map(float, c[1:5])) for c in (linha.split() for linha in linhas[2:2 + nc])]
+    coeficientes = [Fraction(linha.strip()) for linha in linhas[2 + nc:8 + nc]]
+    marcas = [int(linha.split()[6]) for linha in linhas[9 + nc:]]
     return pontos, marcas, controle, coeficientes
 
 
