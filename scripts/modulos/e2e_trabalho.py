@@ -4,9 +4,9 @@ Opens the sample chart, orients it on four labelled grid crossings, digitizes sp
 heights (one of them first with a value typed with a decimal comma, then cancelled),
 undoes one, saves, starts a new digitization, reopens the saved job, adds a sounding,
 builds the limit polygon, inspects the points, saves again, reopens the sample job from
-samples/, exports it to a GeoPackage (e2e_exportar.py) and quits. Every box is waited for by its caption and its
-text is checked; what the program shows is held against values computed here from the
-clicked pixels and the control points. What was clicked and typed goes to
+samples/, exports it to a GeoPackage (e2e_exportar.py) and quits. Every box is waited
+for by its caption and its text is checked; what the program shows is held against
+values computed here from the clicked pixels and the control points. What was clicked and typed goes to
 execucao.json for the check of the files (e2e_conferir.py).
 
 Run by scripts/e2e inside a display and a session bus of its own.
