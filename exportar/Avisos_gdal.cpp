@@ -1,10 +1,9 @@
 #include "exportar/Avisos_gdal.h"
 
-#include <fmt/printf.h>
-
 #include <algorithm>
 
 #include "exportar/Falha_exportacao.h"
+#include "nucleo/base/Formatacao.h"
 
 Avisos_gdal::Avisos_gdal() {
   CPLPushErrorHandlerEx(&Registrar, this);

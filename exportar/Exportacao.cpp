@@ -1,7 +1,6 @@
 #include "exportar/Exportacao.h"
 
 #include <cpl_conv.h>
-#include <fmt/printf.h>
 #include <gdal_priv.h>
 
 #include <memory>
@@ -18,6 +17,7 @@
 #include "exportar/Sistema_referencia.h"
 #include "exportar/Tabelas_trabalho.h"
 #include "nucleo/base/Arquivo_regular.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

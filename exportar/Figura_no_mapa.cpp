@@ -2,7 +2,6 @@
 
 #include <cpl_conv.h>
 #include <cpl_vsi.h>
-#include <fmt/printf.h>
 #include <gdal_priv.h>
 #include <unistd.h>
 
@@ -16,6 +15,7 @@
 #include "exportar/Dados_gdal.h"
 #include "exportar/Falha_exportacao.h"
 #include "exportar/Sistema_referencia.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <cpl_vsi.h>
 #include <fcntl.h>
 #include <fmt/format.h>
-#include <fmt/printf.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "exportar/Falha_exportacao.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

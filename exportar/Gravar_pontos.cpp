@@ -2,13 +2,13 @@
 
 #include <cpl_conv.h>
 #include <cpl_string.h>
-#include <fmt/printf.h>
 #include <ogrsf_frmts.h>
 
 #include "exportar/Avisos_gdal.h"
 #include "exportar/Dados_gdal.h"
 #include "exportar/Falha_exportacao.h"
 #include "exportar/Releitura_pontos.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "exportar/Leitura_entrada.h"
 
-#include <fmt/printf.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -11,6 +10,7 @@
 #include "nucleo/arquivos/Leitura_ENh.h"
 #include "nucleo/arquivos/Leitura_reserva.h"
 #include "nucleo/base/Erro.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 #include "exportar/Opcoes_exportar.h"
 
-#include <fmt/printf.h>
-
 #include "nucleo/arquivos/Formato_reserva.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

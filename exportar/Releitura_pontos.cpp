@@ -1,6 +1,5 @@
 #include "exportar/Releitura_pontos.h"
 
-#include <fmt/printf.h>
 #include <ogrsf_frmts.h>
 
 #include <memory>
@@ -8,6 +7,7 @@
 #include "exportar/Avisos_gdal.h"
 #include "exportar/Falha_exportacao.h"
 #include "exportar/Sistema_referencia.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

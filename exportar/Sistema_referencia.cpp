@@ -1,8 +1,7 @@
 #include "exportar/Sistema_referencia.h"
 
-#include <fmt/printf.h>
-
 #include "exportar/Falha_exportacao.h"
+#include "nucleo/base/Formatacao.h"
 
 OGRSpatialReference Ler_sistema_referencia(const std::string& definicao) {
   OGRSpatialReference sistema;

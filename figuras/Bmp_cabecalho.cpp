@@ -1,11 +1,10 @@
 // The bitmap's headers, every version of them, and its palette.
 
-#include <fmt/printf.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "figuras/Bmp.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace bmp {
 

@@ -1,8 +1,6 @@
 // Bitmap rows without compression: every depth and mask, each row converted into a
 // small buffer and written from there into the raster's strips.
 
-#include <fmt/printf.h>
-
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -11,6 +9,7 @@
 
 #include "figuras/Bmp.h"
 #include "figuras/Ler_formatos.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace bmp {
 

@@ -1,7 +1,5 @@
 // Raster allocation, file access and error texts shared by the picture readers.
 
-#include <fmt/printf.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -9,6 +7,8 @@
 #include <limits>
 #include <new>
 #include <utility>
+
+#include "nucleo/base/Formatacao.h"
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif

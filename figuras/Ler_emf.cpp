@@ -5,12 +5,12 @@
 // zero bytes for the fields it reads beyond a record.
 
 #include <emf2svg.h>
-#include <fmt/printf.h>
 
 #include <cstdlib>
 #include <cstring>
 
 #include "figuras/Ler_formatos.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

@@ -5,8 +5,6 @@
 // straight into the raster; a bitmap entry by Qt's reader, which takes none larger than
 // 256 x 256.
 
-#include <fmt/printf.h>
-
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -17,6 +15,7 @@
 
 #include "figuras/Ico.h"
 #include "figuras/Ler_formatos.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

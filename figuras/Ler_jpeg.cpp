@@ -8,12 +8,12 @@
 // the jump. The caller owns the decompressor and the file through a guard that
 // releases them however the reading ends.
 
-#include <fmt/printf.h>
-
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
+
+#include "nucleo/base/Formatacao.h"
 // clang-format off
 #include <jpeglib.h>
 #include <jerror.h>

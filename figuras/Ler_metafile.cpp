@@ -1,8 +1,6 @@
 // What the two metafile readers share: the natural size and the rendering of the SVG
 // drawing that the metafile libraries make of the file.
 
-#include <fmt/printf.h>
-
 #include <QPainter>
 #include <QSvgRenderer>
 #include <algorithm>
@@ -10,6 +8,7 @@
 
 #include "figuras/Ler_formatos.h"
 #include "figuras/Paginas_antecipadas.h"
+#include "nucleo/base/Formatacao.h"
 
 QSize Tamanho_metafile(const std::string& caminho, double largura_polegadas,
                        double altura_polegadas, double pontos_por_polegada) {

@@ -4,9 +4,9 @@
 // front of the records gives the picture's rectangle and its units per inch. A bare
 // metafile has no size, and is refused like any file that is not a picture.
 
-#include <fmt/printf.h>
-
 #include <cstdlib>
+
+#include "nucleo/base/Formatacao.h"
 
 // libwmf defines macros (U8, U16, ...) that break Qt's headers: it comes after them.
 #include "figuras/Ler_formatos.h"

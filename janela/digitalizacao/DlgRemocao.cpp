@@ -1,12 +1,11 @@
 #include "janela/digitalizacao/DlgRemocao.h"
 
-#include <fmt/printf.h>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "janela/comum/Texto_qt.h"
+#include "nucleo/base/Formatacao.h"
 
 TOKRightDlg::TOKRightDlg(Interacao_janela& ui, QWidget* parent)
     : Dialogo_centrado(parent, "Remoção de ponto", 228, 267), ui_(ui) {

@@ -1,7 +1,5 @@
 #include "janela/digitalizacao/Dlg_Alt_Prof.h"
 
-#include <fmt/printf.h>
-
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -11,6 +9,7 @@
 #include <QRadioButton>
 
 #include "janela/comum/Texto_qt.h"
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/base/Protegido.h"
 
 TOKRightDlg1::TOKRightDlg1(Interacao_janela& ui, QWidget* parent)

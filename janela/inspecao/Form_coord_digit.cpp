@@ -1,7 +1,5 @@
 #include "janela/inspecao/Form_coord_digit.h"
 
-#include <fmt/printf.h>
-
 #include <QFont>
 #include <QLabel>
 #include <QStatusBar>
@@ -10,6 +8,7 @@
 #include "janela/comum/Fonte_formularios.h"
 #include "janela/comum/Texto_qt.h"
 #include "janela/inspecao/Caixa_lista.h"
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/base/Protegido.h"
 #include "nucleo/inspecao/Linha_inspecao.h"
 

@@ -1,11 +1,10 @@
 // "Calcular orientação": the least-squares orientation, its statistics box, and the
 // acceptance or rejection of the result. Also the approximate scale of the chart.
 
-#include <fmt/printf.h>
-
 #include <QAction>
 
 #include "janela/principal/Cartavel.h"
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/orientacao/Orientacao.h"
 
 namespace {

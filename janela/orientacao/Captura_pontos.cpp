@@ -1,11 +1,10 @@
 // "Digit. coord. imagem" and the left click that gives the next control point its
 // position on the image.
 
-#include <fmt/printf.h>
-
 #include <QAction>
 
 #include "janela/principal/Cartavel.h"
+#include "nucleo/base/Formatacao.h"
 
 void TForm1::Coord_de_imagemClick() {
   Iniciar_captura(trabalho);

@@ -1,7 +1,5 @@
 #include "janela/orientacao/DlgOrientacao.h"
 
-#include <fmt/printf.h>
-
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +7,7 @@
 #include "janela/comum/Interacao_janela.h"
 #include "janela/comum/Texto_qt.h"
 #include "nucleo/base/Conversao.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

@@ -2,11 +2,10 @@
 // marks its vertices, lists them and assigns the other points to the regions outside
 // its edges, reporting each step in a box.
 
-#include <fmt/printf.h>
-
 #include <string>
 
 #include "janela/principal/Cartavel.h"
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/poligono/Extremos.h"
 #include "nucleo/poligono/Pol_convexo.h"
 #include "nucleo/poligono/Textos_pconv.h"

@@ -1,14 +1,13 @@
 // "Operacoes" -> "Rep. p convexo": lists the limit polygon's vertices and draws it on
 // the image.
 
-#include <fmt/printf.h>
-
 #include <QPainter>
 #include <QPolygon>
 
 #include "janela/comum/Imagem.h"
 #include "janela/principal/Cartavel.h"
 #include "nucleo/base/Conversao.h"
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/poligono/Textos_pconv.h"
 
 namespace {

@@ -1,8 +1,6 @@
 // The image view's mouse handling: position display, wheel and right-button drag, the
 // dispatch of a button press, and the point markers painted into the raster.
 
-#include <fmt/printf.h>
-
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -12,6 +10,7 @@
 #include "janela/comum/Passo_rolagem.h"
 #include "janela/principal/Cartavel.h"
 #include "nucleo/base/Conversao.h"
+#include "nucleo/base/Formatacao.h"
 
 void TForm1::Image1MouseMove(Qt::KeyboardModifiers, int X, int Y) {
   Escrever_painel(0, fmt::sprintf(" Xt= %d", X));

@@ -1,8 +1,7 @@
 #include "nucleo/arquivos/Formato_ENh.h"
 
-#include <fmt/printf.h>
-
 #include "nucleo/arquivos/Valores_gravaveis.h"
+#include "nucleo/base/Formatacao.h"
 
 void Exigir_ENh_gravavel(const Ponto_digitalizado& ponto) {
   const std::string registro = fmt::sprintf("Ponto %d", ponto.Numero);

@@ -1,11 +1,10 @@
 #include "nucleo/arquivos/Formato_reserva.h"
 
-#include <fmt/printf.h>
-
 #include <cmath>
 
 #include "nucleo/arquivos/Formato_ENh.h"
 #include "nucleo/arquivos/Valores_gravaveis.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 #include "nucleo/arquivos/Gravar_ENh.h"
 
-#include <fmt/printf.h>
-
 #include "nucleo/arquivos/Formato_ENh.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
 #include "nucleo/arquivos/Valores_gravaveis.h"
 
-#include <fmt/printf.h>
-
 #include <cmath>
 
 #include "nucleo/base/Erro.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "nucleo/base/Conversao.h"
 
-#include <fmt/printf.h>
 #include <locale.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include <limits>
 
 #include "nucleo/base/Erro.h"
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "nucleo/base/Erro.h"
 
-#include <fmt/printf.h>
-
 #include <cmath>
+
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

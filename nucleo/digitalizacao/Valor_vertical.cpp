@@ -1,8 +1,7 @@
 #include "nucleo/digitalizacao/Valor_vertical.h"
 
-#include <fmt/printf.h>
-
 #include "nucleo/base/Conversao.h"
+#include "nucleo/base/Formatacao.h"
 
 bool Tem_caractere_invalido(const std::string& texto) {
   for (const char c : texto)

@@ -1,8 +1,8 @@
 #include "nucleo/orientacao/Relatorio_orientacao.h"
 
-#include <fmt/printf.h>
-
 #include <cmath>
+
+#include "nucleo/base/Formatacao.h"
 
 namespace {
 

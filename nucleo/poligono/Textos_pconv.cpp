@@ -1,6 +1,6 @@
 #include "nucleo/poligono/Textos_pconv.h"
 
-#include <fmt/printf.h>
+#include "nucleo/base/Formatacao.h"
 
 std::string Texto_indices(int32_t iW, int32_t iN, int32_t iE, int32_t iS,
                           const Descricao_regiao& desc) {

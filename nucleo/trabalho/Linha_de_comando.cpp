@@ -1,8 +1,7 @@
 #include "nucleo/trabalho/Linha_de_comando.h"
 
-#include <fmt/printf.h>
-
 #include "nucleo/arquivos/Formato_reserva.h"
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/base/Versao.h"
 
 namespace {

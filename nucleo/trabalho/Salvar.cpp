@@ -5,11 +5,10 @@
 
 #include "nucleo/trabalho/Salvar.h"
 
-#include <fmt/printf.h>
-
 #include "nucleo/arquivos/Formato_reserva.h"
 #include "nucleo/arquivos/Gravar_ENh.h"
 #include "nucleo/arquivos/Trava_gravacao.h"
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/trabalho/Reserva_trabalho.h"
 
 namespace {

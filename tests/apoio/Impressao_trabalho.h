@@ -3,10 +3,9 @@
 // fails: field by field, the doubles with every digit, instead of the bytes it prints
 // for a type it does not know.
 
-#include <fmt/printf.h>
-
 #include <ostream>
 
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/trabalho/Trabalho.h"
 
 inline void PrintTo(const Ponto_orientacao& p, std::ostream* os) {

@@ -1,13 +1,12 @@
 // The scanned picture placed on the map by its world file: GDAL's own tools must take each
 // control point's pixel to its E and N.
 
-#include <fmt/printf.h>
-
 #include <QFile>
 #include <cmath>
 #include <sstream>
 
 #include "exportar/Arquivo_mundo.h"
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/base/Registros.h"
 #include "tests/exportar/Apoio_exportar.h"
 

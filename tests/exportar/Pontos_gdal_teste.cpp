@@ -1,13 +1,13 @@
 // The exported points read back through GDAL's own readers: every point, every value
 // exactly as the job's file holds it, and the coordinate reference system.
 
-#include <fmt/printf.h>
 #include <ogrsf_frmts.h>
 
 #include <memory>
 
 #include "exportar/Exportacao.h"
 #include "exportar/Falha_exportacao.h"
+#include "nucleo/base/Formatacao.h"
 #include "tests/exportar/Apoio_exportar.h"
 
 namespace {

@@ -1,13 +1,13 @@
 // The exporter against hostile files and failing disks: a failure leaves every file as
 // it was and nothing new, and what it reports is what GDAL reads afterwards.
 
-#include <fmt/printf.h>
 #include <sys/stat.h>
 
 #include <QFile>
 
 #include "exportar/Avisos_gdal.h"
 #include "exportar/Falha_exportacao.h"
+#include "nucleo/base/Formatacao.h"
 #include "tests/exportar/Apoio_exportar.h"
 
 namespace {

@@ -1,8 +1,7 @@
-#include <fmt/printf.h>
-
 #include <QLineEdit>
 
 #include "janela/digitalizacao/DlgRemocao.h"
+#include "nucleo/base/Formatacao.h"
 #include "tests/janela/digitalizacao/Apoio_digitalizacao.h"
 
 namespace {

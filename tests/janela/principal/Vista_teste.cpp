@@ -1,4 +1,3 @@
-#include <fmt/printf.h>
 #include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -12,6 +11,7 @@
 #include "janela/comum/Imagem.h"
 #include "janela/comum/Marcacao.h"
 #include "janela/comum/Passo_rolagem.h"
+#include "nucleo/base/Formatacao.h"
 #include "tests/apoio/Janela_rolavel.h"
 #include "tests/apoio/Programa_teste.h"
 

@@ -1,8 +1,8 @@
-#include <fmt/printf.h>
 #include <gtest/gtest.h>
 
 #include "nucleo/arquivos/Formato_reserva.h"
 #include "nucleo/base/Erro.h"
+#include "nucleo/base/Formatacao.h"
 #include "tests/nucleo/arquivos/Apoio_arquivos.h"
 
 namespace {

@@ -1,4 +1,3 @@
-#include <fmt/printf.h>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -8,6 +7,7 @@
 
 #include "nucleo/base/Conversao.h"
 #include "nucleo/base/Erro.h"
+#include "nucleo/base/Formatacao.h"
 #include "tests/apoio/Mensagem_de_erro.h"
 
 TEST(Conversao, RealAceitaSinalDigitosPontoEExpoente) {

@@ -1,7 +1,6 @@
 // The orientation at the coordinates of real sheets, where the normal equations on raw
 // coordinates (E squared beside 1) lose most of their digits.
 
-#include <fmt/printf.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/orientacao/Ajustamento.h"
 #include "tests/nucleo/orientacao/Ajuste_independente.h"
 #include "tests/nucleo/orientacao/Disposicoes_aleatorias.h"

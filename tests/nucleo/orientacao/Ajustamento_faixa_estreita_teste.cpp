@@ -2,7 +2,6 @@
 // to the millimetre and clicks in whole pixels. A layout is either refused for a reason
 // the data bear out, or its report is the exact least-squares fit's to the micrometre.
 
-#include <fmt/printf.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/orientacao/Ajustamento.h"
 #include "tests/nucleo/orientacao/Ajuste_independente.h"
 #include "tests/nucleo/orientacao/Disposicoes_aleatorias.h"

@@ -1,7 +1,6 @@
 // A peer for the orientation: GDAL's own first-order fit of the same control points
 // (gdaltransform) must map pixels to the same chart positions as the coefficients.
 
-#include <fmt/printf.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "nucleo/base/Formatacao.h"
 #include "nucleo/orientacao/Ajustamento.h"
 #include "tests/apoio/Comando_externo.h"
 #include "tests/nucleo/arquivos/Apoio_arquivos.h"
