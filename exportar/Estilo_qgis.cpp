@@ -70,6 +70,7 @@ std::string Gravar_estilo_qgis(const std::string& saida, const Gravacao_conjunta
   const std::string estilo = Caminho_estilo(saida);
   Gravar_texto_conferido(conjunto.Provisorio(CPLGetFilename(estilo.c_str())), Texto_estilo_qgis(),
                          estilo);
-  return estilo + ": estilo do QGIS para os pontos (profundidades e altitudes em duas cores, h "
-                  "como rótulo)";
+  return estilo +
+         ": estilo do QGIS para os pontos (profundidades e altitudes em duas cores, h "
+         "como rótulo)";
 }

@@ -49,7 +49,9 @@ struct Plano {
   std::optional<OGRSpatialReference> sistema;
   GDALDriver* driver = nullptr;  // with -o
   std::string figura;            // with --world
-  std::vector<Tabela_gdal> tabelas;  // with -o
+
+  // With -o: the layers of the points' file.
+  std::vector<Tabela_gdal> tabelas;
 };
 
 // Formats of one layer a file hold the points alone.

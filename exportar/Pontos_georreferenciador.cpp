@@ -26,14 +26,23 @@ std::string Linha_sistema(const OGRSpatialReference& sistema) {
   return linha;
 }
 
-// QGIS computes the residuals (the last three columns) again as it loads the points.
-std::string Texto_pontos(const std::vector<Ponto_orientacao>& controle,
-                         const OGRSpatialReference* sistema) {
+// The points as GDAL takes them: the centre of the pixel clicked, rows downward.
+std::vector<GDAL_GCP> Pontos_gcp(const std::vector<Ponto_orientacao>& controle) {
+  static char vazio[] = "";
+  std::vector<GDAL_GCP> gcps;
+  for (const Ponto_orientacao& p : controle)
+    gcps.push_back({vazio, vazio, Centro_pixel(p.x), Centro_pixel(p.y), p.E, p.N, 0});
+  return gcps;
+}
+
+// QGIS counts the rows upward, and computes the residuals (the last three columns) again
+// as it loads the points.
+std::string Texto_pontos(const std::vector<GDAL_GCP>& gcps, const OGRSpatialReference* sistema) {
   std::string texto = sistema ? Linha_sistema(*sistema) : "";
   texto += "mapX,mapY,sourceX,sourceY,enable,dX,dY,residual\n";
-  for (const Ponto_orientacao& p : controle)
-    texto += fmt::sprintf("%.10f,%.10f,%.10f,%.10f,1,0,0,0\n", p.E, p.N, Centro_pixel(p.x),
-                          -Centro_pixel(p.y));
+  for (const GDAL_GCP& p : gcps)
+    texto += fmt::sprintf("%.10f,%.10f,%.10f,%.10f,1,0,0,0\n", p.dfGCPX, p.dfGCPY, p.dfGCPPixel,
+                          -p.dfGCPLine);
   return texto;
 }
 
@@ -43,12 +52,7 @@ struct Destruir_transformador {
 
 // The largest distance, in metres, between where GDAL's first-order fit of the points
 // and the world file put the control pixels; infinite when GDAL fits nothing.
-double Maior_diferenca(const std::vector<Ponto_orientacao>& controle,
-                       const Coeficientes& coeficientes) {
-  static char vazio[] = "";
-  std::vector<GDAL_GCP> gcps;
-  for (const Ponto_orientacao& p : controle)
-    gcps.push_back({vazio, vazio, Centro_pixel(p.x), Centro_pixel(p.y), p.E, p.N, 0});
+double Maior_diferenca(const std::vector<GDAL_GCP>& gcps, const Coeficientes& coeficientes) {
   const std::unique_ptr<void, Destruir_transformador> ajuste(
       GDALCreateGCPTransformer(static_cast<int>(gcps.size()), gcps.data(), 1, FALSE));
   if (!ajuste) return INFINITY;
@@ -78,7 +82,7 @@ void Conferir_pontos_qgis(const std::vector<Ponto_orientacao>& controle,
         "tem %d",
         Minimo_pontos, controle.size()));
   // The orientation of a file edited by hand may not be the fit of its points.
-  const double diferenca = Maior_diferenca(controle, coeficientes);
+  const double diferenca = Maior_diferenca(Pontos_gcp(controle), coeficientes);
   if (!std::isfinite(diferenca))
     throw Falha_exportacao(
         "os pontos de controle não dão ao georreferenciador do QGIS um ajuste de 1ª ordem "
@@ -96,7 +100,7 @@ std::string Gravar_pontos_qgis(const std::string& figura,
                                const Gravacao_conjunta& conjunto) {
   const std::string pontos = Caminho_pontos_qgis(figura);
   Gravar_texto_conferido(conjunto.Provisorio(CPLGetFilename(pontos.c_str())),
-                         Texto_pontos(controle, sistema), pontos);
+                         Texto_pontos(Pontos_gcp(controle), sistema), pontos);
   return fmt::sprintf("%s: %d pontos de controle para o georreferenciador do QGIS", pontos,
                       controle.size());
 }
