@@ -11,19 +11,25 @@ namespace {
 // One rule of the renderer: the points whose h passes `condicao`, drawn as a disc.
 struct Regra {
   const char* rotulo;
-  const char* condicao;  // QGIS's expression after the field, XML-escaped
+  const char* condicao;  // QGIS's expression after the field, XML-escaped; none for ELSE
   const char* cor;       // R,G,B,A
 };
 
+// QGIS puts a GeoPackage's style on each of its point layers: the control points, without
+// h, go to the last rule, or they would not be drawn at all.
 constexpr Regra Regras[] = {{"Profundidades", "&lt; 0", "31,120,180,255"},
-                            {"Altitudes", "&gt;= 0", "178,34,34,255"}};
+                            {"Altitudes", "&gt;= 0", "178,34,34,255"},
+                            {"Outros pontos", nullptr, "128,128,128,255"}};
+
+std::string Filtro(const Regra& regra) {
+  return regra.condicao ? fmt::format("&quot;{}&quot; {}", Campo_h, regra.condicao) : "ELSE";
+}
 
 std::string Texto_regras() {
   std::string regras, simbolos;
   for (std::size_t i = 0; i < std::size(Regras); ++i) {
-    regras += fmt::format(
-        "      <rule key=\"{0}\" label=\"{0}\" symbol=\"{1}\" filter=\"&quot;{2}&quot; {3}\"/>\n",
-        Regras[i].rotulo, i, Campo_h, Regras[i].condicao);
+    regras += fmt::format("      <rule key=\"{0}\" label=\"{0}\" symbol=\"{1}\" filter=\"{2}\"/>\n",
+                          Regras[i].rotulo, i, Filtro(Regras[i]));
     simbolos += fmt::format(
         "      <symbol type=\"marker\" name=\"{}\" alpha=\"1\" clip_to_extent=\"1\" "
         "force_rhr=\"0\">\n"

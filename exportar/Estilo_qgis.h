@@ -1,9 +1,10 @@
 #pragma once
 // QGIS's style for the points, in the file QGIS loads with a layer of its own accord
 // (p.qml beside p.shp or p.gpkg): depths and altitudes in two colours, h as each
-// point's label. A rule on h tells them apart, as the job keeps depths negative; the
-// style names the geometry it is for, so that QGIS does not put it on the file's
-// polygon layer.
+// point's label. A rule on h tells them apart, as the job keeps depths negative. QGIS
+// puts the style on every layer of a GeoPackage: it names the geometry it is for, so
+// that QGIS keeps it off the polygon, and draws points without h (the control points)
+// in a third colour.
 
 #include <string>
 
