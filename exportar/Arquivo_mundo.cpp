@@ -8,12 +8,12 @@
 #include "exportar/Falha_exportacao.h"
 
 std::array<double, 6> Geotransformacao(const Coeficientes& k) {
-  // A click on the pixel in column X and row Y gives the integers (X, Y), and the
-  // orientation maps those to the point clicked. GDAL's pixel X spans X to X + 1 from
-  // the picture's corner, so the pixel clicked is best taken at its centre, X + 0.5:
-  // E = a (P - 0.5) + b (L - 0.5) + c for GDAL's column P and row L. (The world file,
-  // which names the top-left pixel's centre, then holds c and f themselves.)
-  return {k.c - 0.5 * (k.a + k.b), k.a, k.b, k.f - 0.5 * (k.d + k.e), k.d, k.e};
+  // The orientation maps a click to the point clicked, and GDAL's column P is the click
+  // P - m with m = Centro_pixel(0): E = a (P - m) + b (L - m) + c for GDAL's column P and
+  // row L. (The world file, which names the top-left pixel's centre, then holds c and f
+  // themselves.)
+  const double m = Centro_pixel(0);
+  return {k.c - m * (k.a + k.b), k.a, k.b, k.f - m * (k.d + k.e), k.d, k.e};
 }
 
 std::string Caminho_mundo(const std::string& figura) {

@@ -6,14 +6,17 @@
 #include <memory>
 #include <optional>
 
+#include "exportar/Acrescimo_camadas.h"
 #include "exportar/Arquivo_mundo.h"
 #include "exportar/Avisos_gdal.h"
 #include "exportar/Dados_gdal.h"
+#include "exportar/Estilo_qgis.h"
 #include "exportar/Falha_exportacao.h"
 #include "exportar/Figura_no_mapa.h"
 #include "exportar/Gravacao_conjunta.h"
 #include "exportar/Gravar_pontos.h"
 #include "exportar/Leitura_entrada.h"
+#include "exportar/Pontos_georreferenciador.h"
 #include "exportar/Sistema_referencia.h"
 #include "exportar/Tabelas_trabalho.h"
 #include "nucleo/base/Arquivo_regular.h"
@@ -46,6 +49,9 @@ struct Plano {
   std::optional<OGRSpatialReference> sistema;
   GDALDriver* driver = nullptr;  // with -o
   std::string figura;            // with --world
+
+  // With -o: the layers of the points' file.
+  std::vector<Tabela_gdal> tabelas;
 };
 
 // Formats of one layer a file hold the points alone.
@@ -53,21 +59,55 @@ bool Com_controle(const Plano& plano) {
   return plano.driver && Varias_camadas(*plano.driver) && !plano.trabalho.controle.empty();
 }
 
-Plano Planejar(Trabalho_lido trabalho, const Opcoes_exportar& opcoes) {
-  Plano plano{std::move(trabalho), {}, nullptr, {}};
-  if (opcoes.srs) plano.sistema = Ler_sistema_referencia(*opcoes.srs);
-  if (opcoes.saida) {
-    plano.driver = &Driver_vetorial(*opcoes.saida);
+// The job's other layers take the points' layer's name, so that the jobs added to one
+// file keep theirs apart; under the default name they keep their plain names.
+std::string Nome_ligado(const Opcoes_exportar& opcoes, const std::string& tema) {
+  return opcoes.camada == Opcoes_exportar{}.camada ? tema : opcoes.camada + "_" + tema;
+}
+
+// The layers of the points' file: a file of one layer holds the points alone.
+std::vector<Tabela_gdal> Tabelas(const Plano& plano, const Opcoes_exportar& opcoes) {
+  std::vector<Tabela_gdal> tabelas{
+      Tabela_pontos(plano.trabalho.pontos, opcoes.camada, opcoes.h_como_z)};
+  if (!Varias_camadas(*plano.driver)) return tabelas;
+  if (std::optional<Tabela_gdal> poligono =
+          Tabela_poligono(plano.trabalho.pontos, Nome_ligado(opcoes, "poligono_limite")))
+    tabelas.push_back(std::move(*poligono));
+  if (Com_controle(plano))
+    tabelas.push_back(Tabela_controle(plano.trabalho.controle, *plano.trabalho.coeficientes,
+                                      Nome_ligado(opcoes, "pontos_controle")));
+  return tabelas;
+}
+
+// The points' file: a new one, or the GeoPackage the layers are added to.
+void Planejar_pontos(Plano& plano, const Opcoes_exportar& opcoes) {
+  plano.tabelas = Tabelas(plano, opcoes);
+  if (opcoes.acrescentar)
+    Conferir_acrescimo(*plano.driver, *opcoes.saida, plano.tabelas, opcoes.sobrescrever);
+  else
     Recusar_existente(*opcoes.saida, opcoes);
+  if (opcoes.qgis) Recusar_existente(Caminho_estilo(*opcoes.saida), opcoes);
+}
+
+void Planejar_figura(Plano& plano, const Opcoes_exportar& opcoes) {
+  // A relative name is taken from the current folder, as the program opens it.
+  plano.figura = *plano.trabalho.imagem;
+  Conferir_figura(plano.figura);
+  Recusar_existente(Caminho_mundo(plano.figura), opcoes);
+  Recusar_existente(plano.figura + ".aux.xml", opcoes);
+  if (opcoes.qgis) {
+    Conferir_pontos_qgis(plano.trabalho.controle, *plano.trabalho.coeficientes);
+    Recusar_existente(Caminho_pontos_qgis(plano.figura), opcoes);
   }
+}
+
+Plano Planejar(Trabalho_lido trabalho, const Opcoes_exportar& opcoes) {
+  Plano plano{std::move(trabalho), {}, nullptr, {}, {}};
+  if (opcoes.srs) plano.sistema = Ler_sistema_referencia(*opcoes.srs);
+  if (opcoes.saida) plano.driver = &Driver_vetorial(*opcoes.saida);
   if (opcoes.mundo || Com_controle(plano)) Conferir_orientacao(*plano.trabalho.coeficientes);
-  if (opcoes.mundo) {
-    // A relative name is taken from the current folder, as the program opens it.
-    plano.figura = *plano.trabalho.imagem;
-    Conferir_figura(plano.figura);
-    Recusar_existente(Caminho_mundo(plano.figura), opcoes);
-    Recusar_existente(plano.figura + ".aux.xml", opcoes);
-  }
+  if (opcoes.saida) Planejar_pontos(plano, opcoes);
+  if (opcoes.mundo) Planejar_figura(plano, opcoes);
   return plano;
 }
 
@@ -76,18 +116,6 @@ std::string Relato_pontos(const Plano& plano, const std::string& saida) {
                       plano.driver->GetDescription(),
                       plano.sistema ? Nome_sistema(*plano.sistema)
                                     : "sem sistema de referência (use --srs para dar um)");
-}
-
-// The layers of the points' file: a file of one layer holds the points alone.
-std::vector<Tabela_gdal> Tabelas(const Plano& plano, const Opcoes_exportar& opcoes) {
-  std::vector<Tabela_gdal> tabelas{
-      Tabela_pontos(plano.trabalho.pontos, opcoes.camada, opcoes.h_como_z)};
-  if (!Varias_camadas(*plano.driver)) return tabelas;
-  if (std::optional<Tabela_gdal> poligono = Tabela_poligono(plano.trabalho.pontos))
-    tabelas.push_back(std::move(*poligono));
-  if (Com_controle(plano))
-    tabelas.push_back(Tabela_controle(plano.trabalho.controle, *plano.trabalho.coeficientes));
-  return tabelas;
 }
 
 std::string Relato_camada(const std::string& saida, const Tabela_gdal& tabela) {
@@ -102,11 +130,12 @@ std::string Relato_camada(const std::string& saida, const Tabela_gdal& tabela) {
 // .prj, a .csvt) go with it, or they would be read with the new file.
 std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
                                                           const std::string& saida,
-                                                          const std::vector<Tabela_gdal>& tabelas) {
+                                                          bool acrescentar) {
   auto conjunto = std::make_unique<Gravacao_conjunta>(CPLGetPath(saida.c_str()));
   const std::string nome = CPLGetFilename(saida.c_str());
+  if (acrescentar && Existe_no_gdal(saida)) conjunto->Copiar_para_alterar(nome);
   Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
-                plano.sistema ? &*plano.sistema : nullptr, tabelas);
+                plano.sistema ? &*plano.sistema : nullptr, plano.tabelas);
   if (Existe_no_gdal(saida))
     for (const std::string& antigo : Arquivos_do_conjunto(*plano.driver, saida))
       if (!Existe_no_gdal(conjunto->Provisorio(antigo))) conjunto->Remover_ao_publicar(antigo);
@@ -125,11 +154,11 @@ std::vector<std::string> Exportar_trabalho(Trabalho_lido trabalho, const Opcoes_
   std::vector<std::string> relato;
   std::vector<std::unique_ptr<Gravacao_conjunta>> conjuntos;
   if (opcoes.saida) {
-    const std::vector<Tabela_gdal> tabelas = Tabelas(plano, opcoes);
-    conjuntos.push_back(Gravar_conjunto_pontos(plano, *opcoes.saida, tabelas));
+    conjuntos.push_back(Gravar_conjunto_pontos(plano, *opcoes.saida, opcoes.acrescentar));
     relato.push_back(Relato_pontos(plano, *opcoes.saida));
-    for (std::size_t i = 1; i < tabelas.size(); ++i)
-      relato.push_back(Relato_camada(*opcoes.saida, tabelas[i]));
+    for (std::size_t i = 1; i < plano.tabelas.size(); ++i)
+      relato.push_back(Relato_camada(*opcoes.saida, plano.tabelas[i]));
+    if (opcoes.qgis) relato.push_back(Gravar_estilo_qgis(*opcoes.saida, *conjuntos.back()));
   }
   if (opcoes.mundo) {
     conjuntos.push_back(std::make_unique<Gravacao_conjunta>(CPLGetPath(plano.figura.c_str())));
@@ -137,6 +166,10 @@ std::vector<std::string> Exportar_trabalho(Trabalho_lido trabalho, const Opcoes_
          Gravar_posicao_figura(plano.figura, *plano.trabalho.coeficientes,
                                plano.sistema ? &*plano.sistema : nullptr, *conjuntos.back()))
       relato.push_back(std::move(linha));
+    if (opcoes.qgis)
+      relato.push_back(Gravar_pontos_qgis(plano.figura, plano.trabalho.controle,
+                                          plano.sistema ? &*plano.sistema : nullptr,
+                                          *conjuntos.back()));
   }
   // Companions too: a new shapefile must not take an unrelated old .dbf's place unasked.
   for (const auto& conjunto : conjuntos)

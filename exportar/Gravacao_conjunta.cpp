@@ -5,8 +5,10 @@
 #include <cpl_vsi.h>
 #include <fcntl.h>
 #include <fmt/format.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -68,11 +70,25 @@ std::vector<std::string> Gravacao_conjunta::Novos() const {
   return novos;
 }
 
+void Gravacao_conjunta::Copiar_para_alterar(const std::string& nome) {
+  if (CPLCopyFile(Provisorio(nome).c_str(), Destino(nome).c_str()) != 0)
+    throw Falha_exportacao(
+        fmt::sprintf("%s: não pode ser copiado (%s)", Destino(nome), std::strerror(errno)));
+  // The copy takes the original's place: with its permissions too (a file shared by a
+  // group stays shared). Paths GDAL keeps in memory have none.
+  struct stat estado {};
+  if (stat(Destino(nome).c_str(), &estado) == 0)
+    chmod(Provisorio(nome).c_str(), estado.st_mode & 07777);
+  alterados_.push_back(nome);
+}
+
 std::vector<std::string> Gravacao_conjunta::Existentes() const {
   std::vector<std::string> nomes = Novos(), existentes;
   nomes.insert(nomes.end(), remover_.begin(), remover_.end());
   for (const std::string& nome : nomes)
-    if (Existe_no_gdal(Destino(nome))) existentes.push_back(Destino(nome));
+    if (Existe_no_gdal(Destino(nome)) &&
+        std::find(alterados_.begin(), alterados_.end(), nome) == alterados_.end())
+      existentes.push_back(Destino(nome));
   return existentes;
 }
 

@@ -21,8 +21,12 @@ class Gravacao_conjunta {
   std::string Destino(const std::string& nome) const;
   // A file of the old set that the new one does not have, removed on publishing.
   void Remover_ao_publicar(const std::string& nome);
+  // The destination's file `nome` copied to its provisional place, to be changed there
+  // and published over the original, which nothing opens for writing. Not among the
+  // Existentes(): replacing it is what was asked. Falha_exportacao.
+  void Copiar_para_alterar(const std::string& nome);
 
-  // The destination files that publishing would replace or remove.
+  // The destination files that publishing would replace or remove, unasked.
   std::vector<std::string> Existentes() const;
   // Moves every file of the hidden folder into the destination. Falha_exportacao.
   void Publicar();
@@ -31,7 +35,7 @@ class Gravacao_conjunta {
   std::vector<std::string> Novos() const;
 
   std::string pasta_, provisoria_;
-  std::vector<std::string> remover_;
+  std::vector<std::string> remover_, alterados_;
 };
 
 // Whether a path names anything, as GDAL sees it (/vsimem paths too).

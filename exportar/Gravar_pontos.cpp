@@ -7,6 +7,7 @@
 #include "exportar/Avisos_gdal.h"
 #include "exportar/Dados_gdal.h"
 #include "exportar/Falha_exportacao.h"
+#include "exportar/Gravacao_conjunta.h"
 #include "exportar/Releitura_pontos.h"
 #include "nucleo/base/Formatacao.h"
 
@@ -73,9 +74,20 @@ void Acrescentar_feicoes(OGRLayer& camada, const Tabela_gdal& tabela, const Avis
   }
 }
 
+// A layer of the same name in the file the job's layers are added to: the run was asked
+// to replace it (planning refused it otherwise).
+void Remover_homonima(GDALDataset& dados, const Tabela_gdal& tabela, const Avisos_gdal& avisos,
+                      const std::string& saida) {
+  for (int i = 0; i < dados.GetLayerCount(); ++i)
+    if (EQUAL(dados.GetLayer(i)->GetName(), tabela.nome.c_str()))
+      avisos.Conferir(dados.DeleteLayer(i) == OGRERR_NONE, saida,
+                      "camada " + tabela.nome + " não substituída");
+}
+
 void Escrever_camada(GDALDataset& dados, GDALDriver& driver, const Tabela_gdal& tabela,
                      const OGRSpatialReference* sistema, const Avisos_gdal& avisos,
                      const std::string& saida) {
+  Remover_homonima(dados, tabela, avisos, saida);
   // GDAL 3.6 takes the system without const; the layer keeps a copy of its own.
   OGRLayer* camada =
       dados.CreateLayer(tabela.nome.c_str(), const_cast<OGRSpatialReference*>(sistema),
@@ -95,7 +107,11 @@ void Escrever_camada(GDALDataset& dados, GDALDriver& driver, const Tabela_gdal& 
 void Escrever(GDALDriver& driver, const std::string& caminho, const std::string& saida,
               const OGRSpatialReference* sistema, const std::vector<Tabela_gdal>& tabelas) {
   const Avisos_gdal avisos;
-  Dados_gdal dados(driver.Create(caminho.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+  // A file already there is the copy of the one the layers are added to.
+  Dados_gdal dados =
+      Existe_no_gdal(caminho)
+          ? Abrir_com(driver, caminho, GDAL_OF_UPDATE)
+          : Dados_gdal(driver.Create(caminho.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
   avisos.Conferir(dados != nullptr, saida, "não pode ser criado");
   for (const Tabela_gdal& tabela : tabelas)
     Escrever_camada(*dados, driver, tabela, sistema, avisos, saida);

@@ -14,7 +14,8 @@
 // .csv, .shp...); Falha_exportacao when there is none.
 GDALDriver& Driver_vetorial(const std::string& saida);
 
-// Writes the file at `caminho` and reads it back: Falha_exportacao, naming `saida`, on
+// Writes the file at `caminho` (adding the layers to the file already there, if any) and
+// reads it back: Falha_exportacao, naming `saida`, on
 // any error or warning of GDAL and when the file read back is not the points as they
 // are (a value moved, a point missing, another reference system).
 void Gravar_pontos(GDALDriver& driver, const std::string& caminho, const std::string& saida,

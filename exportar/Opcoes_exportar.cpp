@@ -18,6 +18,7 @@ Pedido_exportar Conferir(const Opcoes_exportar& opcoes) {
   if (opcoes.entrada.empty()) return Recusar("falta o arquivo de entrada");
   if (!opcoes.saida && !opcoes.mundo) return Recusar("diga o que gravar: -o SAIDA e/ou --world");
   if (opcoes.camada.empty()) return Recusar("--camada precisa de um nome");
+  if (opcoes.acrescentar && !opcoes.saida) return Recusar("--acrescentar precisa de -o SAIDA");
   if (opcoes.mundo && !E_arquivo_reserva(opcoes.entrada))
     return Recusar("--world precisa da orientação, que só o arquivo _RESERVA.ENh guarda");
   return {Acao::Exportar, opcoes, {}};
@@ -51,6 +52,10 @@ Pedido_exportar Ler_opcoes_exportar(const std::vector<std::string>& argumentos) 
       opcoes.sobrescrever = true;
     } else if (argumento == "--z") {
       opcoes.h_como_z = true;
+    } else if (argumento == "--acrescentar") {
+      opcoes.acrescentar = true;
+    } else if (argumento == "--qgis") {
+      opcoes.qgis = true;
     } else if (argumento == "-o" || argumento == "--srs" || argumento == "--camada") {
       const std::string* dado = valor();
       if (dado == nullptr) return Recusar(argumento + " precisa de um valor");
@@ -67,7 +72,7 @@ Pedido_exportar Ler_opcoes_exportar(const std::vector<std::string>& argumentos) 
 
 std::string Texto_ajuda_exportar() {
   return "Uso: mapirel-exportar ENTRADA [-o SAIDA] [--camada NOME] [--z] [--world] [--srs SRS]\n"
-         "                        [--sobrescrever]\n"
+         "                        [--acrescentar] [--qgis] [--sobrescrever]\n"
          "Leva os pontos e a orientação de um trabalho do Mapirel para um SIG.\n"
          "\n"
          "ENTRADA          um arquivo .ENh ou o arquivo _RESERVA.ENh do trabalho\n"
@@ -75,12 +80,21 @@ std::string Texto_ajuda_exportar() {
          "                 de SAIDA indica: .gpkg, .geojson, .csv, .shp ou outro que o GDAL grave\n"
          "                 (.gpkg guarda também o polígono limite e os pontos de controle)\n"
          "  --camada NOME  o nome da camada dos pontos nos formatos que nomeiam camadas\n"
-         "                 (.gpkg...); sem ela, pontos\n"
+         "                 (.gpkg...); sem ela, pontos. O polígono e os pontos de controle\n"
+         "                 ficam em NOME_poligono_limite e NOME_pontos_controle (sem ela,\n"
+         "                 poligono_limite e pontos_controle)\n"
          "  --z            grava h também como a coordenada Z de cada ponto\n"
          "  --world        grava ao lado da imagem escaneada que o _RESERVA.ENh nomeia o seu\n"
          "                 arquivo de mundo (.jgw, .bpw...), e com --srs também o .aux.xml\n"
          "  --srs SRS      o sistema de referência das coordenadas, em qualquer forma que o\n"
          "                 GDAL aceite (EPSG:31983, WKT, PROJ); sem ele não há nenhum\n"
+         "  --acrescentar  acrescenta as camadas ao GeoPackage SAIDA que já existe (ou o cria);\n"
+         "                 uma camada de mesmo nome é recusada, ou substituída com\n"
+         "                 --sobrescrever. Se algo falhar, o arquivo fica como estava\n"
+         "  --qgis         grava também, para o QGIS, o estilo dos pontos ao lado de SAIDA,\n"
+         "                 com o seu nome e a extensão .qml (profundidades e altitudes em duas\n"
+         "                 cores, h como rótulo), e com --world os pontos de controle do\n"
+         "                 georreferenciador ao lado da imagem (IMAGEM.points)\n"
          "  --sobrescrever substitui arquivos que já existam (sem ela, eles são recusados)\n"
          "  --help         mostra esta ajuda e termina\n"
          "  --version      mostra a versão e termina\n"

@@ -50,9 +50,9 @@ OGRLayer& Camada(GDALDataset& dados, const std::string& nome, const std::string&
 
 }  // namespace
 
-Dados_gdal Abrir_com(GDALDriver& driver, const std::string& caminho) {
+Dados_gdal Abrir_com(GDALDriver& driver, const std::string& caminho, unsigned modo) {
   const char* const so_ele[] = {driver.GetDescription(), nullptr};
-  return Dados_gdal(GDALDataset::Open(caminho.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, so_ele));
+  return Dados_gdal(GDALDataset::Open(caminho.c_str(), GDAL_OF_VECTOR | modo, so_ele));
 }
 
 void Conferir_pontos_gravados(GDALDriver& driver, const std::string& caminho,

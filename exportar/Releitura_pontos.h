@@ -12,8 +12,10 @@
 #include "exportar/Dados_gdal.h"
 #include "exportar/Tabela_gdal.h"
 
-// The file opened read-only by this driver alone; null when it does not open.
-Dados_gdal Abrir_com(GDALDriver& driver, const std::string& caminho);
+// The file opened by this driver alone, read-only unless asked (GDAL_OF_UPDATE); null
+// when it does not open.
+Dados_gdal Abrir_com(GDALDriver& driver, const std::string& caminho,
+                     unsigned modo = GDAL_OF_READONLY);
 
 // Falha_exportacao, naming `saida`, at the first difference.
 void Conferir_pontos_gravados(GDALDriver& driver, const std::string& caminho,

@@ -6,7 +6,7 @@
 Tabela_gdal Tabela_pontos(const Lista<Ponto_digitalizado>& pontos, const std::string& nome,
                           bool h_como_z) {
   Tabela_gdal tabela{nome,
-                     {{"ponto", OFTInteger}, {"E", OFTReal}, {"N", OFTReal}, {"h", OFTReal}},
+                     {{"ponto", OFTInteger}, {"E", OFTReal}, {"N", OFTReal}, {Campo_h, OFTReal}},
                      h_como_z,
                      false,
                      {}};
@@ -16,8 +16,8 @@ Tabela_gdal Tabela_pontos(const Lista<Ponto_digitalizado>& pontos, const std::st
 }
 
 Tabela_gdal Tabela_controle(const std::vector<Ponto_orientacao>& controle,
-                            const Coeficientes& coeficientes) {
-  Tabela_gdal tabela{"pontos_controle",
+                            const Coeficientes& coeficientes, const std::string& nome) {
+  Tabela_gdal tabela{nome,
                      {{"ponto", OFTInteger},
                       {"E", OFTReal},
                       {"N", OFTReal},
@@ -42,7 +42,8 @@ Tabela_gdal Tabela_controle(const std::vector<Ponto_orientacao>& controle,
   return tabela;
 }
 
-std::optional<Tabela_gdal> Tabela_poligono(const Lista<Ponto_digitalizado>& pontos) {
+std::optional<Tabela_gdal> Tabela_poligono(const Lista<Ponto_digitalizado>& pontos,
+                                           const std::string& nome) {
   // The vertices in the order the program puts them back in when it opens the job.
   Lista<Vertice_pconv> vertices;
   for (int i = 0; i < pontos.Quantidade(); ++i)
@@ -53,5 +54,5 @@ std::optional<Tabela_gdal> Tabela_poligono(const Lista<Ponto_digitalizado>& pont
   Feicao_tabela poligono{1, {double(vertices.Quantidade())}, 0, 0, 0, {}};
   for (const Vertice_pconv& v : vertices)
     poligono.anel.push_back({pontos.Item(v.Indice).E, pontos.Item(v.Indice).N});
-  return Tabela_gdal{"poligono_limite", {{"vertices", OFTInteger}}, false, true, {poligono}};
+  return Tabela_gdal{nome, {{"vertices", OFTInteger}}, false, true, {poligono}};
 }

@@ -1,6 +1,8 @@
 // The scanned picture placed on the map by its world file: GDAL's own tools must take each
 // control point's pixel to its E and N.
 
+#include <gdal_alg.h>
+
 #include <QFile>
 #include <cmath>
 #include <sstream>
@@ -109,6 +111,53 @@ TEST_F(Mundo_no_gdal, CadaPontoDeControleNoSeuLugar) {
   ASSERT_TRUE(figura);
   ASSERT_NE(figura->GetSpatialRef(), nullptr);
   EXPECT_STREQ(figura->GetSpatialRef()->GetAuthorityCode(nullptr), "31983");
+}
+
+// QGIS's georeferencer fits what the world file says: GDAL's own first-order fit of the
+// .points file's points (rows negative, as QGIS counts them) puts the picture's corners
+// and centre where the world file does, to the millimetre.
+TEST_F(Mundo_no_gdal, PontosDoGeorreferenciadorDaoOArquivoDeMundo) {
+  const Execucao execucao = Exportar("carta_RESERVA.ENh --world --qgis --srs EPSG:31983");
+  ASSERT_EQ(execucao.status, 0) << execucao.erros;
+  EXPECT_NE(execucao.saida.find(
+                "\ncarta.jpg.points: 4 pontos de controle para o georreferenciador do QGIS\n"),
+            std::string::npos);
+  std::istringstream texto(Ler_texto("carta.jpg.points"));
+  std::string linha;
+  std::getline(texto, linha);
+  ASSERT_EQ(linha.rfind("#CRS: ", 0), 0u);
+  OGRSpatialReference sistema;
+  ASSERT_EQ(sistema.importFromWkt(linha.substr(6).c_str()), OGRERR_NONE);
+  EXPECT_STREQ(sistema.GetAuthorityCode(nullptr), "31983");
+  std::getline(texto, linha);
+  EXPECT_EQ(linha, "mapX,mapY,sourceX,sourceY,enable,dX,dY,residual");
+  static char vazio[] = "";
+  std::vector<GDAL_GCP> gcps;
+  while (std::getline(texto, linha)) {
+    double E = 0, N = 0, x = 0, y = 0;
+    int ativo = 0;
+    ASSERT_EQ(std::sscanf(linha.c_str(), "%lf,%lf,%lf,%lf,%d", &E, &N, &x, &y, &ativo), 5);
+    EXPECT_EQ(ativo, 1);
+    gcps.push_back({vazio, vazio, x, -y, E, N, 0});
+  }
+  ASSERT_EQ(gcps.size(), controles.size());
+  void* ajuste = GDALCreateGCPTransformer(static_cast<int>(gcps.size()), gcps.data(), 1, FALSE);
+  ASSERT_NE(ajuste, nullptr);
+  const Dados_gdal figura = Abrir_gdal(Caminho("carta.jpg"), GDAL_OF_RASTER);
+  ASSERT_TRUE(figura);
+  std::array<double, 6> g{};
+  ASSERT_EQ(figura->GetGeoTransform(g.data()), CE_None);
+  const double largura = figura->GetRasterXSize(), altura = figura->GetRasterYSize();
+  const std::pair<double, double> pixels[] = {
+      {0, 0}, {largura, 0}, {0, altura}, {largura, altura}, {largura / 2, altura / 2}};
+  for (const auto& [P, L] : pixels) {
+    double x = P, y = L, z = 0;
+    int feito = FALSE;
+    EXPECT_TRUE(GDALGCPTransform(ajuste, FALSE, 1, &x, &y, &z, &feito) && feito);
+    EXPECT_LE(std::hypot(x - (g[0] + g[1] * P + g[2] * L), y - (g[3] + g[4] * P + g[5] * L)), 0.001)
+        << P << " " << L;
+  }
+  GDALDestroyGCPTransformer(ajuste);
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ TEST(Opcoes_exportar, CadaFormaDeLinha) {
       {{"a.ENh", "-o", "p.gpkg", "--camada", ""},
        Acao::Recusar,
        Recusa("--camada precisa de um nome")},
+      {{"a_RESERVA.ENh", "--world", "--acrescentar"},
+       Acao::Recusar,
+       Recusa("--acrescentar precisa de -o SAIDA")},
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(::testing::PrintToString(caso.argumentos));
@@ -59,8 +62,12 @@ TEST(Opcoes_exportar, CadaFormaDeLinha) {
   EXPECT_EQ(opcoes.camada, "pontos");
   EXPECT_FALSE(opcoes.h_como_z);
   EXPECT_EQ(Ler_opcoes_exportar(casos[2].argumentos).opcoes.entrada, "-f.ENh");
-  const Opcoes_exportar z =
-      Ler_opcoes_exportar({"a.ENh", "--z", "-o", "p.gpkg", "--camada", "folha 12"}).opcoes;
+  EXPECT_FALSE(opcoes.acrescentar || opcoes.qgis);
+  const Opcoes_exportar z = Ler_opcoes_exportar({"a.ENh", "--z", "-o", "p.gpkg", "--camada",
+                                                 "folha 12", "--acrescentar", "--qgis"})
+                                .opcoes;
   EXPECT_TRUE(z.h_como_z);
   EXPECT_EQ(z.camada, "folha 12");
+  EXPECT_TRUE(z.acrescentar);
+  EXPECT_TRUE(z.qgis);
 }

@@ -3,7 +3,10 @@
 
 #include <ogrsf_frmts.h>
 
+#include <QFile>
+#include <QXmlStreamReader>
 #include <memory>
+#include <set>
 
 #include "exportar/Exportacao.h"
 #include "exportar/Falha_exportacao.h"
@@ -259,6 +262,91 @@ TEST_F(Pontos_gdal, CamadasDoTrabalhoNoGeoPackage) {
   }
   opcoes.saida = Caminho("p.geojson");
   EXPECT_EQ(::Exportar(opcoes).size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// A second job added to the same GeoPackage under a name of its own: its polygon and
+// control points take that name, and the first job's layers stay as they were. A layer
+// replaced on request holds the new job's points.
+TEST_F(Pontos_gdal, SegundoTrabalhoAcrescentadoAoGeoPackage) {
+  Gravar_texto("folha_RESERVA.ENh",
+               "carta.jpg\n1\n101 120 460 10 20\n1\n0\n100\n0\n-2\n500\n"
+               "3\n 1 312062.013 7455244.979 48.80 10 20 1\n 2 312100 7455244.979 1 10 20 2\n"
+               " 3 312100 7455300 2 10 20 3\n");
+  Gravar_texto("folha.ENh", Texto_ENh);
+  Opcoes_exportar opcoes;
+  opcoes.entrada = Caminho("folha_RESERVA.ENh");
+  opcoes.saida = Caminho("p.gpkg");
+  ::Exportar(opcoes);
+  opcoes.acrescentar = true;
+  opcoes.camada = "folha 2";
+  ::Exportar(opcoes);
+  opcoes.entrada = Caminho("folha.ENh");
+  opcoes.sobrescrever = true;
+  ::Exportar(opcoes);
+  const Dados_gdal dados = Abrir_gdal(Caminho("p.gpkg"), GDAL_OF_VECTOR);
+  ASSERT_TRUE(dados);
+  const std::pair<const char*, GIntBig> camadas[] = {
+      {"pontos", 3},  {"poligono_limite", 1},         {"pontos_controle", 1},
+      {"folha 2", 4}, {"folha 2_poligono_limite", 1}, {"folha 2_pontos_controle", 1}};
+  ASSERT_EQ(dados->GetLayerCount(), 6);
+  for (const auto& [nome, feicoes] : camadas) {
+    OGRLayer* camada = dados->GetLayerByName(nome);
+    ASSERT_NE(camada, nullptr) << nome;
+    EXPECT_EQ(camada->GetFeatureCount(), feicoes) << nome;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The style QGIS loads with the points names only fields the layer has, as GDAL reads it
+// back from each format, and draws depths, altitudes and any other points (a GeoPackage's
+// control points, which QGIS gives the same style) in colours of their own.
+TEST_F(Pontos_gdal, EstiloDoQgisComOsCamposDaCamada) {
+  Gravar_texto("folha.ENh", Texto_ENh);
+  for (const std::string nome : {"p.gpkg", "q.shp"}) {
+    SCOPED_TRACE(nome);
+    Opcoes_exportar opcoes;
+    opcoes.entrada = Caminho("folha.ENh");
+    opcoes.saida = Caminho(nome);
+    opcoes.qgis = true;
+    const std::string estilo = Caminho(nome.substr(0, 1) + ".qml");
+    EXPECT_EQ(::Exportar(opcoes).back(),
+              estilo +
+                  ": estilo do QGIS para os pontos (profundidades e altitudes em duas cores, h "
+                  "como rótulo)");
+    const Dados_gdal dados = Abrir_gdal(Caminho(nome), GDAL_OF_VECTOR);
+    ASSERT_TRUE(dados);
+    std::set<std::string> campos;
+    OGRFeatureDefn& definicao = *dados->GetLayer(0)->GetLayerDefn();
+    for (int i = 0; i < definicao.GetFieldCount(); ++i)
+      campos.insert(definicao.GetFieldDefn(i)->GetNameRef());
+
+    QFile arquivo(QString::fromStdString(estilo));
+    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&arquivo);
+    std::vector<std::string> filtros;
+    std::set<std::string> cores;
+    while (!xml.atEnd()) {
+      if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+      auto atributo = [&](const char* nome) { return xml.attributes().value(nome).toString(); };
+      if (xml.name() == u"rule") filtros.push_back(atributo("filter").toStdString());
+      if (xml.name() == u"text-style") {
+        EXPECT_EQ(campos.count(atributo("fieldName").toStdString()), 1u);
+      }
+      if (xml.name() == u"prop" && atributo("k") == u"color")
+        cores.insert(atributo("v").toStdString());
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(filtros, (std::vector<std::string>{"\"h\" < 0", "\"h\" >= 0", "ELSE"}));
+    EXPECT_EQ(campos.count("h"), 1u);
+    EXPECT_EQ(cores.size(), filtros.size());
+  }
 }
 
 }  // namespace

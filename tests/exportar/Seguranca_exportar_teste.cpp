@@ -152,6 +152,55 @@ TEST_F(Seguranca_exportar, AuxAntigoNaoFicaComOutroSistema) {
   EXPECT_EQ(figura->GetSpatialRef(), nullptr);
 }
 
+// Layers added to a GeoPackage: refused where they cannot be added safely or would take
+// another job's name; the companions for QGIS are refused like the files they go with.
+TEST_F(Seguranca_exportar, AcrescimoECompanheirosDoQgisRecusados) {
+  Gravar_texto("folha.ENh", "     1 312062.013 7455244.979   48.80\n");
+  ASSERT_EQ(Exportar("folha.ENh -o p.gpkg").status, 0);
+  Gravar_texto("q.qml", "outro");
+  // The orientation is E = x + 100, N = 200 - y, 1 m off the fit of its points.
+  Gravar_texto("errada_RESERVA.ENh",
+               "carta.jpg\n4\n1 100 200 0 0\n2 110 200 10 0\n3 110 190 10 10\n4 100 190 0 10\n"
+               "1\n0\n101\n0\n-1\n200\n0\n");
+  const std::string exportar = std::string(MAPIREL_EXPORTAR) + " ";
+  const std::pair<std::string, std::string> casos[] = {
+      {"folha.ENh -o p.gpkg --acrescentar",
+       "p.gpkg: já tem a camada pontos (use --camada para dar outro nome, ou --sobrescrever para "
+       "substituí-la)"},
+      {"folha.ENh -o p.shp --acrescentar",
+       "p.shp: --acrescentar só acrescenta camadas a um GeoPackage (.gpkg)"},
+      {"folha.ENh -o q.gpkg --qgis", "q.qml: já existe (use --sobrescrever para substituí-lo)"},
+      {"carta_RESERVA.ENh -o r.gpkg --world --qgis",
+       "o georreferenciador do QGIS precisa de ao menos 3 pontos de controle, e o arquivo tem 0"},
+      {"errada_RESERVA.ENh --world --qgis",
+       "o ajuste dos pontos de controle não dá a orientação do arquivo (diferença de 1.000 m): o "
+       "georreferenciador do QGIS não poria a imagem onde o arquivo de mundo a põe"}};
+  for (const auto& [argumentos, motivo] : casos) Recusado(exportar + argumentos, motivo);
+  // QGIS keeps its latest changes to an open GeoPackage in the -wal file beside it.
+  Gravar_texto("p.gpkg-wal", "");
+  Recusado(exportar + "folha.ENh -o p.gpkg --acrescentar --camada outra",
+           "p.gpkg: está aberto em outro programa (há um p.gpkg-wal ao lado); feche-o e tente de "
+           "novo");
+}
+
+// A GeoPackage that layers could not be added to stays byte for byte as it was.
+TEST_F(Seguranca_exportar, AcrescimoQueFalhaNaoMexeNoArquivo) {
+  Gravar_texto("folha.ENh", "     1 312062.013 7455244.979   48.80\n");
+  ASSERT_EQ(Exportar("folha.ENh -o p.gpkg").status, 0);
+  std::string pontos;
+  for (int i = 1; i <= 10000; ++i)
+    pontos += fmt::sprintf("%6d %10.3f %11.3f %7.2f\n", i, 312062.013 + i, 7455244.979, 48.8);
+  Gravar_texto("grande.ENh", pontos);
+  const auto antes = Conteudo();
+  // Room for the copy of the file, not for the points added to it.
+  const Execucao execucao =
+      Na_pasta("trap '' XFSZ; ulimit -f 400; " + std::string(MAPIREL_EXPORTAR) +
+               " grande.ENh -o p.gpkg --acrescentar --camada grande");
+  EXPECT_EQ(execucao.status, 2);
+  EXPECT_EQ(execucao.erros.rfind("mapirel-exportar: p.gpkg: ", 0), 0u) << execucao.erros;
+  EXPECT_EQ(Conteudo(), antes);
+}
+
 TEST(Avisos_gdal, UmaLinhaComOMotivoOuDizendoQueNaoHa) {
   GDALAllRegister();
   const std::pair<const char*, const char*> casos[] = {
