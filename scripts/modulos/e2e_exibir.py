@@ -1,0 +1,285 @@
+"""The "Exibir" menu in the real window: the overview and the magnifier.
+
+On the sample chart, once oriented, both are photographed for the user guide, the
+magnifier's pixels held against the chart's. Then an A0 sheet (19866 x 28087, the window
+benchmark's synthetic chart, written while the job runs) is opened in a fresh program: a
+click on the overview's bottom-right corner must scroll the main view to the sheet's
+bottom-right corner and a drag must centre it on the point dragged to, as the scroll
+bars and the screen show; the magnifier over a known pixel must show the picture's
+pixels around it four times as large, nearest neighbour, with its cross on the pointer's
+pixel. The picture's pixels come from djpeg, a decoder other than the program's.
+"""
+
+import os
+import re
+import subprocess
+
+from e2e_janela import Atspi, Falha, esperar, foto, marcado, valor, xdotool
+
+LARGURA_A0, ALTURA_A0 = 19866, 28087
+# A grid crossing of the synthetic chart (lines every 500 pixels, three wide) near its
+# top, where djpeg reads little of the file to crop.
+CRUZAMENTO_A0 = (3001, 2001)
+RECORTE = 64  # side of the patches of the picture compared with the screen
+AUMENTO, RAIO = 4, 20  # the magnifier's: 41 x 41 picture pixels, 164 x 164 on the screen
+LADO_LUPA = (2 * RAIO + 1) * AUMENTO
+TIPOS = ("filler",)  # Qt's accessible role of a top-level tool window
+
+
+# ---------------------------------------------------------------- pixels
+
+class Pixels:
+    """An RGB patch whose top-left pixel is (x, y) in its picture's (or screen's) pixels."""
+
+    def __init__(self, ppm, x=0, y=0):
+        cabecalho = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
+        if not cabecalho:
+            raise Falha(f"not a binary 8-bit PPM: {ppm[:20]!r}")
+        self.largura, self.altura = int(cabecalho.group(1)), int(cabecalho.group(2))
+        self.dados = ppm[cabecalho.end():]
+        self.x, self.y = x, y
+
+    def __call__(self, x, y):
+        i = 3 * ((y - self.y) * self.largura + x - self.x)
+        return tuple(self.dados[i:i + 3])
+
+    def contem(self, x, y):
+        return self.x <= x < self.x + self.largura and self.y <= y < self.y + self.altura
+
+
+def tela(x, y, largura, altura):
+    """What the screen shows in that rectangle (the pointer is never in a capture)."""
+    ppm = subprocess.run(["import", "-window", "root", "-crop", f"{largura}x{altura}+{x}+{y}",
+                          "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
+    return Pixels(ppm, x, y)
+
+
+class Recorte:
+    """A patch of a JPEG file, decoded by djpeg in the background. djpeg widens a crop
+    leftwards to a block boundary, keeping its right edge, and blends the chroma of the
+    first column it decodes otherwise than a whole decode does: a block more is decoded
+    on the left, and only the patch asked for is compared."""
+
+    def __init__(self, arquivo, x, y, largura, altura):
+        self.regiao = (x, y, largura, altura)
+        esquerda = max(0, x - 16)
+        self.processo = subprocess.Popen(
+            ["djpeg", "-crop", f"{x + largura - esquerda}x{altura}+{esquerda}+{y}", arquivo],
+            stdout=subprocess.PIPE)
+        self.pixels = None
+
+    def __call__(self):
+        if self.pixels is None:
+            ppm, _ = self.processo.communicate()
+            x, y, largura, _ = self.regiao
+            if self.processo.returncode != 0:
+                raise Falha(f"djpeg could not crop ({x}, {y}) out of the picture")
+            self.pixels = Pixels(ppm)
+            self.pixels.x, self.pixels.y = x + largura - self.pixels.largura, y
+        return self.pixels
+
+
+def diferencas(mostrado, esperado, pontos):
+    """The screen pixels, among (sx, sy, px, py), that differ from the picture's."""
+    return [(sx, sy, mostrado(sx, sy), esperado(px, py)) for sx, sy, px, py in pontos
+            if mostrado(sx, sy) != esperado(px, py)]
+
+
+# ---------------------------------------------------------------- tool windows
+
+def id_x(p, titulo):
+    """The X window id of the program's window with exactly this caption (xdotool's
+    own search by name can answer with other windows of the process too)."""
+    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(p.processo.pid)],
+                         capture_output=True, text=True).stdout.split()
+    nome = lambda i: subprocess.run(["xdotool", "getwindowname", i], capture_output=True, text=True).stdout
+    achados = [i for i in ids if nome(i) == titulo + "\n"]
+    if len(achados) != 1:
+        raise Falha(f"expected one window {titulo!r} on the display, found {achados}")
+    return int(achados[0])
+
+
+def geometria(janela):
+    """The window's inside (no frame) on the screen: x, y, width, height."""
+    info = subprocess.run(["xwininfo", "-id", str(janela)], capture_output=True, text=True).stdout
+    campo = lambda nome: int(re.search(nome + r":\s+(-?\d+)", info).group(1))
+    return (campo("Absolute upper-left X"), campo("Absolute upper-left Y"), campo("Width"),
+            campo("Height"))
+
+
+def alternar(p, item, titulo, mostrar):
+    """Exibir -> item; waits for its window to show (or go) and its check mark to follow.
+    Returns the window's X id when shown."""
+    p.menu("Exibir", item)
+    if mostrar:
+        p.esperar_janela(titulo, TIPOS)
+    else:
+        esperar(lambda: p.janela_visivel(TIPOS[0], titulo) is None, f"the window {titulo!r} to close",
+                diagnostico=p.resumo)
+    if marcado(p.item_menu(item)) != mostrar:
+        raise Falha(f"{item!r} should be {'' if mostrar else 'un'}checked")
+    return id_x(p, titulo) if mostrar else None
+
+
+# ---------------------------------------------------------------- the magnifier
+
+def conferir_lupa(p, janela, imagem, px, py):
+    """Waits for the magnifier to show the picture's pixels around (px, py), each as a
+    4 x 4 block; the cross (red lines through the middle column and row, and a frame
+    around the pointer's block) may cover what it crosses, never the pointer's block."""
+    x0, y0, largura, altura = geometria(janela)
+    if (largura, altura) != (LADO_LUPA, LADO_LUPA):
+        raise Falha(f"the magnifier is {largura} x {altura}, expected {LADO_LUPA} x {LADO_LUPA}")
+    a = RAIO * AUMENTO
+    meio, b = a + AUMENTO // 2, a + AUMENTO - 1
+    def cruz(i, j):
+        moldura = a - 1 <= i <= b + 1 and a - 1 <= j <= b + 1 and (i in (a - 1, b + 1) or j in (a - 1, b + 1))
+        return moldura or ((i == meio or j == meio) and not (a - 1 <= i <= b + 1 and a - 1 <= j <= b + 1))
+    pontos = [(x0 + i, y0 + j, px - RAIO + i // AUMENTO, py - RAIO + j // AUMENTO)
+              for j in range(LADO_LUPA) for i in range(LADO_LUPA) if not cruz(i, j)]
+    ultima = []
+    def igual():
+        ultima[:] = diferencas(tela(x0, y0, LADO_LUPA, LADO_LUPA), imagem, pontos)
+        return not ultima
+    esperar(igual, f"the magnifier to show the picture around pixel ({px}, {py})",
+            diagnostico=lambda: f"{len(ultima)} of its pixels differ, e.g. (screen x, y, shown, "
+                                f"picture's) {ultima[:4]}")
+
+
+def na_vista(p, px, py):
+    """The main view's pixels around picture pixel (px, py), in the picture's pixels."""
+    _, (ix, iy, _, _) = p._area_imagem()
+    vista = tela(ix + px - RAIO, iy + py - RAIO, 2 * RAIO + 1, 2 * RAIO + 1)
+    vista.x, vista.y = px - RAIO, py - RAIO
+    return vista
+
+
+def fotografar(trabalho, controle):
+    """On the oriented sample chart: the overview with its residual vectors, then the
+    magnifier over a control point's crossing, photographed for the user guide; both
+    closed again, the job going on as before."""
+    p = trabalho.p
+    # The point in the middle of the view first: the tool windows open over its corner.
+    p.mostrar_pixel(*controle, centrar=True)
+    alternar(p, "Vista geral", "Vista geral", True)
+    foto(os.path.join(trabalho.fotos, "vista_geral.png"))
+    lupa = alternar(p, "Lupa", "Lupa", True)
+    p.apontar_pixel(*controle)
+    # The chart with the job's markers, as the main view shows it.
+    conferir_lupa(p, lupa, na_vista(p, *controle), *controle)
+    foto(os.path.join(trabalho.fotos, "lupa.png"))
+    alternar(p, "Lupa", "Lupa", False)
+    alternar(p, "Vista geral", "Vista geral", False)
+
+
+# ---------------------------------------------------------------- the A0 sheet
+
+class Folha_a0:
+    """The A0 sheet, written by carta_sintetica in the background from the start of the
+    run (it takes a core for a quarter of a minute)."""
+
+    def __init__(self, gerador, pasta):
+        self.arquivo = os.path.join(pasta, "carta_a0.jpg")
+        self.processo = subprocess.Popen([gerador, str(LARGURA_A0), str(ALTURA_A0), self.arquivo])
+
+    def pronta(self):
+        if self.processo.wait() != 0:
+            raise Falha(f"carta_sintetica failed with status {self.processo.returncode}")
+        return self.arquivo
+
+    def parar(self):
+        if self.processo.poll() is None:
+            self.processo.kill()
+            self.processo.wait()
+
+
+def rolagem(p):
+    horizontal, vertical = p.barras_de_rolagem()
+    return valor(horizontal), valor(vertical)
+
+
+def rolagem_maxima(p):
+    return tuple(int(Atspi.Value.get_maximum_value(b)) for b in p.barras_de_rolagem())
+
+
+def rolagem_centrada(p, escala, ox, oy):
+    """Where the scroll bars must go for the main view to centre on the sheet point
+    under overview pixel (ox, oy), as far as they reach."""
+    _, _, vw, vh = p._area_imagem()[0]
+    maximo = rolagem_maxima(p)
+    return tuple(max(0, min(m, round(o / escala - v / 2))) for o, v, m in zip((ox, oy), (vw, vh), maximo))
+
+
+def conferir_na_tela(p, recorte):
+    """The picture's patch is on the screen, inside the main view, where the view's
+    scroll puts it, pixel for pixel as the picture holds it."""
+    x, y, largura, altura = recorte.regiao
+    (vx, vy, vw, vh), (ix, iy, _, _) = p._area_imagem()
+    sx, sy = ix + x, iy + y
+    if not (vx <= sx and sx + largura <= vx + vw and vy <= sy and sy + altura <= vy + vh):
+        raise Falha(f"picture pixel ({x}, {y}) is at ({sx}, {sy}) on the screen, "
+                    f"outside the main view {vx, vy, vw, vh}")
+    pontos = [(sx + i, sy + j, x + i, y + j) for j in range(altura) for i in range(largura)]
+    erradas = diferencas(tela(sx, sy, largura, altura), recorte(), pontos)
+    if erradas:
+        raise Falha(f"the main view shows the {largura} x {altura} pixels from ({x}, {y}) on "
+                    f"otherwise than the picture in {len(erradas)}, e.g. {erradas[:4]}")
+
+
+def ir_pela_vista_geral(p, escala, janela, gesto, ox, oy, descricao):
+    """Clicks or drags (gesto: the xdotool arguments) in the overview and waits for the
+    main view's scroll bars to centre on the sheet point under (ox, oy)."""
+    esperado = rolagem_centrada(p, escala, ox, oy)
+    xdotool(*gesto)
+    esperar(lambda: rolagem(p) == esperado, f"{descricao} to scroll the main view to {esperado}",
+            diagnostico=lambda: f"it is at {rolagem(p)}")
+    return esperado
+
+
+def navegar_na_a0(trabalho, folha, passo):
+    """The A0 sheet in a fresh program: the overview's corner, a drag in the overview,
+    the magnifier over a grid crossing; passo(text) reports each."""
+    arquivo = folha.pronta()
+    canto = Recorte(arquivo, LARGURA_A0 - RECORTE, ALTURA_A0 - RECORTE, RECORTE, RECORTE)
+    cx, cy = CRUZAMENTO_A0
+    perto = Recorte(arquivo, cx - RAIO, cy - RAIO, 2 * RAIO + 1, 2 * RAIO + 1)
+    trabalho.iniciar()
+    p = trabalho.p
+    p.menu("Arquivo", "Abrir imagem")
+    trabalho.dialogo_arquivo(arquivo)
+    def carregada():
+        try:
+            return p._area_imagem()[1][2:] == (LARGURA_A0, ALTURA_A0)
+        except StopIteration:  # busy loading, the program answers with no widgets
+            return False
+    esperar(carregada, "the A0 sheet at its natural size", espera=120)
+    passo(f"Abrir imagem: the A0 sheet, {LARGURA_A0} x {ALTURA_A0}")
+
+    janela = alternar(p, "Vista geral", "Vista geral", True)
+    _, _, largura, altura = geometria(janela)
+    escala = min(largura / LARGURA_A0, altura / ALTURA_A0)
+    # The sheet's bottom-right pixel in the overview.
+    ox, oy = round(LARGURA_A0 * escala) - 1, round(ALTURA_A0 * escala) - 1
+    fim = ir_pela_vista_geral(p, escala, janela, ("mousemove", "--window", janela, ox, oy, "click", 1),
+                              ox, oy, "a click on the overview's bottom-right corner")
+    if fim != rolagem_maxima(p):
+        raise Falha(f"the corner click should scroll to the end {rolagem_maxima(p)}, it aims at {fim}")
+    conferir_na_tela(p, canto)
+    passo(f"Vista geral: its corner ({ox}, {oy}) clicked, the main view at {fim}, the sheet's "
+                   "corner on the screen")
+
+    ax, ay = round(cx * escala), round(cy * escala)
+    arraste = ("mousemove", "--window", janela, largura // 2, altura // 2, "mousedown", 1,
+               "mousemove", "--window", janela, (largura // 2 + ax) // 2, (altura // 2 + ay) // 2,
+               "mousemove", "--window", janela, ax, ay, "mouseup", 1)
+    meio = ir_pela_vista_geral(p, escala, janela, arraste, ax, ay, "a drag in the overview")
+    conferir_na_tela(p, perto)
+    passo(f"Vista geral: dragged to ({ax}, {ay}), the main view at {meio}, around pixel "
+                   f"{CRUZAMENTO_A0} on the screen")
+
+    lupa = alternar(p, "Lupa", "Lupa", True)
+    p.apontar_pixel(cx, cy)
+    conferir_lupa(p, lupa, perto(), cx, cy)
+    alternar(p, "Lupa", "Lupa", False)
+    alternar(p, "Vista geral", "Vista geral", False)
+    passo(f"Lupa: pixel {CRUZAMENTO_A0} and its surroundings shown 4 x, the cross on it")
