@@ -21,8 +21,12 @@ LARGURA_A0, ALTURA_A0 = 19866, 28087
 # top, where djpeg reads little of the file to crop.
 CRUZAMENTO_A0 = (3001, 2001)
 RECORTE = 64  # side of the patches of the picture compared with the screen
+# Side of the patches decoded around where the overview's clicks should take the view: an
+# overview pixel covers some 70 of the sheet's.
+DECODIFICADO = 256
 AUMENTO, RAIO = 4, 20  # the magnifier's: 41 x 41 picture pixels, 164 x 164 on the screen
 LADO_LUPA = (2 * RAIO + 1) * AUMENTO
+LARANJA = (255, 128, 0)  # the overview's rectangle around what the main view shows
 TIPOS = ("filler",)  # Qt's accessible role of a top-level tool window
 
 
@@ -210,29 +214,56 @@ def rolagem_centrada(p, escala, ox, oy):
     return tuple(max(0, min(m, round(o / escala - v / 2))) for o, v, m in zip((ox, oy), (vw, vh), maximo))
 
 
-def conferir_na_tela(p, recorte):
-    """The picture's patch is on the screen, inside the main view, where the view's
-    scroll puts it, pixel for pixel as the picture holds it."""
-    x, y, largura, altura = recorte.regiao
+def conferir_na_tela(p, recorte, px, py, o_que):
+    """Sheet pixel (px, py) and the patch around it are on the screen, inside the main
+    view, where the view's scroll puts them, pixel for pixel as the picture holds them."""
+    rx, ry, rw, rh = recorte.regiao
+    if not (rx <= px < rx + rw and ry <= py < ry + rh):
+        raise Falha(f"{o_que}, sheet pixel ({px}, {py}), lies outside the part of the picture "
+                    f"decoded to check it, {recorte.regiao}")
+    x = max(rx, min(rx + rw - RECORTE, px - RECORTE // 2))
+    y = max(ry, min(ry + rh - RECORTE, py - RECORTE // 2))
     (vx, vy, vw, vh), (ix, iy, _, _) = p._area_imagem()
     sx, sy = ix + x, iy + y
-    if not (vx <= sx and sx + largura <= vx + vw and vy <= sy and sy + altura <= vy + vh):
-        raise Falha(f"picture pixel ({x}, {y}) is at ({sx}, {sy}) on the screen, "
-                    f"outside the main view {vx, vy, vw, vh}")
-    pontos = [(sx + i, sy + j, x + i, y + j) for j in range(altura) for i in range(largura)]
-    erradas = diferencas(tela(sx, sy, largura, altura), recorte(), pontos)
+    if not (vx <= sx and sx + RECORTE <= vx + vw and vy <= sy and sy + RECORTE <= vy + vh):
+        raise Falha(f"{o_que}: the sheet's pixels from ({x}, {y}) on are at ({sx}, {sy}) on the "
+                    f"screen, outside the main view {vx, vy, vw, vh}")
+    pontos = [(sx + i, sy + j, x + i, y + j) for j in range(RECORTE) for i in range(RECORTE)]
+    erradas = diferencas(tela(sx, sy, RECORTE, RECORTE), recorte(), pontos)
     if erradas:
-        raise Falha(f"the main view shows the {largura} x {altura} pixels from ({x}, {y}) on "
-                    f"otherwise than the picture in {len(erradas)}, e.g. {erradas[:4]}")
+        raise Falha(f"{o_que}: the main view shows the {RECORTE} x {RECORTE} pixels from ({x}, {y}) "
+                    f"on otherwise than the picture in {len(erradas)}, e.g. {erradas[:4]}")
+
+
+def visivel_na_vista_geral(p, escala):
+    """The part of the sheet the main view shows, in overview pixels: x, y, width, height."""
+    _, _, vw, vh = p._area_imagem()[0]
+    h, v = rolagem(p)
+    return tuple(round(n * escala) for n in (h, v, vw, vh))
+
+
+def retangulo_visivel(p, escala, janela):
+    """The overview frames the part of the sheet the main view shows: its orange
+    rectangle's top and left sides cross the middles of that part's top and left sides."""
+    x, y, largura, altura = visivel_na_vista_geral(p, escala)
+    jx, jy, jw, jh = geometria(janela)
+    vista = tela(jx, jy, jw, jh)
+    laranja = lambda cx, cy: any(vista.contem(jx + i, jy + j) and vista(jx + i, jy + j) == LARANJA
+                                 for i in range(cx - 2, cx + 3) for j in range(cy - 2, cy + 3))
+    return laranja(x + largura // 2, y) and laranja(x, y + altura // 2)
 
 
 def ir_pela_vista_geral(p, escala, janela, gesto, ox, oy, descricao):
     """Clicks or drags (gesto: the xdotool arguments) in the overview and waits for the
-    main view's scroll bars to centre on the sheet point under (ox, oy)."""
+    main view's scroll bars to centre on the sheet point under (ox, oy), and for the
+    overview to frame what the view then shows."""
     esperado = rolagem_centrada(p, escala, ox, oy)
     xdotool(*gesto)
     esperar(lambda: rolagem(p) == esperado, f"{descricao} to scroll the main view to {esperado}",
             diagnostico=lambda: f"it is at {rolagem(p)}")
+    esperar(lambda: retangulo_visivel(p, escala, janela), f"the overview to frame the main view at {esperado}",
+            diagnostico=lambda: f"no orange at the middles of the top and left sides of "
+                                f"{visivel_na_vista_geral(p, escala)}")
     return esperado
 
 
@@ -240,9 +271,10 @@ def navegar_na_a0(trabalho, folha, passo):
     """The A0 sheet in a fresh program: the overview's corner, a drag in the overview,
     the magnifier over a grid crossing; passo(text) reports each."""
     arquivo = folha.pronta()
-    canto = Recorte(arquivo, LARGURA_A0 - RECORTE, ALTURA_A0 - RECORTE, RECORTE, RECORTE)
+    canto = Recorte(arquivo, LARGURA_A0 - DECODIFICADO, ALTURA_A0 - DECODIFICADO, DECODIFICADO,
+                    DECODIFICADO)
     cx, cy = CRUZAMENTO_A0
-    perto = Recorte(arquivo, cx - RAIO, cy - RAIO, 2 * RAIO + 1, 2 * RAIO + 1)
+    perto = Recorte(arquivo, cx - DECODIFICADO // 2, cy - DECODIFICADO // 2, DECODIFICADO, DECODIFICADO)
     trabalho.iniciar()
     p = trabalho.p
     p.menu("Arquivo", "Abrir imagem")
@@ -264,18 +296,20 @@ def navegar_na_a0(trabalho, folha, passo):
                               ox, oy, "a click on the overview's bottom-right corner")
     if fim != rolagem_maxima(p):
         raise Falha(f"the corner click should scroll to the end {rolagem_maxima(p)}, it aims at {fim}")
-    conferir_na_tela(p, canto)
-    passo(f"Vista geral: its corner ({ox}, {oy}) clicked, the main view at {fim}, the sheet's "
-                   "corner on the screen")
+    clicado = int(ox / escala), int(oy / escala)
+    conferir_na_tela(p, canto, *clicado, "the point clicked")
+    passo(f"Vista geral: its corner ({ox}, {oy}) clicked, the main view at {fim}, sheet pixel "
+          f"{clicado} on the screen")
 
     ax, ay = round(cx * escala), round(cy * escala)
     arraste = ("mousemove", "--window", janela, largura // 2, altura // 2, "mousedown", 1,
                "mousemove", "--window", janela, (largura // 2 + ax) // 2, (altura // 2 + ay) // 2,
                "mousemove", "--window", janela, ax, ay, "mouseup", 1)
     meio = ir_pela_vista_geral(p, escala, janela, arraste, ax, ay, "a drag in the overview")
-    conferir_na_tela(p, perto)
-    passo(f"Vista geral: dragged to ({ax}, {ay}), the main view at {meio}, around pixel "
-                   f"{CRUZAMENTO_A0} on the screen")
+    arrastado = int(ax / escala), int(ay / escala)
+    conferir_na_tela(p, perto, *arrastado, "the point dragged to")
+    passo(f"Vista geral: dragged to ({ax}, {ay}), the main view at {meio}, sheet pixel {arrastado} "
+          "on the screen")
 
     lupa = alternar(p, "Lupa", "Lupa", True)
     p.apontar_pixel(cx, cy)
