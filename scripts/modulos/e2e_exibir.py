@@ -10,6 +10,7 @@ pixels around it four times as large, nearest neighbour, with its cross on the p
 pixel. The picture's pixels come from djpeg, a decoder other than the program's.
 """
 
+import math
 import os
 import re
 import subprocess
@@ -211,7 +212,9 @@ def rolagem_centrada(p, escala, ox, oy):
     under overview pixel (ox, oy), as far as they reach."""
     _, _, vw, vh = p._area_imagem()[0]
     maximo = rolagem_maxima(p)
-    return tuple(max(0, min(m, round(o / escala - v / 2))) for o, v, m in zip((ox, oy), (vw, vh), maximo))
+    # Halves rounded away from zero, as the program does.
+    return tuple(max(0, min(m, math.floor(o / escala - v / 2 + 0.5)))
+                 for o, v, m in zip((ox, oy), (vw, vh), maximo))
 
 
 def conferir_na_tela(p, recorte, px, py, o_que):
