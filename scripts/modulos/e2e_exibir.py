@@ -1,7 +1,8 @@
 """The "Exibir" menu in the real window: the overview and the magnifier.
 
-On the sample chart, once oriented, both are photographed for the user guide, the
-magnifier's pixels held against the chart's. Then an A0 sheet (19866 x 28087, the window
+On the sample chart, once oriented, both are photographed for the user guide: the
+overview must draw the longest residual exaggerated as the program says, the magnifier
+the main view's pixels around the pointer. Then an A0 sheet (19866 x 28087, the window
 benchmark's synthetic chart, written while the job runs) is opened in a fresh program: a
 click on the overview's bottom-right corner must scroll the main view to the sheet's
 bottom-right corner and a drag must centre it on the point dragged to, as the scroll
@@ -16,7 +17,9 @@ import re
 import subprocess
 
 from e2e_janela import Atspi, Falha, esperar, foto, marcado, valor, xdotool
+from e2e_orientacao import residuos
 
+CARTA = (3000, 2300)  # the sample chart's size
 LARGURA_A0, ALTURA_A0 = 19866, 28087
 # A grid crossing of the synthetic chart (lines every 500 pixels, three wide) near its
 # top, where djpeg reads little of the file to crop.
@@ -159,6 +162,43 @@ def na_vista(p, px, py):
     return vista
 
 
+def exagero(maior, lado_maior):
+    """The factor written as "resíduos × N": the largest of 1, 2, 5, 10, 20 ... that keeps
+    the longest residual within a twentieth of the sheet's longer side."""
+    fatores = [passo * 10 ** n for n in range(6) for passo in (1, 2, 5)]
+    return max([f for f in fatores if maior * f <= lado_maior / 20] + [1])
+
+
+def vetores_residuos(trabalho):
+    """Each control point's residual as the overview draws it, in sheet pixels: from the
+    pixel clicked towards where its typed coordinates fall, exaggerated."""
+    a, b, _, d, e, _ = (float(c) for c in trabalho.coef)
+    det = a * e - b * d
+    vetores = [(x, y, (e * -dE - b * -dN) / det, (a * -dN - d * -dE) / det)
+               for (_, _, x, y), (dE, dN, _) in zip(trabalho.controle, residuos(trabalho.controle, trabalho.coef))]
+    fator = exagero(max(math.hypot(dx, dy) for _, _, dx, dy in vetores), max(CARTA))
+    return [(x, y, fator * dx, fator * dy) for x, y, dx, dy in vetores]
+
+
+def residuo_desenhado(trabalho, janela):
+    """Whether the overview is blue 80 % of the way along the longest residual, 130 %
+    (beyond its end) and -80 % (the other side of its point): only the first should be."""
+    x, y, dx, dy = max(vetores_residuos(trabalho), key=lambda v: math.hypot(v[2], v[3]))
+    jx, jy, largura, altura = geometria(janela)
+    escala = min(largura / CARTA[0], altura / CARTA[1])
+    vista = tela(jx, jy, largura, altura)
+    def azul(t):
+        cx, cy = round((x + t * dx) * escala), round((y + t * dy) * escala)
+        return any(vista.contem(jx + i, jy + j) and eh_azul(vista(jx + i, jy + j))
+                   for i in range(cx - 1, cx + 2) for j in range(cy - 1, cy + 2))
+    return [azul(t) for t in (0.8, 1.3, -0.8)]
+
+
+def eh_azul(rgb):
+    r, g, b = rgb
+    return b >= 180 and r <= 90 and g <= 90
+
+
 def fotografar(trabalho, controle):
     """On the oriented sample chart: the overview with its residual vectors, then the
     magnifier over a control point's crossing, photographed for the user guide; both
@@ -166,7 +206,10 @@ def fotografar(trabalho, controle):
     p = trabalho.p
     # The point in the middle of the view first: the tool windows open over its corner.
     p.mostrar_pixel(*controle, centrar=True)
-    alternar(p, "Vista geral", "Vista geral", True)
+    vista_geral = alternar(p, "Vista geral", "Vista geral", True)
+    esperar(lambda: residuo_desenhado(trabalho, vista_geral) == [True, False, False],
+            "the overview to draw the longest residual, exaggerated",
+            diagnostico=lambda: f"blue at 80 %, 130 % and -80 % of it: {residuo_desenhado(trabalho, vista_geral)}")
     foto(os.path.join(trabalho.fotos, "vista_geral.png"))
     lupa = alternar(p, "Lupa", "Lupa", True)
     p.apontar_pixel(*controle)
