@@ -100,8 +100,9 @@ def id_x(p, titulo):
     own search by name can answer with other windows of the process too)."""
     ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(p.processo.pid)],
                          capture_output=True, text=True).stdout.split()
-    nome = lambda i: subprocess.run(["xdotool", "getwindowname", i], capture_output=True, text=True).stdout
-    achados = [i for i in ids if nome(i) == titulo + "\n"]
+    nome = lambda i: subprocess.run(["xdotool", "getwindowname", i], capture_output=True,
+                                    text=True).stdout.rstrip("\n")
+    achados = [i for i in ids if nome(i) == titulo]
     if len(achados) != 1:
         raise Falha(f"expected one window {titulo!r} on the display, found {achados}")
     return int(achados[0])
@@ -115,18 +116,18 @@ def geometria(janela):
             campo("Height"))
 
 
-def alternar(p, item, titulo, mostrar):
-    """Exibir -> item; waits for its window to show (or go) and its check mark to follow.
-    Returns the window's X id when shown."""
-    p.menu("Exibir", item)
+def alternar(p, nome, mostrar):
+    """Exibir -> nome; waits for the window of that caption to show (or go) and the item's
+    check mark to follow. Returns the window's X id when shown."""
+    p.menu("Exibir", nome)
     if mostrar:
-        p.esperar_janela(titulo, TIPOS)
+        p.esperar_janela(nome, TIPOS)
     else:
-        esperar(lambda: p.janela_visivel(TIPOS[0], titulo) is None, f"the window {titulo!r} to close",
+        esperar(lambda: p.janela_visivel(TIPOS[0], nome) is None, f"the window {nome!r} to close",
                 diagnostico=p.resumo)
-    if marcado(p.item_menu(item)) != mostrar:
-        raise Falha(f"{item!r} should be {'' if mostrar else 'un'}checked")
-    return id_x(p, titulo) if mostrar else None
+    if marcado(p.item_menu(nome)) != mostrar:
+        raise Falha(f"{nome!r} should be {'' if mostrar else 'un'}checked")
+    return id_x(p, nome) if mostrar else None
 
 
 # ---------------------------------------------------------------- the magnifier
@@ -141,8 +142,9 @@ def conferir_lupa(p, janela, imagem, px, py):
     a = RAIO * AUMENTO
     meio, b = a + AUMENTO // 2, a + AUMENTO - 1
     def cruz(i, j):
-        moldura = a - 1 <= i <= b + 1 and a - 1 <= j <= b + 1 and (i in (a - 1, b + 1) or j in (a - 1, b + 1))
-        return moldura or ((i == meio or j == meio) and not (a - 1 <= i <= b + 1 and a - 1 <= j <= b + 1))
+        dentro = a - 1 <= i <= b + 1 and a - 1 <= j <= b + 1
+        moldura = dentro and (i in (a - 1, b + 1) or j in (a - 1, b + 1))
+        return moldura or (not dentro and meio in (i, j))
     pontos = [(x0 + i, y0 + j, px - RAIO + i // AUMENTO, py - RAIO + j // AUMENTO)
               for j in range(LADO_LUPA) for i in range(LADO_LUPA) if not cruz(i, j)]
     ultima = []
@@ -174,8 +176,9 @@ def vetores_residuos(trabalho):
     pixel clicked towards where its typed coordinates fall, exaggerated."""
     a, b, _, d, e, _ = (float(c) for c in trabalho.coef)
     det = a * e - b * d
+    deltas = residuos(trabalho.controle, trabalho.coef)
     vetores = [(x, y, (e * -dE - b * -dN) / det, (a * -dN - d * -dE) / det)
-               for (_, _, x, y), (dE, dN, _) in zip(trabalho.controle, residuos(trabalho.controle, trabalho.coef))]
+               for (_, _, x, y), (dE, dN, _) in zip(trabalho.controle, deltas)]
     fator = exagero(max(math.hypot(dx, dy) for _, _, dx, dy in vetores), max(CARTA))
     return [(x, y, fator * dx, fator * dy) for x, y, dx, dy in vetores]
 
@@ -206,18 +209,19 @@ def fotografar(trabalho, controle):
     p = trabalho.p
     # The point in the middle of the view first: the tool windows open over its corner.
     p.mostrar_pixel(*controle, centrar=True)
-    vista_geral = alternar(p, "Vista geral", "Vista geral", True)
+    vista_geral = alternar(p, "Vista geral", True)
     esperar(lambda: residuo_desenhado(trabalho, vista_geral) == [True, False, False],
             "the overview to draw the longest residual, exaggerated",
-            diagnostico=lambda: f"blue at 80 %, 130 % and -80 % of it: {residuo_desenhado(trabalho, vista_geral)}")
+            diagnostico=lambda: f"blue at 80 %, 130 % and -80 % of it: "
+                                f"{residuo_desenhado(trabalho, vista_geral)}")
     foto(os.path.join(trabalho.fotos, "vista_geral.png"))
-    lupa = alternar(p, "Lupa", "Lupa", True)
+    lupa = alternar(p, "Lupa", True)
     p.apontar_pixel(*controle)
     # The chart with the job's markers, as the main view shows it.
     conferir_lupa(p, lupa, na_vista(p, *controle), *controle)
     foto(os.path.join(trabalho.fotos, "lupa.png"))
-    alternar(p, "Lupa", "Lupa", False)
-    alternar(p, "Vista geral", "Vista geral", False)
+    alternar(p, "Lupa", False)
+    alternar(p, "Vista geral", False)
 
 
 # ---------------------------------------------------------------- the A0 sheet
@@ -307,7 +311,8 @@ def ir_pela_vista_geral(p, escala, janela, gesto, ox, oy, descricao):
     xdotool(*gesto)
     esperar(lambda: rolagem(p) == esperado, f"{descricao} to scroll the main view to {esperado}",
             diagnostico=lambda: f"it is at {rolagem(p)}")
-    esperar(lambda: retangulo_visivel(p, escala, janela), f"the overview to frame the main view at {esperado}",
+    esperar(lambda: retangulo_visivel(p, escala, janela),
+            f"the overview to frame the main view at {esperado}",
             diagnostico=lambda: f"no orange at the middles of the top and left sides of "
                                 f"{visivel_na_vista_geral(p, escala)}")
     return esperado
@@ -333,7 +338,7 @@ def navegar_na_a0(trabalho, folha, passo):
     esperar(carregada, "the A0 sheet at its natural size", espera=120)
     passo(f"Abrir imagem: the A0 sheet, {LARGURA_A0} x {ALTURA_A0}")
 
-    janela = alternar(p, "Vista geral", "Vista geral", True)
+    janela = alternar(p, "Vista geral", True)
     _, _, largura, altura = geometria(janela)
     escala = min(largura / LARGURA_A0, altura / ALTURA_A0)
     # The sheet's bottom-right pixel in the overview.
@@ -357,9 +362,9 @@ def navegar_na_a0(trabalho, folha, passo):
     passo(f"Vista geral: dragged to ({ax}, {ay}), the main view at {meio}, sheet pixel {arrastado} "
           "on the screen")
 
-    lupa = alternar(p, "Lupa", "Lupa", True)
+    lupa = alternar(p, "Lupa", True)
     p.apontar_pixel(cx, cy)
     conferir_lupa(p, lupa, perto(), cx, cy)
-    alternar(p, "Lupa", "Lupa", False)
-    alternar(p, "Vista geral", "Vista geral", False)
+    alternar(p, "Lupa", False)
+    alternar(p, "Vista geral", False)
     passo(f"Lupa: pixel {CRUZAMENTO_A0} and its surroundings shown 4 x, the cross on it")
