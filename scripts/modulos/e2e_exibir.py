@@ -95,19 +95,6 @@ def diferencas(mostrado, esperado, pontos):
 
 # ---------------------------------------------------------------- tool windows
 
-def id_x(p, titulo):
-    """The X window id of the program's window with exactly this caption (xdotool's
-    own search by name can answer with other windows of the process too)."""
-    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(p.processo.pid)],
-                         capture_output=True, text=True).stdout.split()
-    nome = lambda i: subprocess.run(["xdotool", "getwindowname", i], capture_output=True,
-                                    text=True).stdout.rstrip("\n")
-    achados = [i for i in ids if nome(i) == titulo]
-    if len(achados) != 1:
-        raise Falha(f"expected one window {titulo!r} on the display, found {achados}")
-    return int(achados[0])
-
-
 def geometria(janela):
     """The window's inside (no frame) on the screen: x, y, width, height."""
     info = subprocess.run(["xwininfo", "-id", str(janela)], capture_output=True, text=True).stdout
@@ -127,7 +114,7 @@ def alternar(p, nome, mostrar):
                 diagnostico=p.resumo)
     if marcado(p.item_menu(nome)) != mostrar:
         raise Falha(f"{nome!r} should be {'' if mostrar else 'un'}checked")
-    return id_x(p, nome) if mostrar else None
+    return p.id_x(nome) if mostrar else None
 
 
 # ---------------------------------------------------------------- the magnifier
