@@ -275,16 +275,19 @@ class Programa:
         does nothing."""
         clicar(self.rotulo_painel(5))
 
-    def id_x(self):
-        """The main window's X window id. The accessibility bus can report the window
-        shown a moment before the X server has it viewable: wait for it there."""
+    def id_x(self, titulo="Mapirel"):
+        """The X window id of the program's window with this caption, the main window's by
+        default. The accessibility bus can report a window shown a moment before the X
+        server has it viewable: wait for it there. Without --all, xdotool would take any
+        window of the process, whatever its caption."""
         def ids():
-            return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.processo.pid),
-                                   "--name", "^Mapirel$"], capture_output=True, text=True).stdout.split()
+            return subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.processo.pid),
+                                   "--name", f"^{titulo}$"], capture_output=True, text=True).stdout.split()
         def um():
             achados = ids()
             return achados if len(achados) == 1 else None
-        return int(esperar(um, "one main window viewable on the display", diagnostico=lambda: f"found {ids()}")[0])
+        return int(esperar(um, f"one window {titulo!r} viewable on the display",
+                           diagnostico=lambda: f"found {ids()}")[0])
 
     def vigiar_tamanho(self):
         """Starts recording every size the X server gives the main window, to check

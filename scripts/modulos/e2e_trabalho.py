@@ -4,9 +4,11 @@ Opens the sample chart, orients it on four labelled grid crossings, digitizes sp
 heights (one of them first with a value typed with a decimal comma, then cancelled),
 undoes one, saves, starts a new digitization, reopens the saved job, adds a sounding,
 builds the limit polygon, inspects the points, saves again, reopens the sample job from
-samples/, exports it to a GeoPackage (e2e_exportar.py) and quits. Every box is waited
-for by its caption and its text is checked; what the program shows is held against
-values computed here from the clicked pixels and the control points. What was clicked and typed goes to
+samples/, exports it to a GeoPackage (e2e_exportar.py) and quits; oriented, the chart
+is also seen in the overview and the magnifier, and at the end an A0 sheet is worked
+through with them (e2e_exibir.py). Every box is waited for by its caption and its text is
+checked; what the program shows is held against values computed here from the clicked
+pixels and the control points. What was clicked and typed goes to
 execucao.json for the check of the files (e2e_conferir.py).
 
 Run by scripts/e2e inside a display and a session bus of its own.
@@ -25,6 +27,7 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e_janela import (Falha, Programa, clicar, digitar, esperar, foto, habilitado,  # noqa: E402
                         marcado, papel, tecla, texto, valor, xdotool)
+from e2e_exibir import Folha_a0, fotografar, navegar_na_a0  # noqa: E402
 from e2e_exportar import exportar  # noqa: E402
 from e2e_orientacao import escala, orientacao, para_carta, residuos  # noqa: E402
 
@@ -536,6 +539,10 @@ class Trabalho:
         self.inspecionar(mostrar=False)
         passo("mapirel samples/carta_exemplo_RESERVA.ENh: the sample job opens from the command line")
 
+    def exibir(self):
+        fotografar(self, self.cruzamentos[CONTROLE[0]])
+        passo("Exibir: the overview with the residuals and the magnifier over control point 101")
+
     def sair(self):
         self.p.menu("Arquivo", "Sair")
         self.p.caixa("Terminar programa ", " Terminar programa ? ")
@@ -547,6 +554,7 @@ class Trabalho:
         passo("Sair: the program ended with status 0")
 
     def executar(self):
+        folha_a0 = Folha_a0(self.args.gerador, self.pasta)
         self.iniciar()
         try:
             self.abrir_imagem()
@@ -554,6 +562,7 @@ class Trabalho:
             self.ler_coordenadas()
             self.associar()
             self.ajustar()
+            self.exibir()
             self.digitalizar_altitudes()
             self.desfazer()
             self.salvar("folha_e2e", "folha_e2e")
@@ -568,10 +577,13 @@ class Trabalho:
             self.sair()
             self.abrir_pela_linha_de_comando()
             self.sair()
+            navegar_na_a0(self, folha_a0, passo)
+            self.sair()
         except Exception:
             foto(os.path.join(self.pasta, "falha.png"))
             raise
         finally:
+            folha_a0.parar()
             if self.processo.poll() is None:
                 self.processo.kill()
             if self.p.vigia:
@@ -587,6 +599,7 @@ def main():
     parser.add_argument("--programa", required=True)
     parser.add_argument("--raiz", required=True)
     parser.add_argument("--pasta", required=True)
+    parser.add_argument("--gerador", required=True, help="carta_sintetica, which writes the A0 sheet")
     args = parser.parse_args()
     try:
         Trabalho(args).executar()
