@@ -4,6 +4,7 @@
 #include <fmt/printf.h>
 #include <gdal_priv.h>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -12,6 +13,7 @@
 #include "exportar/Dados_gdal.h"
 #include "exportar/Falha_exportacao.h"
 #include "exportar/Figura_no_mapa.h"
+#include "exportar/Figura_norte.h"
 #include "exportar/Gravacao_conjunta.h"
 #include "exportar/Gravar_pontos.h"
 #include "exportar/Leitura_entrada.h"
@@ -40,12 +42,32 @@ void Conferir_figura(const std::string& figura) {
                                         figura, avisos.Motivo()));
 }
 
+// A path with links and dots resolved as far as the system lets it be.
+std::filesystem::path Resolvido(const std::string& caminho) {
+  std::error_code erro;
+  const std::filesystem::path resolvido = std::filesystem::weakly_canonical(caminho, erro);
+  return erro ? std::filesystem::path(caminho).lexically_normal() : resolvido;
+}
+
+// The warped copy must not take the scan's place, nor the points' file's.
+void Conferir_saida_geotiff(const std::string& geotiff, const std::string& figura,
+                            const Opcoes_exportar& opcoes) {
+  const auto mesmo = [&](const std::string& outro) {
+    return Resolvido(geotiff) == Resolvido(outro);
+  };
+  if (mesmo(figura))
+    throw Falha_exportacao(geotiff + ": é a imagem escaneada (o GeoTIFF precisa de outro nome)");
+  if (opcoes.saida && mesmo(*opcoes.saida))
+    throw Falha_exportacao(geotiff + ": é o arquivo dos pontos (o GeoTIFF precisa de outro nome)");
+  Recusar_existente(geotiff, opcoes);
+}
+
 // What the run will write, found and checked before anything is.
 struct Plano {
   Trabalho_lido trabalho;
   std::optional<OGRSpatialReference> sistema;
   GDALDriver* driver = nullptr;  // with -o
-  std::string figura;            // with --world
+  std::string figura;            // with --world or --geotiff
 };
 
 // Formats of one layer a file hold the points alone.
@@ -60,11 +82,15 @@ Plano Planejar(Trabalho_lido trabalho, const Opcoes_exportar& opcoes) {
     plano.driver = &Driver_vetorial(*opcoes.saida);
     Recusar_existente(*opcoes.saida, opcoes);
   }
-  if (opcoes.mundo || Com_controle(plano)) Conferir_orientacao(*plano.trabalho.coeficientes);
-  if (opcoes.mundo) {
+  const bool com_figura = opcoes.mundo || opcoes.geotiff;
+  if (com_figura || Com_controle(plano)) Conferir_orientacao(*plano.trabalho.coeficientes);
+  if (com_figura) {
     // A relative name is taken from the current folder, as the program opens it.
     plano.figura = *plano.trabalho.imagem;
     Conferir_figura(plano.figura);
+  }
+  if (opcoes.geotiff) Conferir_saida_geotiff(*opcoes.geotiff, plano.figura, opcoes);
+  if (opcoes.mundo) {
     Recusar_existente(Caminho_mundo(plano.figura), opcoes);
     Recusar_existente(plano.figura + ".aux.xml", opcoes);
   }
@@ -98,8 +124,7 @@ std::string Relato_camada(const std::string& saida, const Tabela_gdal& tabela) {
                       tabela.feicoes.size(), tabela.nome);
 }
 
-// The points' file with its companions; an old set's companions the new one lacks (a
-// .prj, a .csvt) go with it, or they would be read with the new file.
+// The points' file with its companions.
 std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
                                                           const std::string& saida,
                                                           const std::vector<Tabela_gdal>& tabelas) {
@@ -107,9 +132,7 @@ std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
   const std::string nome = CPLGetFilename(saida.c_str());
   Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
                 plano.sistema ? &*plano.sistema : nullptr, tabelas);
-  if (Existe_no_gdal(saida))
-    for (const std::string& antigo : Arquivos_do_conjunto(*plano.driver, saida))
-      if (!Existe_no_gdal(conjunto->Provisorio(antigo))) conjunto->Remover_ao_publicar(antigo);
+  Remover_companheiros_antigos(*plano.driver, saida, *conjunto);
   return conjunto;
 }
 
@@ -137,6 +160,12 @@ std::vector<std::string> Exportar_trabalho(Trabalho_lido trabalho, const Opcoes_
          Gravar_posicao_figura(plano.figura, *plano.trabalho.coeficientes,
                                plano.sistema ? &*plano.sistema : nullptr, *conjuntos.back()))
       relato.push_back(std::move(linha));
+  }
+  if (opcoes.geotiff) {
+    conjuntos.push_back(std::make_unique<Gravacao_conjunta>(CPLGetPath(opcoes.geotiff->c_str())));
+    relato.push_back(Gravar_figura_norte(plano.figura, *plano.trabalho.coeficientes,
+                                         plano.sistema ? &*plano.sistema : nullptr, *opcoes.geotiff,
+                                         *conjuntos.back()));
   }
   // Companions too: a new shapefile must not take an unrelated old .dbf's place unasked.
   for (const auto& conjunto : conjuntos)

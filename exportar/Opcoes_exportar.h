@@ -1,7 +1,7 @@
 #pragma once
 // The exporter's command line:
-//   mapirel-exportar ENTRADA [-o SAIDA] [--camada NOME] [--z] [--world] [--srs DEFINICAO]
-//                    [--sobrescrever]
+//   mapirel-exportar ENTRADA [-o SAIDA] [--camada NOME] [--z] [--world] [--geotiff SAIDA.tif]
+//                    [--srs DEFINICAO] [--sobrescrever]
 
 #include <optional>
 #include <string>
@@ -15,6 +15,8 @@ struct Opcoes_exportar {
   bool mundo = false;                // the scanned picture's world file
   std::optional<std::string> srs;    // any definition GDAL accepts (EPSG:31983, WKT, PROJ)
   bool sobrescrever = false;
+  // The scanned picture turned north-up, written to this file.
+  std::optional<std::string> geotiff;
 };
 
 struct Pedido_exportar {
