@@ -24,13 +24,8 @@ namespace {
 // result reads from `figura`, which must outlive it.
 Dados_gdal Figura_orientada(GDALDataset& figura, const Coeficientes& coeficientes,
                             const OGRSpatialReference* sistema) {
-  CPLStringList argumentos;
-  argumentos.AddString("-of");
-  argumentos.AddString("VRT");
-  if (figura.GetRasterCount() == 1 && figura.GetRasterBand(1)->GetColorTable()) {
-    argumentos.AddString("-expand");
-    argumentos.AddString("rgb");
-  }
+  const bool paleta = figura.GetRasterCount() == 1 && figura.GetRasterBand(1)->GetColorTable();
+  CPLStringList argumentos(CSLTokenizeString(paleta ? "-of VRT -expand rgb" : "-of VRT"));
   const std::unique_ptr<GDALTranslateOptions, decltype(&GDALTranslateOptionsFree)> opcoes(
       GDALTranslateOptionsNew(argumentos.List(), nullptr), &GDALTranslateOptionsFree);
   Dados_gdal orientada(GDALDataset::FromHandle(
