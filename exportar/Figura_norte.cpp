@@ -40,12 +40,11 @@ Dados_gdal Figura_orientada(GDALDataset& figura, const Coeficientes& coeficiente
 
 // GDAL's warper chooses the north-up grid that keeps the scan's resolution and works in
 // chunks within the memory limit (megabytes), so a scan of gigapixels is never held whole.
-// Chunks of whole rows read the scan from top to bottom: a JPEG read backwards beyond
-// GDAL's cache is decoded again from the file's beginning. The fastest deflate takes half
-// the time of the default level for a tenth more bytes, and every GIS reads it.
+// The fastest deflate takes half the time of the default level for a tenth more bytes,
+// and every GIS reads it.
 Dados_gdal Entortar(GDALDataset& orientada, const std::string& caminho) {
   CPLStringList argumentos(CSLTokenizeString(
-      "-of GTiff -r cubic -dstalpha -wm 256 -wo NUM_THREADS=ALL_CPUS -wo STREAMABLE_OUTPUT=YES "
+      "-of GTiff -r cubic -dstalpha -wm 256 -wo NUM_THREADS=ALL_CPUS "
       "-co TILED=YES -co COMPRESS=DEFLATE -co ZLEVEL=1 -co PREDICTOR=2 -co BIGTIFF=IF_SAFER"));
   const std::unique_ptr<GDALWarpAppOptions, decltype(&GDALWarpAppOptionsFree)> opcoes(
       GDALWarpAppOptionsNew(argumentos.List(), nullptr), &GDALWarpAppOptionsFree);

@@ -77,6 +77,9 @@ TEST_F(Figura_norte, CadaMarcaOndeAOrientacaoAPoe) {
   EXPECT_EQ(g[2], 0);
   EXPECT_EQ(g[4], 0);
   EXPECT_EQ(g[5], -g[1]);
+  int bloco_x = 0, bloco_y = 0;  // tiles: a GIS reads a window without whole rows
+  norte->GetRasterBand(1)->GetBlockSize(&bloco_x, &bloco_y);
+  EXPECT_EQ(bloco_x, bloco_y);
 
   for (const Marca& m : Marcas) {
     SCOPED_TRACE(fmt::sprintf("marca em %d, %d", m.x, m.y));
