@@ -3,6 +3,7 @@
 #include <cpl_conv.h>
 #include <gdal_priv.h>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -13,6 +14,7 @@
 #include "exportar/Estilo_qgis.h"
 #include "exportar/Falha_exportacao.h"
 #include "exportar/Figura_no_mapa.h"
+#include "exportar/Figura_norte.h"
 #include "exportar/Gravacao_conjunta.h"
 #include "exportar/Gravar_pontos.h"
 #include "exportar/Leitura_entrada.h"
@@ -43,12 +45,32 @@ void Conferir_figura(const std::string& figura) {
                                         figura, avisos.Motivo()));
 }
 
+// A path with links and dots resolved as far as the system lets it be.
+std::filesystem::path Resolvido(const std::string& caminho) {
+  std::error_code erro;
+  const std::filesystem::path resolvido = std::filesystem::weakly_canonical(caminho, erro);
+  return erro ? std::filesystem::path(caminho).lexically_normal() : resolvido;
+}
+
+// The warped copy must not take the scan's place, nor the points' file's.
+void Conferir_saida_geotiff(const std::string& geotiff, const std::string& figura,
+                            const Opcoes_exportar& opcoes) {
+  const auto mesmo = [&](const std::string& outro) {
+    return Resolvido(geotiff) == Resolvido(outro);
+  };
+  if (mesmo(figura))
+    throw Falha_exportacao(geotiff + ": é a imagem escaneada (o GeoTIFF precisa de outro nome)");
+  if (opcoes.saida && mesmo(*opcoes.saida))
+    throw Falha_exportacao(geotiff + ": é o arquivo dos pontos (o GeoTIFF precisa de outro nome)");
+  Recusar_existente(geotiff, opcoes);
+}
+
 // What the run will write, found and checked before anything is.
 struct Plano {
   Trabalho_lido trabalho;
   std::optional<OGRSpatialReference> sistema;
   GDALDriver* driver = nullptr;  // with -o
-  std::string figura;            // with --world
+  std::string figura;            // with --world or --geotiff
 
   // With -o: the layers of the points' file.
   std::vector<Tabela_gdal> tabelas;
@@ -89,10 +111,13 @@ void Planejar_pontos(Plano& plano, const Opcoes_exportar& opcoes) {
   if (opcoes.qgis) Recusar_existente(Caminho_estilo(*opcoes.saida), opcoes);
 }
 
+// The scan's companions (--world), its north-up copy (--geotiff).
 void Planejar_figura(Plano& plano, const Opcoes_exportar& opcoes) {
   // A relative name is taken from the current folder, as the program opens it.
   plano.figura = *plano.trabalho.imagem;
   Conferir_figura(plano.figura);
+  if (opcoes.geotiff) Conferir_saida_geotiff(*opcoes.geotiff, plano.figura, opcoes);
+  if (!opcoes.mundo) return;
   Recusar_existente(Caminho_mundo(plano.figura), opcoes);
   Recusar_existente(plano.figura + ".aux.xml", opcoes);
   if (opcoes.qgis) {
@@ -105,9 +130,10 @@ Plano Planejar(Trabalho_lido trabalho, const Opcoes_exportar& opcoes) {
   Plano plano{std::move(trabalho), {}, nullptr, {}, {}};
   if (opcoes.srs) plano.sistema = Ler_sistema_referencia(*opcoes.srs);
   if (opcoes.saida) plano.driver = &Driver_vetorial(*opcoes.saida);
-  if (opcoes.mundo || Com_controle(plano)) Conferir_orientacao(*plano.trabalho.coeficientes);
+  const bool com_figura = opcoes.mundo || opcoes.geotiff;
+  if (com_figura || Com_controle(plano)) Conferir_orientacao(*plano.trabalho.coeficientes);
   if (opcoes.saida) Planejar_pontos(plano, opcoes);
-  if (opcoes.mundo) Planejar_figura(plano, opcoes);
+  if (com_figura) Planejar_figura(plano, opcoes);
   return plano;
 }
 
@@ -126,8 +152,7 @@ std::string Relato_camada(const std::string& saida, const Tabela_gdal& tabela) {
                       tabela.feicoes.size(), tabela.nome);
 }
 
-// The points' file with its companions; an old set's companions the new one lacks (a
-// .prj, a .csvt) go with it, or they would be read with the new file.
+// The points' file with its companions.
 std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
                                                           const std::string& saida,
                                                           bool acrescentar) {
@@ -136,9 +161,7 @@ std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
   if (acrescentar && Existe_no_gdal(saida)) conjunto->Copiar_para_alterar(nome);
   Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
                 plano.sistema ? &*plano.sistema : nullptr, plano.tabelas);
-  if (Existe_no_gdal(saida))
-    for (const std::string& antigo : Arquivos_do_conjunto(*plano.driver, saida))
-      if (!Existe_no_gdal(conjunto->Provisorio(antigo))) conjunto->Remover_ao_publicar(antigo);
+  Remover_companheiros_antigos(*plano.driver, saida, *conjunto);
   return conjunto;
 }
 
@@ -170,6 +193,12 @@ std::vector<std::string> Exportar_trabalho(Trabalho_lido trabalho, const Opcoes_
       relato.push_back(Gravar_pontos_qgis(plano.figura, plano.trabalho.controle,
                                           plano.sistema ? &*plano.sistema : nullptr,
                                           *conjuntos.back()));
+  }
+  if (opcoes.geotiff) {
+    conjuntos.push_back(std::make_unique<Gravacao_conjunta>(CPLGetPath(opcoes.geotiff->c_str())));
+    relato.push_back(Gravar_figura_norte(plano.figura, *plano.trabalho.coeficientes,
+                                         plano.sistema ? &*plano.sistema : nullptr, *opcoes.geotiff,
+                                         *conjuntos.back()));
   }
   // Companions too: a new shapefile must not take an unrelated old .dbf's place unasked.
   for (const auto& conjunto : conjuntos)

@@ -160,3 +160,10 @@ std::vector<std::string> Arquivos_do_conjunto(GDALDriver& driver, const std::str
     if (pasta == CPLGetPath(arquivos[i])) nomes.push_back(CPLGetFilename(arquivos[i]));
   return nomes;
 }
+
+void Remover_companheiros_antigos(GDALDriver& driver, const std::string& saida,
+                                  Gravacao_conjunta& conjunto) {
+  if (!Existe_no_gdal(saida)) return;
+  for (const std::string& antigo : Arquivos_do_conjunto(driver, saida))
+    if (!Existe_no_gdal(conjunto.Provisorio(antigo))) conjunto.Remover_ao_publicar(antigo);
+}

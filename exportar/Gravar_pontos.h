@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "exportar/Gravacao_conjunta.h"
 #include "exportar/Tabela_gdal.h"
 
 // The driver that writes vector files with the output's extension (.gpkg, .geojson,
@@ -27,3 +28,9 @@ bool Varias_camadas(GDALDriver& driver);
 // The names of the files (a shapefile's .dbf, .prj...) that make up the dataset at
 // `caminho` as this driver reads it, in its folder; none when it reads none there.
 std::vector<std::string> Arquivos_do_conjunto(GDALDriver& driver, const std::string& caminho);
+
+// The old set's companions (a .prj, a .csvt, a raster's .ovr or .aux.xml) that the new
+// one written into `conjunto` lacks: removed on publishing, or they would be read with
+// the new file.
+void Remover_companheiros_antigos(GDALDriver& driver, const std::string& saida,
+                                  Gravacao_conjunta& conjunto);

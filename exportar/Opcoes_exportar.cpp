@@ -16,11 +16,13 @@ Pedido_exportar Recusar(const std::string& motivo) {
 // What the options say once all were read: refused when they cannot be done together.
 Pedido_exportar Conferir(const Opcoes_exportar& opcoes) {
   if (opcoes.entrada.empty()) return Recusar("falta o arquivo de entrada");
-  if (!opcoes.saida && !opcoes.mundo) return Recusar("diga o que gravar: -o SAIDA e/ou --world");
+  if (!opcoes.saida && !opcoes.mundo && !opcoes.geotiff)
+    return Recusar("diga o que gravar: -o SAIDA, --world e/ou --geotiff SAIDA.tif");
   if (opcoes.camada.empty()) return Recusar("--camada precisa de um nome");
   if (opcoes.acrescentar && !opcoes.saida) return Recusar("--acrescentar precisa de -o SAIDA");
-  if (opcoes.mundo && !E_arquivo_reserva(opcoes.entrada))
-    return Recusar("--world precisa da orientação, que só o arquivo _RESERVA.ENh guarda");
+  if ((opcoes.mundo || opcoes.geotiff) && !E_arquivo_reserva(opcoes.entrada))
+    return Recusar(std::string(opcoes.mundo ? "--world" : "--geotiff") +
+                   " precisa da orientação, que só o arquivo _RESERVA.ENh guarda");
   return {Acao::Exportar, opcoes, {}};
 }
 
@@ -56,11 +58,14 @@ Pedido_exportar Ler_opcoes_exportar(const std::vector<std::string>& argumentos) 
       opcoes.acrescentar = true;
     } else if (argumento == "--qgis") {
       opcoes.qgis = true;
-    } else if (argumento == "-o" || argumento == "--srs" || argumento == "--camada") {
+    } else if (argumento == "-o" || argumento == "--srs" || argumento == "--camada" ||
+               argumento == "--geotiff") {
       const std::string* dado = valor();
       if (dado == nullptr) return Recusar(argumento + " precisa de um valor");
       if (argumento == "--camada")
         opcoes.camada = *dado;
+      else if (argumento == "--geotiff")
+        opcoes.geotiff = *dado;
       else
         (argumento == "-o" ? opcoes.saida : opcoes.srs) = *dado;
     } else {
@@ -71,8 +76,9 @@ Pedido_exportar Ler_opcoes_exportar(const std::vector<std::string>& argumentos) 
 }
 
 std::string Texto_ajuda_exportar() {
-  return "Uso: mapirel-exportar ENTRADA [-o SAIDA] [--camada NOME] [--z] [--world] [--srs SRS]\n"
-         "                        [--acrescentar] [--qgis] [--sobrescrever]\n"
+  return "Uso: mapirel-exportar ENTRADA [-o SAIDA] [--camada NOME] [--z] [--world]\n"
+         "                        [--geotiff SAIDA.tif] [--srs SRS] [--acrescentar] [--qgis]\n"
+         "                        [--sobrescrever]\n"
          "Leva os pontos e a orientação de um trabalho do Mapirel para um SIG.\n"
          "\n"
          "ENTRADA          um arquivo .ENh ou o arquivo _RESERVA.ENh do trabalho\n"
@@ -86,6 +92,10 @@ std::string Texto_ajuda_exportar() {
          "  --z            grava h também como a coordenada Z de cada ponto\n"
          "  --world        grava ao lado da imagem escaneada que o _RESERVA.ENh nomeia o seu\n"
          "                 arquivo de mundo (.jgw, .bpw...), e com --srs também o .aux.xml\n"
+         "  --geotiff SAIDA.tif\n"
+         "                 grava em SAIDA.tif a imagem escaneada voltada para o norte\n"
+         "                 (reamostragem cúbica, cantos de fora transparentes), com a posição\n"
+         "                 e, com --srs, o sistema de referência dentro do arquivo\n"
          "  --srs SRS      o sistema de referência das coordenadas, em qualquer forma que o\n"
          "                 GDAL aceite (EPSG:31983, WKT, PROJ); sem ele não há nenhum\n"
          "  --acrescentar  acrescenta as camadas ao GeoPackage SAIDA que já existe (ou o cria);\n"

@@ -1,7 +1,7 @@
 #pragma once
 // The exporter's command line:
-//   mapirel-exportar ENTRADA [-o SAIDA] [--camada NOME] [--z] [--world] [--srs DEFINICAO]
-//                    [--acrescentar] [--qgis] [--sobrescrever]
+//   mapirel-exportar ENTRADA [-o SAIDA] [--camada NOME] [--z] [--world] [--geotiff SAIDA.tif]
+//                    [--srs DEFINICAO] [--acrescentar] [--qgis] [--sobrescrever]
 
 #include <optional>
 #include <string>
@@ -17,6 +17,8 @@ struct Opcoes_exportar {
   bool sobrescrever = false;
   bool acrescentar = false;  // the layers go into the existing file (GeoPackage)
   bool qgis = false;         // QGIS's companions: the style, the georeferencer's points
+  // The scanned picture turned north-up, written to this file.
+  std::optional<std::string> geotiff;
 };
 
 struct Pedido_exportar {

@@ -17,6 +17,9 @@ TDlgExportar::TDlgExportar(Interacao_janela& ui, QWidget* parent) : QDialog(pare
   formulario->addRow(Q("Sistema de referência"), Sistema);
   Mundo = new QCheckBox(Q("Arquivo de mundo da imagem escaneada"), this);
   formulario->addRow(Mundo);
+  Geotiff =
+      new QCheckBox(Q("GeoTIFF da imagem voltada para o norte (.tif ao lado dos pontos)"), this);
+  formulario->addRow(Geotiff);
   auto* botoes = new QDialogButtonBox(this);
   OKBtn = botoes->addButton(Q("Exportar"), QDialogButtonBox::AcceptRole);
   CancelBtn = botoes->addButton(Q("Cancelar"), QDialogButtonBox::RejectRole);
@@ -27,5 +30,6 @@ TDlgExportar::TDlgExportar(Interacao_janela& ui, QWidget* parent) : QDialog(pare
 
 std::optional<Escolha_exportar> TDlgExportar::Pedir() {
   if (ui_.Exibir_modal(*this) != QDialog::Accepted) return std::nullopt;
-  return Escolha_exportar{Sistema->text().trimmed().toStdString(), Mundo->isChecked()};
+  return Escolha_exportar{Sistema->text().trimmed().toStdString(), Mundo->isChecked(),
+                          Geotiff->isChecked()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The export dialog: the reference system of the job's coordinates and what travels with
-// the points (the scanned picture's world file). Created once at start-up.
+// the points (the scanned picture's world file, the picture turned north-up). Created
+// once at start-up.
 
 #include <QDialog>
 #include <optional>
@@ -13,8 +14,9 @@ class QLineEdit;
 class QPushButton;
 
 struct Escolha_exportar {
-  std::string sistema;  // an EPSG code or WKT; empty for none
-  bool mundo = false;   // the picture's world file beside it
+  std::string sistema;   // an EPSG code or WKT; empty for none
+  bool mundo = false;    // the picture's world file beside it
+  bool geotiff = false;  // the picture turned north-up, beside the points' file as a .tif
 };
 
 class TDlgExportar : public QDialog {
@@ -28,6 +30,7 @@ class TDlgExportar : public QDialog {
 
   QLineEdit* Sistema = nullptr;
   QCheckBox* Mundo = nullptr;
+  QCheckBox* Geotiff = nullptr;
   QPushButton* OKBtn = nullptr;
   QPushButton* CancelBtn = nullptr;
 

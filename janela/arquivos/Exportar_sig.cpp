@@ -2,6 +2,7 @@
 // exporter's own core, with the format chosen by the file's extension.
 
 #include <QAction>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ void TForm1::Exportar1Click() {
     opcoes.saida = *saida;
     if (!escolha->sistema.empty()) opcoes.srs = escolha->sistema;
     opcoes.mundo = escolha->mundo;
+    if (escolha->geotiff)
+      opcoes.geotiff = std::filesystem::path(*saida).replace_extension(".tif").string();
     opcoes.sobrescrever = true;  // the save dialog chose the name knowingly
     try {
       ui.Mensagem_simples(Juntar_linhas(Exportar_trabalho(Para_exportar(trabalho), opcoes)));

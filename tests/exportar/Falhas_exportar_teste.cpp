@@ -42,6 +42,13 @@ TEST_F(Falhas_exportar, UmaLinhaSaida2NadaGravado) {
       // Checked before anything is written: the points are not written either.
       {"carta_RESERVA.ENh -o p.gpkg --world",
        "carta.jgw: já existe (use --sobrescrever para substituí-lo)"},
+      {"carta_RESERVA.ENh --geotiff existe.gpkg",
+       "existe.gpkg: já existe (use --sobrescrever para substituí-lo)"},
+      // A GeoTIFF in the scan's place or the points' would replace it.
+      {"carta_RESERVA.ENh --geotiff ./carta.jpg --sobrescrever",
+       "./carta.jpg: é a imagem escaneada (o GeoTIFF precisa de outro nome)"},
+      {"carta_RESERVA.ENh -o n.gpkg --geotiff n.gpkg",
+       "n.gpkg: é o arquivo dos pontos (o GeoTIFF precisa de outro nome)"},
       {"folha.ENh --world",
        "--world precisa da orientação, que só o arquivo _RESERVA.ENh guarda "
        "(veja mapirel-exportar --help)"},

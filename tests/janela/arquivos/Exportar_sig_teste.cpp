@@ -4,12 +4,14 @@
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
 #include "exportar/Dados_gdal.h"
 #include "janela/arquivos/DlgExportar.h"
+#include "nucleo/base/Formatacao.h"
 #include "tests/janela/arquivos/Comandos_arquivos.h"
 
 namespace {
@@ -17,11 +19,12 @@ namespace {
 class Exportar_sig : public Comandos_arquivos {
  protected:
   // The export dialog answered with this reference system.
-  void Exportar(const std::string& saida, const std::string& sistema) {
+  void Exportar(const std::string& saida, const std::string& sistema, bool geotiff = false) {
     ui.Escolher_arquivo(saida);
-    ui.No_modal([sistema](QDialog& janela) {
+    ui.No_modal([sistema, geotiff](QDialog& janela) {
       auto& dialogo = static_cast<TDlgExportar&>(janela);
       dialogo.Sistema->setText(QString::fromStdString(sistema));
+      dialogo.Geotiff->setChecked(geotiff);
       dialogo.OKBtn->click();
     });
     Form1.Exportar1->setEnabled(true);
@@ -58,6 +61,20 @@ TEST_F(Exportar_sig, GeoPackageLidoDeVoltaComOSistema) {
   const auto* ponto = feicao->GetGeometryRef()->toPoint();
   EXPECT_EQ(ponto->getX(), primeiro.E);
   EXPECT_EQ(ponto->getY(), primeiro.N);
+}
+
+TEST_F(Exportar_sig, GeoTIFFAoLadoDosPontos) {
+  Orientar_exemplo();
+  Digitalizar_pontos(2);
+  Exportar(Caminho("trabalho.gpkg"), "EPSG:31983", true);
+  ASSERT_TRUE(ui.Erros().empty()) << ui.Erros().front();
+  ASSERT_EQ(ui.caixas.size(), 1u);
+  // The core reads the GeoTIFF back before it reports it.
+  const std::string linha =
+      fmt::sprintf(" %s: %s voltada para o norte, 600 x 600 pixels, SIRGAS 2000 / UTM zone 23S\n",
+                   Caminho("trabalho.tif"), Caminho("mapa.bmp"));
+  EXPECT_NE(ui.caixas[0].texto.find(linha), std::string::npos) << ui.caixas[0].texto;
+  EXPECT_TRUE(Existe(Caminho("trabalho.tif")));
 }
 
 TEST_F(Exportar_sig, SistemaRecusadoNaoGravaNada) {
