@@ -37,8 +37,7 @@ Raster_em_faixas Raster_em_faixas::De_imagem(const QImage& imagem) {
 }
 
 void Raster_em_faixas::Reduzir_ao_escrever() {
-  static const bool sem_reducao = std::getenv("MAPIREL_SEM_REDUCAO") != nullptr;
-  if (!sem_reducao)
+  if (!std::getenv("MAPIREL_SEM_REDUCAO"))  // once an opening
     reducao_ = std::make_unique<Reducao_em_media>(largura_, altura_,
                                                   Fator_reducao(largura_, altura_));
 }
