@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -33,6 +34,12 @@ Raster_em_faixas Raster_em_faixas::De_imagem(const QImage& imagem) {
     raster.Acumular(0, y, linha, raster.Largura());
   }
   return raster;
+}
+
+void Raster_em_faixas::Reduzir_ao_escrever() {
+  if (!std::getenv("MAPIREL_SEM_REDUCAO"))  // once an opening
+    reducao_ = std::make_unique<Reducao_em_media>(largura_, altura_,
+                                                  Fator_reducao(largura_, altura_));
 }
 
 QImage Raster_em_faixas::Imagem() const {

@@ -75,11 +75,10 @@ class Raster_em_faixas {
   void Preencher(QRgb cor);
 
   // The decoders keep a reduced copy of the picture as they write its rows: started
-  // before the first row, then fed every row's pixels as they are written.
-  void Reduzir_ao_escrever() {
-    reducao_ = std::make_unique<Reducao_em_media>(largura_, altura_,
-                                                  Fator_reducao(largura_, altura_));
-  }
+  // before the first row, then fed every row's pixels as they are written. Not when the
+  // environment has MAPIREL_SEM_REDUCAO (the benchmarks' baseline, the opening without
+  // the copy); Reduzida then reduces the pixels when the overview asks.
+  void Reduzir_ao_escrever();
   void Acumular(int x, int y, const uint32_t* pixels, int quantos) {
     if (reducao_) reducao_->Somar(x, y, pixels, quantos);
   }

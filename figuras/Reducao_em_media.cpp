@@ -24,13 +24,14 @@ void Reducao_em_media::Somar(int x, int y, const uint32_t* pixels, int quantos) 
   somados_ += quantos;
 }
 
+// A reduced pixel's columns at a time: no division by the factor for every column.
 void Reducao_em_media::Descarregar() {
   if (faixa_atual_ < 0) return;
-  uint32_t* destino = somas_.data() + size_t{3} * colunas_ * faixa_atual_;
-  for (int x = 0; x < largura_; ++x) {
-    uint32_t* celula = destino + size_t{3} * (x / fator_);
-    for (int c = 0; c < 3; ++c) celula[c] += faixa_[size_t{4} * x + c];
-  }
+  uint32_t* celula = somas_.data() + size_t{3} * colunas_ * faixa_atual_;
+  const uint16_t* coluna = faixa_.data();
+  for (int x = 0; x < largura_; celula += 3)
+    for (const int fim = std::min(largura_, x + fator_); x < fim; ++x, coluna += 4)
+      for (int c = 0; c < 3; ++c) celula[c] += coluna[c];
   std::fill(faixa_.begin(), faixa_.end(), 0);
   faixa_atual_ = -1;
   linhas_na_faixa_ = 0;

@@ -98,3 +98,21 @@ TEST(Reducao_em_media, CopiaDoDecodificadorOuDosPixels) {
     escrito.Escrever_linha(y, reinterpret_cast<const uint32_t*>(figura.constScanLine(y)));
   Conferir_media(escrito.Reduzida(), figura, 3);
 }
+
+// A reduced pixel's columns are folded together: a last column one pixel wide, and a
+// factor of one, where every column is a reduced pixel of its own.
+TEST(Reducao_em_media, UltimaColunaEstreitaEFatorUm) {
+  const QImage figura = Carta(29, 23);
+  for (const int fator : {7, 1}) {
+    SCOPED_TRACE(fator);
+    Reducao_em_media reducao(29, 23, fator);
+    for (int y = 0; y < 23; ++y)
+      for (int x = 0; x < 29; ++x)  // a pixel at a time
+        reducao.Somar(x, y, reinterpret_cast<const uint32_t*>(figura.constScanLine(y)) + x, 1);
+    const QImage reduzida = reducao.Imagem();
+    Conferir_media(reduzida, figura, fator);
+    if (fator == 1) {
+      EXPECT_EQ(reduzida, figura);
+    }
+  }
+}
