@@ -7,6 +7,8 @@
 
 #include <string>
 
+// The handler is pushed on the calling thread's own stack (GDAL keeps one per thread): an
+// object hears its thread's messages only, so an export on a worker thread is heard there.
 class Avisos_gdal {
  public:
   Avisos_gdal();

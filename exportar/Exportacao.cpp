@@ -52,19 +52,6 @@ std::filesystem::path Resolvido(const std::string& caminho) {
   return erro ? std::filesystem::path(caminho).lexically_normal() : resolvido;
 }
 
-// The warped copy must not take the scan's place, nor the points' file's.
-void Conferir_saida_geotiff(const std::string& geotiff, const std::string& figura,
-                            const Opcoes_exportar& opcoes) {
-  const auto mesmo = [&](const std::string& outro) {
-    return Resolvido(geotiff) == Resolvido(outro);
-  };
-  if (mesmo(figura))
-    throw Falha_exportacao(geotiff + ": é a imagem escaneada (o GeoTIFF precisa de outro nome)");
-  if (opcoes.saida && mesmo(*opcoes.saida))
-    throw Falha_exportacao(geotiff + ": é o arquivo dos pontos (o GeoTIFF precisa de outro nome)");
-  Recusar_existente(geotiff, opcoes);
-}
-
 // What the run will write, found and checked before anything is.
 struct Plano {
   Trabalho_lido trabalho;
@@ -74,7 +61,31 @@ struct Plano {
 
   // With -o: the layers of the points' file.
   std::vector<Tabela_gdal> tabelas;
+
+  // When set, the files found where the run would write are listed here, not refused.
+  std::vector<std::string>* existentes = nullptr;
 };
+
+// A file where the plan writes: listed when the plan lists them, otherwise refused
+// unless replacing was asked for.
+void Recusar_existente(const Plano& plano, const std::string& caminho,
+                       const Opcoes_exportar& opcoes) {
+  if (!plano.existentes) return Recusar_existente(caminho, opcoes);
+  if (Existe_no_gdal(caminho)) plano.existentes->push_back(caminho);
+}
+
+// The warped copy must not take the scan's place, nor the points' file's.
+void Conferir_saida_geotiff(const Plano& plano, const std::string& geotiff,
+                            const Opcoes_exportar& opcoes) {
+  const auto mesmo = [&](const std::string& outro) {
+    return Resolvido(geotiff) == Resolvido(outro);
+  };
+  if (mesmo(plano.figura))
+    throw Falha_exportacao(geotiff + ": é a imagem escaneada (o GeoTIFF precisa de outro nome)");
+  if (opcoes.saida && mesmo(*opcoes.saida))
+    throw Falha_exportacao(geotiff + ": é o arquivo dos pontos (o GeoTIFF precisa de outro nome)");
+  Recusar_existente(plano, geotiff, opcoes);
+}
 
 // Formats of one layer a file hold the points alone.
 bool Com_controle(const Plano& plano) {
@@ -107,8 +118,8 @@ void Planejar_pontos(Plano& plano, const Opcoes_exportar& opcoes) {
   if (opcoes.acrescentar)
     Conferir_acrescimo(*plano.driver, *opcoes.saida, plano.tabelas, opcoes.sobrescrever);
   else
-    Recusar_existente(*opcoes.saida, opcoes);
-  if (opcoes.qgis) Recusar_existente(Caminho_estilo(*opcoes.saida), opcoes);
+    Recusar_existente(plano, *opcoes.saida, opcoes);
+  if (opcoes.qgis) Recusar_existente(plano, Caminho_estilo(*opcoes.saida), opcoes);
 }
 
 // The scan's companions (--world), its north-up copy (--geotiff).
@@ -116,18 +127,19 @@ void Planejar_figura(Plano& plano, const Opcoes_exportar& opcoes) {
   // A relative name is taken from the current folder, as the program opens it.
   plano.figura = *plano.trabalho.imagem;
   Conferir_figura(plano.figura);
-  if (opcoes.geotiff) Conferir_saida_geotiff(*opcoes.geotiff, plano.figura, opcoes);
+  if (opcoes.geotiff) Conferir_saida_geotiff(plano, *opcoes.geotiff, opcoes);
   if (!opcoes.mundo) return;
-  Recusar_existente(Caminho_mundo(plano.figura), opcoes);
-  Recusar_existente(plano.figura + ".aux.xml", opcoes);
+  Recusar_existente(plano, Caminho_mundo(plano.figura), opcoes);
+  Recusar_existente(plano, plano.figura + ".aux.xml", opcoes);
   if (opcoes.qgis) {
     Conferir_pontos_qgis(plano.trabalho.controle, *plano.trabalho.coeficientes);
-    Recusar_existente(Caminho_pontos_qgis(plano.figura), opcoes);
+    Recusar_existente(plano, Caminho_pontos_qgis(plano.figura), opcoes);
   }
 }
 
-Plano Planejar(Trabalho_lido trabalho, const Opcoes_exportar& opcoes) {
-  Plano plano{std::move(trabalho), {}, nullptr, {}, {}};
+Plano Planejar(Trabalho_lido trabalho, const Opcoes_exportar& opcoes,
+               std::vector<std::string>* existentes = nullptr) {
+  Plano plano{std::move(trabalho), {}, nullptr, {}, {}, existentes};
   if (opcoes.srs) plano.sistema = Ler_sistema_referencia(*opcoes.srs);
   if (opcoes.saida) plano.driver = &Driver_vetorial(*opcoes.saida);
   const bool com_figura = opcoes.mundo || opcoes.geotiff;
@@ -169,6 +181,14 @@ std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
 
 std::vector<std::string> Exportar(const Opcoes_exportar& opcoes) {
   return Exportar_trabalho(Ler_entrada(opcoes.entrada), opcoes);
+}
+
+std::vector<std::string> Arquivos_a_substituir(Trabalho_lido trabalho,
+                                               const Opcoes_exportar& opcoes) {
+  GDALAllRegister();
+  std::vector<std::string> existentes;
+  Planejar(std::move(trabalho), opcoes, &existentes);
+  return existentes;
 }
 
 std::vector<std::string> Exportar_trabalho(Trabalho_lido trabalho, const Opcoes_exportar& opcoes) {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -35,7 +36,8 @@ bool Existe_no_gdal(const std::string& caminho) {
 }
 
 Gravacao_conjunta::Gravacao_conjunta(const std::string& pasta) : pasta_(pasta) {
-  static int serie = 0;
+  // The window exports on a thread of its own.
+  static std::atomic<int> serie = 0;
   // mkdir fails on a name that exists: the folder is this run's own.
   for (int tentativa = 0; tentativa < 100; ++tentativa) {
     provisoria_ = Destino(fmt::format(".mapirel-exportar-{}-{}", getpid(), ++serie));

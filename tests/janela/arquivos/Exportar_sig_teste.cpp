@@ -18,17 +18,25 @@ namespace {
 
 class Exportar_sig : public Comandos_arquivos {
  protected:
-  // The export dialog answered with this reference system.
-  void Exportar(const std::string& saida, const std::string& sistema, bool geotiff = false) {
+  // The save dialog and the export dialog answered: this reference system, these boxes.
+  void Roteirizar(const std::string& saida, const std::string& sistema, bool geotiff = false,
+                  bool mundo = false) {
     ui.Escolher_arquivo(saida);
-    ui.No_modal([sistema, geotiff](QDialog& janela) {
+    ui.No_modal([sistema, geotiff, mundo](QDialog& janela) {
       auto& dialogo = static_cast<TDlgExportar&>(janela);
       dialogo.Sistema->setText(QString::fromStdString(sistema));
       dialogo.Geotiff->setChecked(geotiff);
+      dialogo.Mundo->setChecked(mundo);
       dialogo.OKBtn->click();
     });
+  }
+  void Acionar() {
     Form1.Exportar1->setEnabled(true);
     Form1.Exportar1->trigger();
+  }
+  void Exportar(const std::string& saida, const std::string& sistema, bool geotiff = false) {
+    Roteirizar(saida, sistema, geotiff);
+    Acionar();
   }
 };
 
@@ -75,6 +83,43 @@ TEST_F(Exportar_sig, GeoTIFFAoLadoDosPontos) {
                    Caminho("trabalho.tif"), Caminho("mapa.bmp"));
   EXPECT_NE(ui.caixas[0].texto.find(linha), std::string::npos) << ui.caixas[0].texto;
   EXPECT_TRUE(Existe(Caminho("trabalho.tif")));
+}
+
+TEST_F(Exportar_sig, GeoTIFFExistenteSoSubstituidoComOK) {
+  Orientar_exemplo();
+  Digitalizar_pontos(2);
+  const std::string geotiff = Caminho("trabalho.tif");
+  Gravar_conteudo(geotiff, "outra carta");
+  const std::vector<std::string> antes = Conteudo_pasta(pasta.path().toStdString());
+  Roteirizar(Caminho("trabalho.gpkg"), "EPSG:31983", true);
+  ui.Responder(Resposta::Cancelar);
+  Acionar();
+  EXPECT_EQ(Caixas(),
+            Caixas_esperadas({{" Substituir os arquivos que já existem ?\n " + geotiff + "\n",
+                               "Exportar para SIG"}}));
+  EXPECT_EQ(Ler_conteudo(geotiff), "outra carta");
+  EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()), antes);
+}
+
+TEST_F(Exportar_sig, SoOsArquivosAoLadoSaoPerguntados) {
+  Orientar_exemplo();
+  Digitalizar_pontos(2);
+  // The points' file was named in the save dialog: only the world file is asked about.
+  const std::string saida = Caminho("trabalho.gpkg"), mundo = Caminho("mapa.bpw");
+  Gravar_conteudo(saida, "velho");
+  Gravar_conteudo(mundo, "velho");
+  Roteirizar(saida, "EPSG:31983", false, true);
+  ui.Responder(Resposta::OK);
+  Acionar();
+  ASSERT_TRUE(ui.Erros().empty()) << ui.Erros().front();
+  ASSERT_EQ(ui.caixas.size(), 2u);
+  EXPECT_EQ(ui.caixas[0].texto, " Substituir os arquivos que já existem ?\n " + mundo + "\n");
+  EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
+  EXPECT_EQ(ui.caixas[1].tipo, Caixa_mostrada::Tipo::Simples);
+  EXPECT_EQ(ui.caixas[1].texto.rfind(" " + saida + ": 2 pontos, formato GPKG", 0), 0u)
+      << ui.caixas[1].texto;
+  EXPECT_NE(Ler_conteudo(mundo), "velho");
+  EXPECT_NE(Ler_conteudo(saida), "velho");
 }
 
 TEST_F(Exportar_sig, SistemaRecusadoNaoGravaNada) {
