@@ -1,6 +1,7 @@
 #include "exportar/Exportacao.h"
 
 #include <cpl_conv.h>
+#include <cpl_error.h>
 #include <gdal_priv.h>
 
 #include <filesystem>
@@ -152,8 +153,7 @@ Plano Planejar(Trabalho_lido trabalho, const Opcoes_exportar& opcoes,
 std::string Relato_pontos(const Plano& plano, const std::string& saida) {
   return fmt::sprintf("%s: %d pontos, formato %s, %s", saida, plano.trabalho.pontos.Quantidade(),
                       plano.driver->GetDescription(),
-                      plano.sistema ? Nome_sistema(*plano.sistema)
-                                    : "sem sistema de referência (use --srs para dar um)");
+                      Sistema_relatado(plano.sistema ? &*plano.sistema : nullptr));
 }
 
 std::string Relato_camada(const std::string& saida, const Tabela_gdal& tabela) {
@@ -177,6 +177,13 @@ std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
   return conjunto;
 }
 
+// Whatever GDAL says is heard where it matters (Avisos_gdal) and said in the refusal's
+// one line; the rest must not reach the window's terminal as stray lines.
+void Preparar_gdal() {
+  GDALAllRegister();
+  CPLSetErrorHandler(CPLQuietErrorHandler);
+}
+
 }  // namespace
 
 std::vector<std::string> Exportar(const Opcoes_exportar& opcoes) {
@@ -185,14 +192,14 @@ std::vector<std::string> Exportar(const Opcoes_exportar& opcoes) {
 
 std::vector<std::string> Arquivos_a_substituir(Trabalho_lido trabalho,
                                                const Opcoes_exportar& opcoes) {
-  GDALAllRegister();
+  Preparar_gdal();
   std::vector<std::string> existentes;
   Planejar(std::move(trabalho), opcoes, &existentes);
   return existentes;
 }
 
 std::vector<std::string> Exportar_trabalho(Trabalho_lido trabalho, const Opcoes_exportar& opcoes) {
-  GDALAllRegister();
+  Preparar_gdal();
   const Plano plano = Planejar(std::move(trabalho), opcoes);
   std::vector<std::string> relato;
   std::vector<std::unique_ptr<Gravacao_conjunta>> conjuntos;

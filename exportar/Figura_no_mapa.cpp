@@ -101,7 +101,7 @@ std::vector<std::string> Gravar_posicao_figura(const std::string& figura,
     Gravar_sistema(vista, aux, *sistema, conjunto);
     relato.push_back(fmt::sprintf("%s: %s", aux, Nome_sistema(*sistema)));
   } else {
-    relato.push_back(figura + ": sem sistema de referência (use --srs para dar um)");
+    relato.push_back(figura + ": " + Sistema_relatado(nullptr));
     if (Existe_no_gdal(aux)) {
       conjunto.Remover_ao_publicar(nome + ".aux.xml");
       relato.push_back(aux + ": removido, para que o GDAL não leia dele outra posição ou sistema");

@@ -68,8 +68,7 @@ std::string Conferir_lido(const std::string& caminho, const std::string& saida,
   avisos.Conferir(true, saida, "não pode ser lido de volta pelo GDAL");
   return fmt::sprintf(
       "%s: %s voltada para o norte, %d x %d pixels, %s", saida, figura, dados->GetRasterXSize(),
-      dados->GetRasterYSize(),
-      sistema ? Nome_sistema(*sistema) : "sem sistema de referência (use --srs para dar um)");
+      dados->GetRasterYSize(), Sistema_relatado(sistema));
 }
 
 }  // namespace

@@ -16,6 +16,10 @@ std::string Nome_sistema(const OGRSpatialReference& sistema) {
   return nome ? nome : "sistema sem nome";
 }
 
+std::string Sistema_relatado(const OGRSpatialReference* sistema) {
+  return sistema ? Nome_sistema(*sistema) : "sem sistema de referência (use --srs para dar um)";
+}
+
 std::string Nome_sistema(const OGRSpatialReference* sistema) {
   return sistema ? Nome_sistema(*sistema) : "nenhum";
 }

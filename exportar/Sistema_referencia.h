@@ -11,6 +11,9 @@ OGRSpatialReference Ler_sistema_referencia(const std::string& definicao);
 
 std::string Nome_sistema(const OGRSpatialReference& sistema);
 
+// The system a report line names: its name, or that there is none and how to give one.
+std::string Sistema_relatado(const OGRSpatialReference* sistema);
+
 // "nenhum" for none.
 std::string Nome_sistema(const OGRSpatialReference* sistema);
 

@@ -126,7 +126,9 @@ TEST_F(Exportar_sig, SistemaRecusadoNaoGravaNada) {
   Orientar_exemplo();
   Digitalizar_pontos(2);
   const std::string saida = Caminho("trabalho.gpkg");
+  testing::internal::CaptureStderr();
   Exportar(saida, "EPSG:nada");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // PROJ's complaint stays unsaid
   ASSERT_EQ(ui.Erros().size(), 1u);
   EXPECT_NE(ui.Erros()[0].find("EPSG:nada"), std::string::npos) << ui.Erros()[0];
   EXPECT_FALSE(Existe(saida));
