@@ -33,6 +33,9 @@ TVista_geral::TVista_geral(TForm1& form) : QWidget(&form, Qt::Tool), form_(form)
 void TVista_geral::Trocar_figura(const QImage& reduzida, QSize folha) {
   reduzida_ = reduzida;
   folha_ = folha;
+  // The window takes the sheet's shape, its longer side kept, so that none of it is blank.
+  const int lado = std::max(width(), height());
+  if (!folha.isEmpty()) resize(folha.scaled(lado, lado, Qt::KeepAspectRatio).expandedTo({80, 80}));
   Escalar();
 }
 

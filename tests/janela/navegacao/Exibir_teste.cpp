@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +55,23 @@ TEST_F(Exibir_sem_figura, DisponivelDepoisDeAbrirUmaFigura) {
   Form1.trabalho.Nome_arquivo = caminho.toStdString();
   Form1.Carregar_imagem();
   EXPECT_TRUE(Form1.Exibir1->isEnabled());
+}
+
+// Opened on a sheet, and again on the next one, the window takes the sheet's shape: no
+// part of it is left blank.
+TEST_F(Exibir_sem_figura, TomaAFormaDaFolha) {
+  QTemporaryDir pasta;
+  for (const QSize folha : {QSize(400, 300), QSize(100, 400)}) {
+    SCOPED_TRACE(folha.width());
+    QImage figura(folha, QImage::Format_RGB32);
+    figura.fill(Qt::white);
+    const QString caminho = pasta.filePath(QString("carta%1.bmp").arg(folha.width()));
+    ASSERT_TRUE(figura.save(caminho));
+    Form1.trabalho.Nome_arquivo = caminho.toStdString();
+    Form1.Carregar_imagem();
+    if (!Form1.Vista_geral1->isChecked()) Form1.Vista_geral1->trigger();
+    EXPECT_EQ(Form1.Vista_geral->Escalada().size(), Form1.Vista_geral->size());
+  }
 }
 
 // A click in the bottom-right corner shows the sheet's bottom-right corner; a drag
@@ -109,14 +127,34 @@ TEST_F(Exibir, NaoMudaNadaDaJanelaPrincipal) {
   EXPECT_EQ(Form1.Image1->Raster.Imagem(), figura);
 }
 
+// Both open over the view's right-hand corners, never over the menus.
+TEST_F(Exibir, AbremNosCantosDaVistaLongeDosMenus) {
+  Form1.Vista_geral1->trigger();
+  Form1.Lupa1->trigger();
+  const QWidget* visivel = Form1.ScrollBox1->viewport();
+  const QRect vista(visivel->mapToGlobal(QPoint(0, 0)), visivel->size());
+  const QRect menus(Form1.menuBar()->mapToGlobal(QPoint(0, 0)), Form1.menuBar()->size());
+  for (const QWidget* janela :
+       {static_cast<QWidget*>(Form1.Vista_geral), static_cast<QWidget*>(Form1.Lupa)}) {
+    EXPECT_TRUE(vista.contains(janela->geometry())) << janela->windowTitle().toStdString();
+    EXPECT_FALSE(menus.intersects(janela->geometry()));
+    EXPECT_GT(janela->geometry().center().x(), vista.center().x());
+  }
+}
+
+// Turned on, it shows the middle of the view until the pointer moves over the view.
 TEST_F(Exibir, LupaAmpliaOsPixelsSemRepintarAVista) {
+  Horizontal()->setValue(1000);
+  Vertical()->setValue(2000);
   Form1.Lupa1->trigger();
   ASSERT_TRUE(Form1.Lupa1->isChecked());
   QCoreApplication::processEvents();
   const int pinturas = Form1.Image1->Pinturas;
   const int r = TLupa::Raio, a = TLupa::Aumento;
-  for (const QPoint p : {QPoint(1234, 567), QPoint(2, 3998)}) {
-    Form1.Image1MouseMove({}, p.x(), p.y());
+  const QWidget* visivel = Form1.ScrollBox1->viewport();
+  const QPoint meio = QPoint(1000, 2000) + visivel->rect().center();
+  for (const QPoint p : {meio, QPoint(1234, 567), QPoint(2, 3998)}) {
+    if (p != meio) Form1.Image1MouseMove({}, p.x(), p.y());
     const QImage ampliada = Form1.Lupa->Ampliada();
     ASSERT_EQ(ampliada.size(), QSize(TLupa::Lado, TLupa::Lado));
     const QRgb fundo = Form1.Lupa->palette().color(QPalette::Window).rgb();
@@ -126,7 +164,8 @@ TEST_F(Exibir, LupaAmpliaOsPixelsSemRepintarAVista) {
         const QRgb esperada = Form1.Image1->Raster.Retangulo().contains(na_figura)
                                   ? Form1.Image1->Raster.Pixel(na_figura.x(), na_figura.y())
                                   : fundo;
-        ASSERT_EQ(ampliada.pixel(i, j), esperada) << i << ", " << j;
+        ASSERT_EQ(ampliada.pixel(i, j), esperada)
+            << p.x() << ", " << p.y() << ": " << i << ", " << j;
       }
   }
   QCoreApplication::processEvents();
