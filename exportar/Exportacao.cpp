@@ -53,6 +53,16 @@ std::filesystem::path Resolvido(const std::string& caminho) {
   return erro ? std::filesystem::path(caminho).lexically_normal() : resolvido;
 }
 
+// A points' file reached through a symbolic link is changed where the link leads, as
+// any program writing to it does: the link stays a link. One that leads nowhere is
+// replaced by the new file.
+std::string Alvo_do_link(const std::string& caminho) {
+  std::error_code erro;
+  if (!std::filesystem::is_symlink(caminho, erro)) return caminho;
+  const std::filesystem::path alvo = std::filesystem::canonical(caminho, erro);
+  return erro ? caminho : alvo.string();
+}
+
 // What the run will write, found and checked before anything is.
 struct Plano {
   Trabalho_lido trabalho;
@@ -168,12 +178,13 @@ std::string Relato_camada(const std::string& saida, const Tabela_gdal& tabela) {
 std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
                                                           const std::string& saida,
                                                           bool acrescentar) {
-  auto conjunto = std::make_unique<Gravacao_conjunta>(CPLGetPath(saida.c_str()));
-  const std::string nome = CPLGetFilename(saida.c_str());
-  if (acrescentar && Existe_no_gdal(saida)) conjunto->Copiar_para_alterar(nome);
+  const std::string alvo = Alvo_do_link(saida);
+  auto conjunto = std::make_unique<Gravacao_conjunta>(CPLGetPath(alvo.c_str()));
+  const std::string nome = CPLGetFilename(alvo.c_str());
+  if (acrescentar && Existe_no_gdal(alvo)) conjunto->Copiar_para_alterar(nome);
   Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
                 plano.sistema ? &*plano.sistema : nullptr, plano.tabelas);
-  Remover_companheiros_antigos(*plano.driver, saida, *conjunto);
+  Remover_companheiros_antigos(*plano.driver, alvo, *conjunto);
   return conjunto;
 }
 

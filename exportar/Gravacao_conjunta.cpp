@@ -28,6 +28,13 @@ void Sincronizar(const std::string& caminho) {
   close(descritor);
 }
 
+// Another program's write shows in the file's size or time of change; a file put in
+// its place, in its inode.
+bool Mesmo_estado(const struct stat& a, const struct stat& b) {
+  return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+         a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
 }  // namespace
 
 bool Existe_no_gdal(const std::string& caminho) {
@@ -73,14 +80,18 @@ std::vector<std::string> Gravacao_conjunta::Novos() const {
 }
 
 void Gravacao_conjunta::Copiar_para_alterar(const std::string& nome) {
+  // Paths GDAL keeps in memory have no state to compare; nothing else writes them.
+  struct stat antes {};
+  const bool no_disco = stat(Destino(nome).c_str(), &antes) == 0;
   if (CPLCopyFile(Provisorio(nome).c_str(), Destino(nome).c_str()) != 0)
     throw Falha_exportacao(
         fmt::sprintf("%s: não pode ser copiado (%s)", Destino(nome), std::strerror(errno)));
   // The copy takes the original's place: with its permissions too (a file shared by a
-  // group stays shared). Paths GDAL keeps in memory have none.
-  struct stat estado {};
-  if (stat(Destino(nome).c_str(), &estado) == 0)
-    chmod(Provisorio(nome).c_str(), estado.st_mode & 07777);
+  // group stays shared).
+  if (no_disco) {
+    chmod(Provisorio(nome).c_str(), antes.st_mode & 07777);
+    estados_.emplace_back(nome, antes);
+  }
   alterados_.push_back(nome);
 }
 
@@ -95,6 +106,13 @@ std::vector<std::string> Gravacao_conjunta::Existentes() const {
 }
 
 void Gravacao_conjunta::Publicar() {
+  for (const auto& [nome, antes] : estados_) {
+    struct stat agora {};
+    if (stat(Destino(nome).c_str(), &agora) != 0 || !Mesmo_estado(antes, agora))
+      throw Falha_exportacao(Destino(nome) +
+                             ": foi alterado por outro programa durante a exportação; nada foi "
+                             "gravado, tente de novo");
+  }
   for (const std::string& nome : Novos()) {
     Sincronizar(Provisorio(nome));
     if (VSIRename(Provisorio(nome).c_str(), Destino(nome).c_str()) != 0)

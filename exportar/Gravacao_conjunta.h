@@ -4,7 +4,10 @@
 // destination, read back there, and only then moved into place, so that a failure
 // before that leaves the destination exactly as it was and nothing of the new set.
 
+#include <sys/stat.h>
+
 #include <string>
+#include <utility>
 #include <vector>
 
 class Gravacao_conjunta {
@@ -23,12 +26,14 @@ class Gravacao_conjunta {
   void Remover_ao_publicar(const std::string& nome);
   // The destination's file `nome` copied to its provisional place, to be changed there
   // and published over the original, which nothing opens for writing. Not among the
-  // Existentes(): replacing it is what was asked. Falha_exportacao.
+  // Existentes(): replacing it is what was asked. Publishing is refused if another
+  // program changed the original meanwhile, whose change would be lost. Falha_exportacao.
   void Copiar_para_alterar(const std::string& nome);
 
   // The destination files that publishing would replace or remove, unasked.
   std::vector<std::string> Existentes() const;
-  // Moves every file of the hidden folder into the destination. Falha_exportacao.
+  // Moves every file of the hidden folder into the destination, none if an original
+  // copied to be changed has changed since. Falha_exportacao.
   void Publicar();
 
  private:
@@ -36,6 +41,7 @@ class Gravacao_conjunta {
 
   std::string pasta_, provisoria_;
   std::vector<std::string> remover_, alterados_;
+  std::vector<std::pair<std::string, struct stat>> estados_;  // the originals when copied
 };
 
 // Whether a path names anything, as GDAL sees it (/vsimem paths too).

@@ -2,11 +2,14 @@
 // it was and nothing new, and what it reports is what GDAL reads afterwards.
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
+#include <filesystem>
 
 #include "exportar/Avisos_gdal.h"
 #include "exportar/Falha_exportacao.h"
+#include "exportar/Gravacao_conjunta.h"
 #include "nucleo/base/Formatacao.h"
 #include "tests/exportar/Apoio_exportar.h"
 
@@ -199,6 +202,39 @@ TEST_F(Seguranca_exportar, AcrescimoQueFalhaNaoMexeNoArquivo) {
   EXPECT_EQ(execucao.status, 2);
   EXPECT_EQ(execucao.erros.rfind("mapirel-exportar: p.gpkg: ", 0), 0u) << execucao.erros;
   EXPECT_EQ(Conteudo(), antes);
+}
+
+// Layers added through a symbolic link go where it leads, and the link stays one.
+TEST_F(Seguranca_exportar, AcrescimoPeloLinkVaiAoArquivo) {
+  Gravar_texto("folha.ENh", "     1 312062.013 7455244.979   48.80\n");
+  ASSERT_TRUE(QDir(pasta.path()).mkdir("dados"));
+  ASSERT_EQ(Exportar("folha.ENh -o dados/p.gpkg").status, 0);
+  ASSERT_EQ(symlink("dados/p.gpkg", Caminho("l.gpkg").c_str()), 0);
+  const Execucao execucao = Exportar("folha.ENh -o l.gpkg --acrescentar --camada outra");
+  ASSERT_EQ(execucao.status, 0) << execucao.erros;
+  EXPECT_TRUE(std::filesystem::is_symlink(Caminho("l.gpkg")));
+  const Dados_gdal dados = Abrir_gdal(Caminho("dados/p.gpkg"), GDAL_OF_VECTOR);
+  ASSERT_TRUE(dados);
+  EXPECT_NE(dados->GetLayerByName("outra"), nullptr);
+}
+
+// A file another program changes while its copy is being added to keeps that change.
+TEST_F(Seguranca_exportar, MudancaAlheiaDuranteOAcrescimoNaoSePerde) {
+  Gravar_texto("p.gpkg", "original");
+  {
+    Gravacao_conjunta conjunto(pasta.path().toStdString());
+    conjunto.Copiar_para_alterar("p.gpkg");
+    Gravar_texto("p.gpkg", "mudado por outro programa");
+    try {
+      conjunto.Publicar();
+      ADD_FAILURE() << "published";
+    } catch (const Falha_exportacao& falha) {
+      EXPECT_EQ(falha.what(), Caminho("p.gpkg") +
+                                  ": foi alterado por outro programa durante a exportação; nada "
+                                  "foi gravado, tente de novo");
+    }
+  }
+  EXPECT_EQ(Ler_texto("p.gpkg"), "mudado por outro programa");
 }
 
 TEST(Avisos_gdal, UmaLinhaComOMotivoOuDizendoQueNaoHa) {
