@@ -5,12 +5,14 @@
 #include <cpl_vsi.h>
 #include <fcntl.h>
 #include <fmt/format.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "exportar/Falha_exportacao.h"
@@ -35,6 +37,29 @@ bool Mesmo_estado(const struct stat& a, const struct stat& b) {
          a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
+// The hidden folders of this machine's runs start so; the process's number follows. A
+// folder shared over a network may hold another machine's, whose processes are not seen
+// from here.
+std::string Prefixo_desta_maquina() {
+  char maquina[256] = {};
+  gethostname(maquina, sizeof maquina - 1);
+  return fmt::format(".mapirel-exportar-{}-", maquina);
+}
+
+// A run killed before it ended (kill -9, a crash, the power) left its hidden folder, maybe
+// with a partial GeoTIFF of gigabytes: removed by the next run here, once its process is
+// gone.
+void Remover_abandonadas(const std::string& pasta, const std::string& prefixo) {
+  const CPLStringList nomes(VSIReadDir(pasta.empty() ? "." : pasta.c_str()));
+  for (int i = 0; i < nomes.size(); ++i) {
+    const std::string nome = nomes[i];
+    if (nome.rfind(prefixo, 0) != 0) continue;
+    const long processo = std::strtol(nome.c_str() + prefixo.size(), nullptr, 10);
+    if (processo > 0 && kill(static_cast<pid_t>(processo), 0) != 0 && errno == ESRCH)
+      VSIRmdirRecursive(CPLFormFilename(pasta.c_str(), nome.c_str(), nullptr));
+  }
+}
+
 }  // namespace
 
 bool Existe_no_gdal(const std::string& caminho) {
@@ -45,9 +70,11 @@ bool Existe_no_gdal(const std::string& caminho) {
 Gravacao_conjunta::Gravacao_conjunta(const std::string& pasta) : pasta_(pasta) {
   // The window exports on a thread of its own.
   static std::atomic<int> serie = 0;
+  const std::string prefixo = Prefixo_desta_maquina();
+  Remover_abandonadas(pasta, prefixo);
   // mkdir fails on a name that exists: the folder is this run's own.
   for (int tentativa = 0; tentativa < 100; ++tentativa) {
-    provisoria_ = Destino(fmt::format(".mapirel-exportar-{}-{}", getpid(), ++serie));
+    provisoria_ = Destino(fmt::format("{}{}-{}", prefixo, getpid(), ++serie));
     if (VSIMkdir(provisoria_.c_str(), 0700) == 0) return;
     if (errno != EEXIST) break;
   }

@@ -2,6 +2,7 @@
 // it was and nothing new, and what it reports is what GDAL reads afterwards.
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -235,6 +236,28 @@ TEST_F(Seguranca_exportar, MudancaAlheiaDuranteOAcrescimoNaoSePerde) {
     }
   }
   EXPECT_EQ(Ler_texto("p.gpkg"), "mudado por outro programa");
+}
+
+// A run killed midway left its hidden folder: the next run here removes it, not those of
+// runs still going nor another machine's.
+TEST_F(Seguranca_exportar, PastaDeExecucaoMortaRemovida) {
+  char maquina[256] = {};
+  ASSERT_EQ(gethostname(maquina, sizeof maquina - 1), 0);
+  const pid_t morto = fork();
+  if (morto == 0) _exit(0);
+  ASSERT_EQ(waitpid(morto, nullptr, 0), morto);
+  const std::string desta = std::string(".mapirel-exportar-") + maquina + "-";
+  const std::string abandonada = desta + std::to_string(morto) + "-1", viva = desta + "1-1",
+                    de_outra = ".mapirel-exportar-outra-" + std::to_string(morto) + "-1";
+  for (const std::string& nome : {abandonada, viva, de_outra}) {
+    ASSERT_TRUE(QDir(pasta.path()).mkdir(QString::fromStdString(nome)));
+    Gravar_texto(nome + "/meio.tif", "parte");
+  }
+  Gravar_texto("folha.ENh", "     1 312062.013 7455244.979   48.80\n");
+  ASSERT_EQ(Exportar("folha.ENh -o p.gpkg").status, 0);
+  EXPECT_FALSE(std::filesystem::exists(Caminho(abandonada)));
+  EXPECT_TRUE(std::filesystem::exists(Caminho(viva + "/meio.tif")));
+  EXPECT_TRUE(std::filesystem::exists(Caminho(de_outra + "/meio.tif")));
 }
 
 TEST(Avisos_gdal, UmaLinhaComOMotivoOuDizendoQueNaoHa) {
