@@ -20,6 +20,10 @@ TDlgExportar::TDlgExportar(Interacao_janela& ui, QWidget* parent) : QDialog(pare
   Geotiff =
       new QCheckBox(Q("GeoTIFF da imagem voltada para o norte (.tif ao lado dos pontos)"), this);
   formulario->addRow(Geotiff);
+  Qgis = new QCheckBox(
+      Q("Estilo para o QGIS (.qml) e, com o arquivo de mundo, os pontos de controle (.points)"),
+      this);
+  formulario->addRow(Qgis);
   auto* botoes = new QDialogButtonBox(this);
   OKBtn = botoes->addButton(Q("Exportar"), QDialogButtonBox::AcceptRole);
   CancelBtn = botoes->addButton(Q("Cancelar"), QDialogButtonBox::RejectRole);
@@ -31,5 +35,5 @@ TDlgExportar::TDlgExportar(Interacao_janela& ui, QWidget* parent) : QDialog(pare
 std::optional<Escolha_exportar> TDlgExportar::Pedir() {
   if (ui_.Exibir_modal(*this) != QDialog::Accepted) return std::nullopt;
   return Escolha_exportar{Sistema->text().trimmed().toStdString(), Mundo->isChecked(),
-                          Geotiff->isChecked()};
+                          Geotiff->isChecked(), Qgis->isChecked()};
 }

@@ -31,6 +31,7 @@ Opcoes_exportar Opcoes(const std::string& saida, const Escolha_exportar& escolha
   opcoes.saida = saida;
   if (!escolha.sistema.empty()) opcoes.srs = escolha.sistema;
   opcoes.mundo = escolha.mundo;
+  opcoes.qgis = escolha.qgis;
   if (escolha.geotiff)
     opcoes.geotiff = std::filesystem::path(saida).replace_extension(".tif").string();
   opcoes.sobrescrever = true;  // what already exists is asked about before

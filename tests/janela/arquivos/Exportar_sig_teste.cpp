@@ -19,14 +19,14 @@ namespace {
 class Exportar_sig : public Comandos_arquivos {
  protected:
   // The save dialog and the export dialog answered: this reference system, these boxes.
-  void Roteirizar(const std::string& saida, const std::string& sistema, bool geotiff = false,
-                  bool mundo = false) {
+  void Roteirizar(const std::string& saida, const Escolha_exportar& escolha) {
     ui.Escolher_arquivo(saida);
-    ui.No_modal([sistema, geotiff, mundo](QDialog& janela) {
+    ui.No_modal([escolha](QDialog& janela) {
       auto& dialogo = static_cast<TDlgExportar&>(janela);
-      dialogo.Sistema->setText(QString::fromStdString(sistema));
-      dialogo.Geotiff->setChecked(geotiff);
-      dialogo.Mundo->setChecked(mundo);
+      dialogo.Sistema->setText(QString::fromStdString(escolha.sistema));
+      dialogo.Mundo->setChecked(escolha.mundo);
+      dialogo.Geotiff->setChecked(escolha.geotiff);
+      dialogo.Qgis->setChecked(escolha.qgis);
       dialogo.OKBtn->click();
     });
   }
@@ -34,8 +34,8 @@ class Exportar_sig : public Comandos_arquivos {
     Form1.Exportar1->setEnabled(true);
     Form1.Exportar1->trigger();
   }
-  void Exportar(const std::string& saida, const std::string& sistema, bool geotiff = false) {
-    Roteirizar(saida, sistema, geotiff);
+  void Exportar(const std::string& saida, const Escolha_exportar& escolha) {
+    Roteirizar(saida, escolha);
     Acionar();
   }
 };
@@ -53,7 +53,7 @@ TEST_F(Exportar_sig, GeoPackageLidoDeVoltaComOSistema) {
   EXPECT_TRUE(Form1.Exportar1->isEnabled());
 
   const std::string saida = Caminho("trabalho.gpkg");
-  Exportar(saida, "EPSG:31983");
+  Exportar(saida, {.sistema = "EPSG:31983"});
   ASSERT_TRUE(ui.Erros().empty()) << ui.Erros().front();
 
   GDALAllRegister();
@@ -74,7 +74,7 @@ TEST_F(Exportar_sig, GeoPackageLidoDeVoltaComOSistema) {
 TEST_F(Exportar_sig, GeoTIFFAoLadoDosPontos) {
   Orientar_exemplo();
   Digitalizar_pontos(2);
-  Exportar(Caminho("trabalho.gpkg"), "EPSG:31983", true);
+  Exportar(Caminho("trabalho.gpkg"), {.sistema = "EPSG:31983", .geotiff = true});
   ASSERT_TRUE(ui.Erros().empty()) << ui.Erros().front();
   ASSERT_EQ(ui.caixas.size(), 1u);
   // The core reads the GeoTIFF back before it reports it.
@@ -85,13 +85,22 @@ TEST_F(Exportar_sig, GeoTIFFAoLadoDosPontos) {
   EXPECT_TRUE(Existe(Caminho("trabalho.tif")));
 }
 
+TEST_F(Exportar_sig, EstiloEPontosDoQgis) {
+  Orientar_exemplo();
+  Digitalizar_pontos(2);
+  Exportar(Caminho("trabalho.gpkg"), {.sistema = "EPSG:31983", .mundo = true, .qgis = true});
+  ASSERT_TRUE(ui.Erros().empty()) << ui.Erros().front();
+  EXPECT_TRUE(Existe(Caminho("trabalho.qml")));
+  EXPECT_TRUE(Existe(Caminho("mapa.bmp.points")));
+}
+
 TEST_F(Exportar_sig, GeoTIFFExistenteSoSubstituidoComOK) {
   Orientar_exemplo();
   Digitalizar_pontos(2);
   const std::string geotiff = Caminho("trabalho.tif");
   Gravar_conteudo(geotiff, "outra carta");
   const std::vector<std::string> antes = Conteudo_pasta(pasta.path().toStdString());
-  Roteirizar(Caminho("trabalho.gpkg"), "EPSG:31983", true);
+  Roteirizar(Caminho("trabalho.gpkg"), {.sistema = "EPSG:31983", .geotiff = true});
   ui.Responder(Resposta::Cancelar);
   Acionar();
   EXPECT_EQ(Caixas(),
@@ -108,7 +117,7 @@ TEST_F(Exportar_sig, SoOsArquivosAoLadoSaoPerguntados) {
   const std::string saida = Caminho("trabalho.gpkg"), mundo = Caminho("mapa.bpw");
   Gravar_conteudo(saida, "velho");
   Gravar_conteudo(mundo, "velho");
-  Roteirizar(saida, "EPSG:31983", false, true);
+  Roteirizar(saida, {.sistema = "EPSG:31983", .mundo = true});
   ui.Responder(Resposta::OK);
   Acionar();
   ASSERT_TRUE(ui.Erros().empty()) << ui.Erros().front();
@@ -127,7 +136,7 @@ TEST_F(Exportar_sig, SistemaRecusadoNaoGravaNada) {
   Digitalizar_pontos(2);
   const std::string saida = Caminho("trabalho.gpkg");
   testing::internal::CaptureStderr();
-  Exportar(saida, "EPSG:nada");
+  Exportar(saida, {.sistema = "EPSG:nada"});
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // PROJ's complaint stays unsaid
   ASSERT_EQ(ui.Erros().size(), 1u);
   EXPECT_NE(ui.Erros()[0].find("EPSG:nada"), std::string::npos) << ui.Erros()[0];
