@@ -94,41 +94,36 @@ TEST_F(Exportar_sig, EstiloEPontosDoQgis) {
   EXPECT_TRUE(Existe(Caminho("mapa.bmp.points")));
 }
 
-TEST_F(Exportar_sig, GeoTIFFExistenteSoSubstituidoComOK) {
+// The points' file was named in the save dialog; the files beside it and beside the scan
+// are replaced only after one question: Cancelar leaves everything as it was.
+TEST_F(Exportar_sig, ArquivosAoLadoSoSubstituidosComOK) {
   Orientar_exemplo();
   Digitalizar_pontos(2);
-  const std::string geotiff = Caminho("trabalho.tif");
-  Gravar_conteudo(geotiff, "outra carta");
+  const std::string saida = Caminho("trabalho.gpkg"), mundo = Caminho("mapa.bpw"),
+                    geotiff = Caminho("trabalho.tif");
+  for (const std::string& nome : {saida, mundo, geotiff}) Gravar_conteudo(nome, "velho");
+  const Caixa pergunta{
+      " Substituir os arquivos que já existem ?\n " + geotiff + "\n " + mundo + "\n",
+      "Exportar para SIG"};
   const std::vector<std::string> antes = Conteudo_pasta(pasta.path().toStdString());
-  Roteirizar(Caminho("trabalho.gpkg"), {.sistema = "EPSG:31983", .geotiff = true});
-  ui.Responder(Resposta::Cancelar);
-  Acionar();
-  EXPECT_EQ(Caixas(),
-            Caixas_esperadas({{" Substituir os arquivos que já existem ?\n " + geotiff + "\n",
-                               "Exportar para SIG"}}));
-  EXPECT_EQ(Ler_conteudo(geotiff), "outra carta");
+  const auto exportar = [&](Resposta resposta) {
+    Roteirizar(saida, {.sistema = "EPSG:31983", .mundo = true, .geotiff = true});
+    ui.Responder(resposta);
+    Acionar();
+  };
+  exportar(Resposta::Cancelar);
+  EXPECT_EQ(Caixas(), Caixas_esperadas{pergunta});
   EXPECT_EQ(Conteudo_pasta(pasta.path().toStdString()), antes);
-}
-
-TEST_F(Exportar_sig, SoOsArquivosAoLadoSaoPerguntados) {
-  Orientar_exemplo();
-  Digitalizar_pontos(2);
-  // The points' file was named in the save dialog: only the world file is asked about.
-  const std::string saida = Caminho("trabalho.gpkg"), mundo = Caminho("mapa.bpw");
-  Gravar_conteudo(saida, "velho");
-  Gravar_conteudo(mundo, "velho");
-  Roteirizar(saida, {.sistema = "EPSG:31983", .mundo = true});
-  ui.Responder(Resposta::OK);
-  Acionar();
+  for (const std::string& nome : {saida, mundo, geotiff}) EXPECT_EQ(Ler_conteudo(nome), "velho");
+  exportar(Resposta::OK);
   ASSERT_TRUE(ui.Erros().empty()) << ui.Erros().front();
-  ASSERT_EQ(ui.caixas.size(), 2u);
-  EXPECT_EQ(ui.caixas[0].texto, " Substituir os arquivos que já existem ?\n " + mundo + "\n");
-  EXPECT_EQ(ui.caixas[0].botoes, Botoes::OK_Cancelar);
-  EXPECT_EQ(ui.caixas[1].tipo, Caixa_mostrada::Tipo::Simples);
-  EXPECT_EQ(ui.caixas[1].texto.rfind(" " + saida + ": 2 pontos, formato GPKG", 0), 0u)
-      << ui.caixas[1].texto;
-  EXPECT_NE(Ler_conteudo(mundo), "velho");
-  EXPECT_NE(Ler_conteudo(saida), "velho");
+  const std::vector<Caixa> caixas = Caixas();
+  ASSERT_EQ(caixas.size(), 3u);
+  EXPECT_EQ(caixas[1], pergunta);
+  EXPECT_EQ(ui.caixas[1].botoes, Botoes::OK_Cancelar);
+  EXPECT_EQ(caixas[2].first.rfind(" " + saida + ": 2 pontos, formato GPKG", 0), 0u)
+      << caixas[2].first;
+  for (const std::string& nome : {saida, mundo, geotiff}) EXPECT_NE(Ler_conteudo(nome), "velho");
 }
 
 TEST_F(Exportar_sig, SistemaRecusadoNaoGravaNada) {
