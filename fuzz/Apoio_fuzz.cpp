@@ -34,10 +34,12 @@ void Iniciar_fuzz(int* argc, char*** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   static QApplication aplicacao(*argc, *argv);
   std::setlocale(LC_NUMERIC, "C");
-  // The targets stand in for a machine with 2 GiB available, whatever this one has: a
+  // The targets stand in for a machine with 512 MiB available, whatever this one has: a
   // header claiming a larger raster must be refused, and -malloc_limit_mb catches any
-  // allocation beyond it.
-  Memoria_disponivel = [] { return int64_t{2} << 30; };
+  // allocation beyond it. Enough for pictures of many bands and strips; more would let a
+  // metafile of a few bytes fill a raster of a quarter gigapixel, which takes the
+  // sanitizers over ten seconds an input, and the fuzzer's time with it.
+  Memoria_disponivel = [] { return int64_t{512} << 20; };
   if (chdir(Pasta_fuzz().c_str()) != 0) throw std::runtime_error("no work folder for fuzzing");
 }
 
