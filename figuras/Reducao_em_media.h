@@ -24,11 +24,16 @@ class Reducao_em_media {
 
   int largura_, altura_, fator_, colunas_, linhas_;
   std::vector<uint32_t> somas_;  // blue, green, red of each reduced pixel
-  // The sums of the band of `fator_` rows being written, by column and byte: adding a
-  // row to them is one widening add a byte, which the compiler does 16 bytes at a time.
-  // They are folded into somas_ when a row of another band comes (once a band for a
-  // decoder writing top-down or bottom-up), or before 16 bits could overflow.
+  void Somar_grupos(int x, const uint8_t* bytes, int quantos);
+
+  // The sums of the band of `fator_` rows being written, by group of `grupo_` columns
+  // and byte. With a factor a multiple of 4 a group is 4 columns, all of one reduced
+  // pixel: a row's 4 pixels are added together first, and these sums, read and written
+  // once a row, are a quarter of a row's width. They are folded into somas_ when a row of
+  // another band comes (once a band for a decoder writing top-down or bottom-up), or
+  // before 16 bits could overflow.
   std::vector<uint16_t> faixa_;
+  int grupo_;
   int faixa_atual_ = -1;
   int linhas_na_faixa_ = 0;
   int64_t somados_ = 0;

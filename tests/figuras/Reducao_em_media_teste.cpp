@@ -77,6 +77,7 @@ TEST(Reducao_em_media, FatorPeloLadoMaior) {
   EXPECT_EQ(Fator_reducao(1024, 700), 1);
   EXPECT_EQ(Fator_reducao(700, 1025), 2);
   EXPECT_EQ(Fator_reducao(19866, 28087), 28);  // an A0 sheet at 600 dpi
+  EXPECT_EQ(Fator_reducao(10000, 10000), 12);  // beyond 4, a multiple of 4
 }
 
 // The decoders feed the reduced copy as they write: markers painted afterwards are not
@@ -99,11 +100,12 @@ TEST(Reducao_em_media, CopiaDoDecodificadorOuDosPixels) {
   Conferir_media(escrito.Reduzida(), figura, 3);
 }
 
-// A reduced pixel's columns are folded together: a last column one pixel wide, and a
-// factor of one, where every column is a reduced pixel of its own.
+// A reduced pixel's columns are folded together: a last column one pixel wide, a factor
+// of one, where every column is a reduced pixel of its own, and one of 8, whose columns
+// are summed 4 at a time.
 TEST(Reducao_em_media, UltimaColunaEstreitaEFatorUm) {
   const QImage figura = Carta(29, 23);
-  for (const int fator : {7, 1}) {
+  for (const int fator : {7, 1, 8}) {
     SCOPED_TRACE(fator);
     Reducao_em_media reducao(29, 23, fator);
     for (int y = 0; y < 23; ++y)
