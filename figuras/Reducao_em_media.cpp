@@ -38,9 +38,9 @@ void Reducao_em_media::Somar(int x, int y, const uint32_t* pixels, int quantos) 
 }
 
 // `quantos` pixels from column x, on a group's edge, a multiple of 8.
-void Reducao_em_media::Somar_grupos(int x, const uint8_t* bytes, int quantos) {
-  uint16_t* soma = faixa_.data() + size_t{4} * (x / grupo_);
-  if (grupo_ == 1) {
+void Reducao_em_media::Somar_grupos(int x, const uint8_t* __restrict bytes, int quantos) {
+  uint16_t* __restrict soma = faixa_.data() + size_t{4} * (x / grupo_);
+  if (grupo_ == 1) {  // one widening add a byte, which the compiler does 16 bytes at a time
     for (int i = 0; i < 4 * quantos; ++i) soma[i] = uint16_t(soma[i] + bytes[i]);
     return;
   }

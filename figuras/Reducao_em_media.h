@@ -24,7 +24,7 @@ class Reducao_em_media {
 
   int largura_, altura_, fator_, colunas_, linhas_;
   std::vector<uint32_t> somas_;  // blue, green, red of each reduced pixel
-  void Somar_grupos(int x, const uint8_t* bytes, int quantos);
+  void Somar_grupos(int x, const uint8_t* __restrict bytes, int quantos);
 
   // The sums of the band of `fator_` rows being written, by group of `grupo_` columns
   // and byte. With a factor a multiple of 4 a group is 4 columns, all of one reduced
