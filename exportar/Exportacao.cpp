@@ -75,6 +75,8 @@ struct Plano {
 
   // When set, the files found where the run would write are listed here, not refused.
   std::vector<std::string>* existentes = nullptr;
+
+  const OGRSpatialReference* Sistema() const { return sistema ? &*sistema : nullptr; }
 };
 
 // A file where the plan writes: listed when the plan lists them, otherwise refused
@@ -162,8 +164,7 @@ Plano Planejar(Trabalho_lido trabalho, const Opcoes_exportar& opcoes,
 
 std::string Relato_pontos(const Plano& plano, const std::string& saida) {
   return fmt::sprintf("%s: %d pontos, formato %s, %s", saida, plano.trabalho.pontos.Quantidade(),
-                      plano.driver->GetDescription(),
-                      Sistema_relatado(plano.sistema ? &*plano.sistema : nullptr));
+                      plano.driver->GetDescription(), Sistema_relatado(plano.Sistema()));
 }
 
 std::string Relato_camada(const std::string& saida, const Tabela_gdal& tabela) {
@@ -182,8 +183,7 @@ std::unique_ptr<Gravacao_conjunta> Gravar_conjunto_pontos(const Plano& plano,
   auto conjunto = std::make_unique<Gravacao_conjunta>(CPLGetPath(alvo.c_str()));
   const std::string nome = CPLGetFilename(alvo.c_str());
   if (acrescentar && Existe_no_gdal(alvo)) conjunto->Copiar_para_alterar(nome);
-  Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida,
-                plano.sistema ? &*plano.sistema : nullptr, plano.tabelas);
+  Gravar_pontos(*plano.driver, conjunto->Provisorio(nome), saida, plano.Sistema(), plano.tabelas);
   Remover_companheiros_antigos(*plano.driver, alvo, *conjunto);
   return conjunto;
 }
@@ -223,20 +223,17 @@ std::vector<std::string> Exportar_trabalho(Trabalho_lido trabalho, const Opcoes_
   }
   if (opcoes.mundo) {
     conjuntos.push_back(std::make_unique<Gravacao_conjunta>(CPLGetPath(plano.figura.c_str())));
-    for (std::string& linha :
-         Gravar_posicao_figura(plano.figura, *plano.trabalho.coeficientes,
-                               plano.sistema ? &*plano.sistema : nullptr, *conjuntos.back()))
+    for (std::string& linha : Gravar_posicao_figura(plano.figura, *plano.trabalho.coeficientes,
+                                                    plano.Sistema(), *conjuntos.back()))
       relato.push_back(std::move(linha));
     if (opcoes.qgis)
-      relato.push_back(Gravar_pontos_qgis(plano.figura, plano.trabalho.controle,
-                                          plano.sistema ? &*plano.sistema : nullptr,
+      relato.push_back(Gravar_pontos_qgis(plano.figura, plano.trabalho.controle, plano.Sistema(),
                                           *conjuntos.back()));
   }
   if (opcoes.geotiff) {
     conjuntos.push_back(std::make_unique<Gravacao_conjunta>(CPLGetPath(opcoes.geotiff->c_str())));
     relato.push_back(Gravar_figura_norte(plano.figura, *plano.trabalho.coeficientes,
-                                         plano.sistema ? &*plano.sistema : nullptr, *opcoes.geotiff,
-                                         *conjuntos.back()));
+                                         plano.Sistema(), *opcoes.geotiff, *conjuntos.back()));
   }
   // Companions too: a new shapefile must not take an unrelated old .dbf's place unasked.
   for (const auto& conjunto : conjuntos)

@@ -59,10 +59,8 @@ void Conferir_lida(const Figura_vista& vista, const std::string& figura,
     throw Falha_exportacao(figura +
                            ": o GDAL não lê a imagem na posição gravada (ela traz outra, de "
                            "dentro do arquivo ou de um arquivo ao lado)");
-  if (!Mesmo_sistema(dados->GetSpatialRef(), sistema))
-    throw Falha_exportacao(fmt::sprintf(
-        "%s: o GDAL não lê a imagem no sistema de referência gravado (%s lido de volta como %s)",
-        figura, Nome_sistema(sistema), Nome_sistema(dados->GetSpatialRef())));
+  Conferir_sistema_lido(dados->GetSpatialRef(), sistema,
+                        figura + ": o GDAL não lê a imagem no sistema de referência gravado");
   avisos.Conferir(true, figura, "não pode ser lida de volta pelo GDAL");
 }
 

@@ -61,14 +61,11 @@ std::string Conferir_lido(const std::string& caminho, const std::string& saida,
   std::array<double, 6> geo{};
   if (dados->GetGeoTransform(geo.data()) != CE_None || geo[2] != 0 || geo[4] != 0)
     throw Falha_exportacao(saida + ": o GDAL não o lê voltado para o norte");
-  if (!Mesmo_sistema(dados->GetSpatialRef(), sistema))
-    throw Falha_exportacao(fmt::sprintf(
-        "%s: o GDAL não o lê no sistema de referência gravado (%s lido de volta como %s)", saida,
-        Nome_sistema(sistema), Nome_sistema(dados->GetSpatialRef())));
+  Conferir_sistema_lido(dados->GetSpatialRef(), sistema,
+                        saida + ": o GDAL não o lê no sistema de referência gravado");
   avisos.Conferir(true, saida, "não pode ser lido de volta pelo GDAL");
-  return fmt::sprintf(
-      "%s: %s voltada para o norte, %d x %d pixels, %s", saida, figura, dados->GetRasterXSize(),
-      dados->GetRasterYSize(), Sistema_relatado(sistema));
+  return fmt::sprintf("%s: %s voltada para o norte, %d x %d pixels, %s", saida, figura,
+                      dados->GetRasterXSize(), dados->GetRasterYSize(), Sistema_relatado(sistema));
 }
 
 }  // namespace

@@ -63,10 +63,9 @@ void Conferir_pontos_gravados(GDALDriver& driver, const std::string& caminho,
   avisos.Conferir(dados != nullptr, saida, "não pode ser lido de volta");
   OGRLayer& camada = Camada(*dados, tabela.nome, saida);
   const std::string formato = driver.GetDescription();
-  if (!Mesmo_sistema(camada.GetSpatialRef(), sistema))
-    throw Falha_exportacao(fmt::sprintf(
-        "%s: o formato %s não guarda o sistema de referência (%s lido de volta como %s)", saida,
-        formato, Nome_sistema(sistema), Nome_sistema(camada.GetSpatialRef())));
+  Conferir_sistema_lido(
+      camada.GetSpatialRef(), sistema,
+      fmt::sprintf("%s: o formato %s não guarda o sistema de referência", saida, formato));
   int lidos = 0;
   camada.ResetReading();
   for (const Feicao_tabela& f : tabela.feicoes) {

@@ -39,3 +39,10 @@ bool Mesmo_sistema(const OGRSpatialReference* lido, const OGRSpatialReference* d
   const char* const criterios[] = {"IGNORE_DATA_AXIS_TO_SRS_AXIS_MAPPING=YES", nullptr};
   return lido->IsSame(dado, criterios);
 }
+
+void Conferir_sistema_lido(const OGRSpatialReference* lido, const OGRSpatialReference* gravado,
+                           const std::string& queixa) {
+  if (!Mesmo_sistema(lido, gravado))
+    throw Falha_exportacao(fmt::sprintf("%s (%s lido de volta como %s)", queixa,
+                                        Nome_sistema(gravado), Nome_sistema(lido)));
+}

@@ -19,3 +19,8 @@ std::string Nome_sistema(const OGRSpatialReference* sistema);
 
 // The same system, or both none, whatever order of axes each reader states.
 bool Mesmo_sistema(const OGRSpatialReference* lido, const OGRSpatialReference* dado);
+
+// What GDAL read back against what was written: Falha_exportacao "queixa (gravado lido de
+// volta como lido)" when they are not the same system.
+void Conferir_sistema_lido(const OGRSpatialReference* lido, const OGRSpatialReference* gravado,
+                           const std::string& queixa);
