@@ -1,7 +1,15 @@
-# Installation and the Debian package: the two programs, the desktop entry, the icon and
-# the file type of the reserve file, so that a double-click on a job reopens it.
+# Installation and the Debian package: the two programs, the exporter's module, the
+# desktop entry, the icon and the file type of the reserve file, so that a double-click
+# on a job reopens it.
 include(GNUInstallDirs)
 install(TARGETS mapirel mapirel-exportar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The exporter's module in a folder of the program's own, which the program's run path
+# names relative to where it is installed.
+set(pasta_modulos ${CMAKE_INSTALL_LIBDIR}/mapirel)
+install(TARGETS mapirel_sig LIBRARY DESTINATION ${pasta_modulos})
+file(RELATIVE_PATH modulos_de_bin ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
+     ${CMAKE_INSTALL_PREFIX}/${pasta_modulos})
+set_target_properties(mapirel PROPERTIES INSTALL_RPATH "$ORIGIN/${modulos_de_bin}")
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/mapirel.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/mapirel.svg

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "exportar/Exportacao.h"
 #include "exportar/Falha_exportacao.h"
-#include "exportar/Para_exportar.h"
+#include "janela/arquivos/Carregar_modulo_sig.h"
 #include "janela/arquivos/DlgExportar.h"
 #include "janela/comum/Caixa_espera.h"
 #include "janela/principal/Cartavel.h"
@@ -40,9 +39,9 @@ Opcoes_exportar Opcoes(const std::string& saida, const Escolha_exportar& escolha
 
 // The points' file was named in the save dialog, which overwrites as saving does; the
 // files beside it and beside the scan were not, so replacing them is asked once.
-bool Substituir_aceito(Interacao& ui, const Trabalho_lido& trabalho,
+bool Substituir_aceito(Interacao& ui, const Modulo_sig& sig, const Trabalho_lido& trabalho,
                        const Opcoes_exportar& opcoes) {
-  std::vector<std::string> existentes = Arquivos_a_substituir(trabalho, opcoes);
+  std::vector<std::string> existentes = sig.arquivos_a_substituir(trabalho, opcoes);
   std::erase(existentes, *opcoes.saida);
   return existentes.empty() ||
          ui.Caixa_mensagem(" Substituir os arquivos que já existem ?\n" + Juntar_linhas(existentes),
@@ -54,12 +53,13 @@ bool Substituir_aceito(Interacao& ui, const Trabalho_lido& trabalho,
 void Exportar_esperando(Interacao& ui, QWidget* janela, const Trabalho& trabalho,
                         const Opcoes_exportar& opcoes) {
   try {
-    Trabalho_lido copia = Para_exportar(trabalho);
-    if (!Substituir_aceito(ui, copia, opcoes)) return;
+    const Modulo_sig& sig = Carregar_modulo_sig();
+    Trabalho_lido copia = sig.para_exportar(trabalho);
+    if (!Substituir_aceito(ui, sig, copia, opcoes)) return;
     ui.Mensagem_simples(
         Juntar_linhas(Em_segundo_plano(Titulo_exportar, " Exportando para SIG...", janela,
-                                       [copia = std::move(copia), opcoes]() mutable {
-                                         return Exportar_trabalho(std::move(copia), opcoes);
+                                       [&sig, copia = std::move(copia), opcoes]() mutable {
+                                         return sig.exportar_trabalho(std::move(copia), opcoes);
                                        })));
   } catch (const Falha_exportacao& falha) {
     ui.Caixa_erro(falha.what());
