@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "exportar/Dados_gdal.h"
+#include "janela/arquivos/Carregar_modulo_sig.h"
 #include "janela/arquivos/DlgExportar.h"
 #include "nucleo/base/Formatacao.h"
 #include "tests/janela/arquivos/Comandos_arquivos.h"
@@ -145,4 +146,21 @@ TEST_F(Exportar_sig, SemOrientacaoOuSemPontosNaoHaOQueExportar) {
   EXPECT_EQ(ui.caixas[0].texto,
             " Para exportar é preciso uma orientação aceita e pontos digitalizados.");
   EXPECT_TRUE(ui.dialogos_arquivo.empty());
+}
+
+// A missing module, or a library without the exporter's entry point, comes back with the
+// loader's reason for the error box, never as a crash.
+TEST(Modulo_sig, SemOModuloOMotivoDoCarregador) {
+  const struct {
+    const char* arquivo;
+    const char* motivo;
+  } casos[] = {
+      {"mapirel-sig-ausente.so", "mapirel-sig-ausente.so: cannot open shared object file"},
+      {"libc.so.6", "undefined symbol: mapirel_modulo_sig"},
+  };
+  for (const auto& caso : casos) {
+    const Modulo_aberto aberto = Abrir_modulo_sig(caso.arquivo);
+    EXPECT_EQ(aberto.modulo, nullptr);
+    EXPECT_NE(aberto.motivo.find(caso.motivo), std::string::npos) << aberto.motivo;
+  }
 }
