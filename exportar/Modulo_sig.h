@@ -20,7 +20,7 @@ struct Modulo_sig {
                                                 const Opcoes_exportar& opcoes);
 };
 
-// The module's file, found in the program's library path, and its one exported symbol.
+// The module's file, found along the program's run path, and its one exported symbol.
 inline constexpr const char* Arquivo_modulo_sig = "mapirel-sig.so";
 inline constexpr const char* Simbolo_modulo_sig = "mapirel_modulo_sig";
 extern "C" const Modulo_sig* mapirel_modulo_sig();
